@@ -1,0 +1,111 @@
+#pragma once
+// The main window's display state in twips, without a window: what Change, ChangeMulti,
+// ClearUI, the list selection and the search display put where. frmMain draws it.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+constexpr quint32 kMarkerRed = 192;        // RGB(192, 0, 0)
+constexpr quint32 kMarkerGreen = 2263842;  // RGB(34, 139, 34), special entities
+constexpr int kMarkerCount = 81;
+constexpr int kMarkerSize = 165;
+
+struct ControlState
+{
+    int left = 0, top = 0, width = 0, height = 0;
+    bool visible = false;
+    int right() const { return left + width; }
+};
+
+struct MarkerState : ControlState
+{
+    MarkerState() { width = height = kMarkerSize; }
+    quint32 borderColor = kMarkerRed;
+    QString desc;
+    QString toolTip;
+};
+
+struct LabelState : ControlState
+{
+    QString caption;
+    quint32 foreColor = kMarkerRed;
+    QString toolTip;
+};
+
+struct ListState : ControlState
+{
+    QStringList items;
+    int listIndex = -1;
+    QString text() const { return listIndex >= 0 && listIndex < items.size() ? items[listIndex] : QString(); }
+};
+
+struct LastDisplayRecord
+{
+    QString picture, dataFile, category, caption;
+    bool hideLabels = false;
+    QString selectedName;
+};
+
+// Which label font a caption is measured in.
+enum class LabelKind { Name, Heading };
+
+class MainDisplay
+{
+public:
+    MainDisplay();
+
+    // Autosized label width and height in twips for a caption (the window measures its font).
+    std::function<int(const QString& caption, LabelKind kind)> measureWidth;
+    std::function<int(LabelKind kind)> measureHeight;
+    // Called whenever the map picture is (re)loaded.
+    std::function<void(const QString& picture)> loadPicture;
+
+    // Controls
+    ControlState imgMap;
+    QString picture;                    // loaded map picture; "" while the start image shows
+    std::array<MarkerState, kMarkerCount> DOT;
+    std::array<LabelState, kMarkerCount> lblDOT;
+    MarkerState ITEM;
+    LabelState lblCaption, lblMultiInfo;
+    ListState cboItems;
+    ControlState btnInfo;
+    bool printEnabled = false;
+
+    // State
+    LastDisplayRecord LastDisplay;
+    QString CurrentMap;
+    QString currentDataFile, currentCategory;
+    QStringList keyList;
+    bool LabelsHidden = false;
+    QString InfoSubject;
+    QString ComboBoxPrompt = QStringLiteral("  ------------ Bitte Auswählen ------------");
+
+    // W: the window's outer width in the layout rules (imgMap width + 90).
+    int windowWidth() const { return imgMap.width + 90; }
+    int windowHeight() const { return imgMap.height + 800; }
+
+    qint16 ResampleX(qint32 x) const;
+    qint16 ResampleY(qint32 y) const;
+
+    void ClearUI();
+    void Change(const QString& picture, const QString& dataFile, const QString& category);
+    void ChangeMulti(const QString& picture, const QString& dataFile, const QString& category,
+                     const QString& caption, bool hideLabels);
+    // Selects line index of cboItems and runs the selection handler.
+    void SelectListIndex(int index);
+    // The selection handler on the list's current text (or LastDisplay's name).
+    void SelectionChanged();
+
+    // Sets the window's size in twips (W, H) and runs the layout of the resize handler.
+    void Resize(int windowWidthTwips, int windowHeightTwips);
+
+    // Puts a name label beside a marker: odd index right, even left, then the edge rules.
+    void PlaceLabelBeside(const MarkerState& marker, LabelState& label, bool rightFirst,
+                          bool leftEdgeRule) const;
+
+    // Sets a label's caption and sizes it to the caption, as an autosized label does.
+    void SetCaption(LabelState& label, const QString& caption, LabelKind kind);
+    // Loads a map picture into imgMap (loadPicture callback) and remembers its path.
+    void SetPicture(const QString& picture);
+};

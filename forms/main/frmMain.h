@@ -1,0 +1,141 @@
+#pragma once
+// The main window: map, markers, menus. It assembles and wires; the display state and its
+// rules live in MainDisplay, the menu tree in MenuTable.
+#include "forms/main/MainDisplay.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPixmap>
+#include <array>
+
+class QAction;
+class QMenu;
+class QComboBox;
+class QPushButton;
+class QLabel;
+class ctlLocation;
+class MapLabel;
+class MapView;
+class clsToolTipDeluxe;
+struct MenuEntry;
+
+struct MapFiles
+{
+    QString id;        // caldora, frostmere, qasira, urkesh, ancestors
+    QString picture;   // ProgramFolder + "/caldora.jpg"
+    QString dataFile;  // ProgramFolder + "/caldora.data"
+};
+
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up: creation steps, then loading steps. Load returns false when a file is
+    // missing (the message has been shown and the program must end).
+    void Create();
+    bool Load();
+
+    // Public operations
+    void Change(const QString& picture, const QString& dataFile, const QString& category);
+    void ChangeMulti(const QString& picture, const QString& dataFile, const QString& category,
+                     const QString& caption, bool hideLabels);
+    void ClearUI();
+    void InfoMulti(const QString& name);
+    qint16 ResampleX(qint32 x) const { return m_display.ResampleX(x); }
+    qint16 ResampleY(qint32 y) const { return m_display.ResampleY(y); }
+    void FileNotFound(const QString& path);
+    void Translate_UI();
+    void Translate_UI_DE();
+    // Sets every menu entry to its German caption (the language dialog, before Translate_UI_DE).
+    void ApplyGermanCaptions();
+    void CacheTranslationTable();
+    int ShellExec(const QString& target);
+    // Puts the start image back into the map area.
+    void RestoreStartImage();
+
+    // The display model; after changing it directly, call syncDisplay().
+    MainDisplay& display() { return m_display; }
+    const MainDisplay& display() const { return m_display; }
+    void syncDisplay();
+
+    // Public paths
+    const std::array<MapFiles, 5>& maps() const { return m_maps; }
+    const MapFiles* mapById(const QString& id) const;
+    QString InfoFile;
+
+    // Menu entries by their table name (mnuFile, miCaldoraCaves, ...); null if unknown.
+    QAction* action(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    // The menu entries in table order (for the dump and translations).
+    const QList<QAction*>& menuActions() const { return m_actions; }
+
+    // The client area below the menu bar: map, markers, labels and controls.
+    QWidget* mapArea() const;
+    // Renders the client area as it is on screen (printing, snapshots).
+    QImage renderMapArea() const;
+
+    // The balloon tooltip object created at start-up (null before Load).
+    clsToolTipDeluxe* toolTip() const { return m_toolTip; }
+
+    // The language dialog condition of creation step 10 (for the dump).
+    bool startupLanguageDialog() const { return m_startupLanguageDialog; }
+
+    // Automation hooks: what a person does with the mouse on the named control.
+    // control: "DOT:i", "lblDOT:i", "ITEM", "lblCaption", "btnInfo". False when not possible.
+    bool hover(const QString& control);
+    bool doubleClick(const QString& control);
+    bool clickInfoButton();
+    // Right mouse button on imgMap at a pixel position; returns the popped-up menu's name.
+    QString rightClick(const QPoint& pixel);
+    // Last popup menu name shown ("" if none).
+    QString lastPopupMenu() const { return m_lastPopup; }
+    // Resizes the map area to pixels (runs the resize handler).
+    void resizeMapArea(int widthPixels, int heightPixels);
+
+signals:
+    void mapAreaResized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildMapArea();
+    void runMenuEntry(const MenuEntry& entry, QAction* action);
+    void onListActivated(int index);
+    void onResize();
+    void hoverMarker(int index);
+    void hoverItem();
+    void hoverLabel(LabelState& label);
+    void hoverInfoButton();
+    void registerBalloon(QWidget* control, const QString& text, const QString& title, int icon);
+    void showPopup(const QString& menuName, const QPoint& globalPos);
+    QString describe(const QString& shownName) const;
+
+    MainDisplay m_display;
+    std::array<MapFiles, 5> m_maps;
+    QList<QAction*> m_actions;
+    QHash<QString, QAction*> m_actionByName;
+    QHash<QString, QMenu*> m_menuByName;
+    QHash<QAction*, const MenuEntry*> m_entryByAction;
+
+    MapView* m_mapView = nullptr;
+    std::array<ctlLocation*, kMarkerCount> m_dots{};
+    std::array<MapLabel*, kMarkerCount> m_dotLabels{};
+    ctlLocation* m_item = nullptr;
+    MapLabel* m_lblCaption = nullptr;
+    MapLabel* m_lblMultiInfo = nullptr;
+    QComboBox* m_cboItems = nullptr;
+    QPushButton* m_btnInfo = nullptr;
+    clsToolTipDeluxe* m_toolTip = nullptr;
+    QPixmap m_startImage;
+    QString m_lastPopup;
+    bool m_startupLanguageDialog = false;
+    bool m_syncing = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Profile (INI) files: the only way the program reads and writes its text data.
+// Lookups follow the Windows profile-function rules; GetIniKeys is a stricter line scanner.
+#include <QString>
+#include <QStringList>
+
+namespace IniOps {
+
+// Value of key in section, cut to 2047 characters; an empty or missing value gives defaultValue.
+QString ReadIni(const QString& file, const QString& section, const QString& key,
+                const QString& defaultValue);
+
+// Creates file, section and key as needed; writes atomically; failures are silent.
+void WriteIni(const QString& file, const QString& section, const QString& key,
+              const QString& value);
+
+// Every header in file order (duplicates included), at most 65535 characters in all.
+QStringList GetIniSections(const QString& file);
+
+// Keys of the section whose header line is exactly "[" + section + "]".
+QStringList GetIniKeys(const QString& file, const QString& section);
+
+} // namespace IniOps

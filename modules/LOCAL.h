@@ -1,0 +1,40 @@
+#pragma once
+// Language state, text lookup and the entity-name translation of language files.
+#include <QString>
+#include <QStringList>
+
+struct LanguageState
+{
+    QString LanguageName = QStringLiteral("Deutsch"); // "Deutsch" selects the built-in texts
+    QString LanguageStem;                             // folder and file stem; "" when none is stored
+    QString LanguageFile;                             // full path of the .lng, "*" after choosing German
+    QString LanguageFolder;                           // ProgramFolder + "/" + LangFolder + "/"
+    QString SubstituteLanguage = QStringLiteral("English");
+    QStringList EntityKeys;   // keys of [entities], file order
+    QStringList EntityNames;  // their values; empty ones become ";" when DelocalizeName meets them
+    QStringList RegionNames;  // translations of the five region words, refreshed by LocalizeName
+};
+
+namespace LOCAL {
+
+LanguageState& State();
+
+// The five region words of the "entities" section, in lookup order.
+const QStringList& RegionWords();
+
+// LanguageName == "Deutsch", exactly.
+bool IsGerman();
+
+// ReadIni(LanguageFile, section, key, englishDefault). Callers ask only when !IsGerman().
+QString Text(const QString& section, const QString& key, const QString& englishDefault = {});
+// "%s" -> value and "\n" -> CR LF, as language texts use them.
+QString Expand(QString text, const QString& value = {});
+
+// LanguageFile of a stem: LanguageFolder + stem + "/" + stem + ".lng".
+QString LanguageFileOf(const QString& stem);
+
+void CacheTranslationTable();
+QString LocalizeName(const QString& name);
+QString DelocalizeName(const QString& text);
+
+} // namespace LOCAL
