@@ -1,8 +1,11 @@
-// Temporary until the window lands; replaced by its owner.
+#include "controls/ModalRunner.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "forms/main/frmMain.h"
+#include "forms/perks/frmPerks.h"
+#include "modules/Globals.h"
 
-void Dialogs::ShowPerks(frmMain&)
+void Dialogs::ShowPerks(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("ShowPerks: not available yet"));
+    frmPerks dialog(main, G().PerksDataFile, &main);
+    ModalRunner::RunModal(&dialog);
 }
