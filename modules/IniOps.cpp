@@ -1,0 +1,99 @@
+#include "modules/IniOps.h"
+
+#include "modules/IniCache.h"
+#include "modules/IniDocument.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace IniOps {
+
+namespace {
+
+constexpr qsizetype kValueLimit = 2047;     // buffer of 2048 characters with its NUL
+constexpr qsizetype kSectionsLimit = 65535; // names and their NUL separators
+
+} // namespace
+
+QString ReadIni(const QString& file, const QString& section, const QString& key,
+                const QString& defaultValue)
+{
+    const auto document = IniCache::Load(file);
+    if (!document)
+        return defaultValue;
+    QString value = document->value(section, key).value_or(QString());
+    if (value.size() > kValueLimit) {
+        qsizetype cut = kValueLimit;
+        // Never leave half of a character behind.
+        if (value[cut - 1].isHighSurrogate())
+            --cut;
+        value.truncate(cut);
+    }
+    return value.isEmpty() ? defaultValue : value;
+}
+
+void WriteIni(const QString& file, const QString& section, const QString& key,
+              const QString& value)
+{
+    if (file.isEmpty())
+        return;
+    const QFileInfo info(file);
+    QString text;
+    TextCodec::Encoding encoding = TextCodec::Encoding::Utf8;
+    if (info.exists()) {
+        const auto document = IniCache::Load(file);
+        if (!document)
+            return; // unreadable or not a file: leave it alone
+        text = document->withValue(section, key, value);
+        encoding = document->encoding();
+    } else {
+        text = IniDocument(TextCodec::Decoded{}).withValue(section, key, value);
+    }
+
+    // The temporary file lives beside the original and replaces it only when complete, so a
+    // crash leaves either the old file or the new one. QSaveFile refuses read-only files.
+    QSaveFile out(info.absoluteFilePath());
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(TextCodec::Encode(text, encoding));
+        out.commit();
+    }
+    IniCache::Forget(file);
+}
+
+QStringList GetIniSections(const QString& file)
+{
+    QStringList result;
+    const auto document = IniCache::Load(file);
+    if (!document)
+        return result;
+    qsizetype room = kSectionsLimit;
+    for (const QString& name : document->sectionNames()) {
+        if (room <= 0)
+            break;
+        // What does not fit in the buffer is lost, including the end of a name.
+        const QString kept = name.left(room);
+        room -= name.size() + 1;
+        if (!IniDocument::trimBlanks(kept).isEmpty())
+            result.append(kept);
+    }
+    return result;
+}
+
+QStringList GetIniKeys(const QString& file, const QString& section)
+{
+    QStringList keys;
+    const auto document = IniCache::Load(file);
+    if (!document)
+        return keys;
+    const auto [first, end] = document->strictSectionLines(u'[' + section + u']');
+    for (qsizetype i = first; i < end; ++i) {
+        const QStringView line = document->line(i);
+        if (IniDocument::trimBlanks(line).isEmpty())
+            continue;
+        const qsizetype eq = line.indexOf(u'=');
+        keys.append(IniDocument::trimBlanks(eq < 0 ? line : line.left(eq)).toString());
+    }
+    return keys;
+}
+
+} // namespace IniOps

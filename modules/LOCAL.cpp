@@ -1,0 +1,123 @@
+#include "modules/LOCAL.h"
+
+#include "modules/IniOps.h"
+
+namespace LOCAL {
+
+namespace {
+
+const QString kGerman = QStringLiteral("Deutsch");
+const QString kEntities = QStringLiteral("entities");
+
+QString trimmedBlanks(const QString& text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// VB's Replace: an empty search text leaves the text as it is.
+QString replaceAll(QString text, const QString& what, const QString& with)
+{
+    if (what.isEmpty())
+        return text;
+    return text.replace(what, with, Qt::CaseSensitive);
+}
+
+} // namespace
+
+LanguageState& State()
+{
+    static LanguageState state;
+    return state;
+}
+
+const QStringList& RegionWords()
+{
+    static const QStringList words = {QStringLiteral("Caldora"), QStringLiteral("Frostmere"),
+                                      QStringLiteral("Qasira"), QStringLiteral("Ur Kesh"),
+                                      QStringLiteral("Tempel von")};
+    return words;
+}
+
+bool IsGerman() { return State().LanguageName == kGerman; }
+
+QString Text(const QString& section, const QString& key, const QString& englishDefault)
+{
+    return IniOps::ReadIni(State().LanguageFile, section, key, englishDefault);
+}
+
+QString Expand(QString text, const QString& value)
+{
+    text.replace(QStringLiteral("%s"), value);
+    text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
+QString LanguageFileOf(const QString& stem)
+{
+    return State().LanguageFolder + stem + u'/' + stem + QStringLiteral(".lng");
+}
+
+void CacheTranslationTable()
+{
+    LanguageState& s = State();
+    if (s.LanguageName.isEmpty())
+        s.LanguageName = kGerman;
+    if (s.LanguageName == kGerman)
+        return;
+    s.EntityKeys = IniOps::GetIniKeys(s.LanguageFile, kEntities);
+    s.EntityNames.clear();
+    s.EntityNames.reserve(s.EntityKeys.size());
+    for (const QString& key : std::as_const(s.EntityKeys))
+        s.EntityNames.append(IniOps::ReadIni(s.LanguageFile, kEntities, key, QString()));
+}
+
+QString LocalizeName(const QString& name)
+{
+    LanguageState& st = State();
+    QString s = trimmedBlanks(name);
+
+    st.RegionNames.clear();
+    for (const QString& word : RegionWords())
+        st.RegionNames.append(IniOps::ReadIni(st.LanguageFile, kEntities, word, word));
+    for (qsizetype i = 0; i < RegionWords().size(); ++i)
+        s = replaceAll(s, RegionWords().at(i), st.RegionNames.at(i));
+
+    // The first key that begins the name wins, even when a longer one would fit better.
+    for (const QString& key : std::as_const(st.EntityKeys)) {
+        if (!s.startsWith(key, Qt::CaseSensitive))
+            continue;
+        const QString translation = IniOps::ReadIni(st.LanguageFile, kEntities, key, QString());
+        const QString result = replaceAll(s, key, translation);
+        return trimmedBlanks(result).isEmpty() ? s : result;
+    }
+    return s;
+}
+
+QString DelocalizeName(const QString& text)
+{
+    LanguageState& st = State();
+    QString s = trimmedBlanks(text);
+
+    for (qsizetype i = 0; i < st.RegionNames.size() && i < RegionWords().size(); ++i)
+        s = replaceAll(s, st.RegionNames.at(i), RegionWords().at(i));
+
+    for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
+        // An empty translation would match every name; ";" matches only comment-like ones.
+        if (trimmedBlanks(st.EntityNames.at(i)).isEmpty())
+            st.EntityNames[i] = QStringLiteral(";");
+        const QString& shown = st.EntityNames.at(i);
+        if (!s.startsWith(shown, Qt::CaseSensitive))
+            continue;
+        const QString result =
+            replaceAll(s, shown, i < st.EntityKeys.size() ? st.EntityKeys.at(i) : QString());
+        return trimmedBlanks(result).isEmpty() ? s : result;
+    }
+    return s;
+}
+
+} // namespace LOCAL

@@ -1,0 +1,142 @@
+#include "modules/TextCodec.h"
+
+#include <QHash>
+
+namespace TextCodec {
+
+namespace {
+
+// 0x80..0x9F of Windows-1252. The five bytes the code page leaves undefined map to the C1
+// control of the same value, as Windows itself does, so that every byte survives a round trip.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
+};
+
+const QHash<char16_t, char>& reverseHighControls()
+{
+    static const QHash<char16_t, char> table = [] {
+        QHash<char16_t, char> t;
+        for (int i = 0; i < 32; ++i)
+            t.insert(kHighControls[i], char(0x80 + i));
+        return t;
+    }();
+    return table;
+}
+
+bool startsWithBom(const QByteArray& bytes)
+{
+    return bytes.size() >= 3 && uchar(bytes[0]) == 0xEF && uchar(bytes[1]) == 0xBB &&
+           uchar(bytes[2]) == 0xBF;
+}
+
+} // namespace
+
+bool IsValidUtf8(const char* data, qsizetype size)
+{
+    const auto* p = reinterpret_cast<const uchar*>(data);
+    qsizetype i = 0;
+    while (i < size) {
+        const uchar c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        uchar low = 0x80, high = 0xBF; // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            if (c == 0xE0)
+                low = 0xA0; // overlong
+            else if (c == 0xED)
+                high = 0x9F; // surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            if (c == 0xF0)
+                low = 0x90; // overlong
+            else if (c == 0xF4)
+                high = 0x8F; // past U+10FFFF
+        } else {
+            return false;
+        }
+        if (size - i <= extra)
+            return false;
+        if (p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k <= extra; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+QString FromWindows1252(const char* data, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar c = uchar(data[i]);
+        out[i] = (c >= 0x80 && c <= 0x9F) ? QChar(kHighControls[c - 0x80]) : QChar(c);
+    }
+    return text;
+}
+
+QByteArray ToWindows1252(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    qsizetype n = 0;
+    const auto& reverse = reverseHighControls();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes[n++] = char(u);
+        } else if (auto it = reverse.constFind(u); it != reverse.constEnd()) {
+            bytes[n++] = it.value();
+        } else {
+            // One '?' per character, not per UTF-16 unit.
+            if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+                QChar::isLowSurrogate(text[i + 1].unicode()))
+                ++i;
+            bytes[n++] = '?';
+        }
+    }
+    bytes.truncate(n);
+    return bytes;
+}
+
+Decoded Decode(const QByteArray& bytes)
+{
+    Decoded result;
+    if (startsWithBom(bytes) && IsValidUtf8(bytes.constData() + 3, bytes.size() - 3)) {
+        result.text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        result.encoding = Encoding::Utf8WithBom;
+    } else if (IsValidUtf8(bytes.constData(), bytes.size())) {
+        result.text = QString::fromUtf8(bytes);
+        result.encoding = Encoding::Utf8;
+    } else {
+        result.text = FromWindows1252(bytes.constData(), bytes.size());
+        result.encoding = Encoding::Windows1252;
+    }
+    return result;
+}
+
+QByteArray Encode(const QString& text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8WithBom:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case Encoding::Windows1252:
+        return ToWindows1252(text);
+    case Encoding::Utf8:
+        break;
+    }
+    return text.toUtf8();
+}
+
+} // namespace TextCodec
