@@ -1,13 +1,26 @@
-// Temporary until the window lands; replaced by its owner.
+#include "forms/find/SearchCache.h"
+#include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "controls/ModalRunner.h"
 
-void Dialogs::ShowFind(frmMain&)
+void Dialogs::ShowFind(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("ShowFind: not available yet"));
+    frmFind dialog(main);
+    ModalRunner::RunModal(&dialog);
 }
 
-void Dialogs::FindAgain(frmMain&)
+// F3: the next match after the record shown last; no wrap-around, so the end of the cache
+// answers with the not-found message every time.
+void Dialogs::FindAgain(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("FindAgain: not available yet"));
+    SearchState& search = SearchState::instance();
+    const int hit = Search::FindMatch(search.SearchCache, search.LastFoundIndex + 1,
+                                      search.SearchTerm, search.SearchMode,
+                                      Search::NameForm::AsStored);
+    if (hit < 0) {
+        frmFind::ShowNotFound(main);
+        return;
+    }
+    frmFind::Display(main, hit);
+    search.LastFoundIndex = hit;
 }

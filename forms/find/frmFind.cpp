@@ -1,0 +1,183 @@
+#include "forms/find/frmFind.h"
+
+#include "controls/MessageBox.h"
+#include "controls/TwipsGeometry.h"
+#include "forms/find/SearchCache.h"
+#include "forms/find/SearchDisplay.h"
+#include "forms/find/SearchTexts.h"
+#include "forms/main/frmMain.h"
+#include "modules/LOCAL.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kClientWidth = 6030;
+constexpr int kClientHeight = 1935;
+
+template <typename T>
+T* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    TwipsGeometry::Place(w, left, top, width, height);
+    return w;
+}
+
+void EnableAction(frmMain& main, const char* name)
+{
+    if (QAction* action = main.action(QString::fromLatin1(name)))
+        action->setEnabled(true);
+}
+
+} // namespace
+
+frmFind::frmFind(frmMain& main) : QDialog(&main), m_main(main)
+{
+    setObjectName(QStringLiteral("frmFind"));
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+void frmFind::buildControls()
+{
+    setWindowTitle(QStringLiteral("Suchen"));
+    setFixedSize(TwipsGeometry::ToPixels(0, 0, kClientWidth, kClientHeight).size());
+
+    lblFind = Make<QLabel>(this, "lblFind", 120, 308, 1005, 195);
+    lblFind->setText(QStringLiteral("Suchen nach:"));
+    txtFind = Make<QLineEdit>(this, "txtFind", 1200, 270, 4695, 285);
+    lblFind->setBuddy(txtFind);
+
+    fraOptions = Make<QGroupBox>(this, "fraOptions", 120, 700, 4095, 1095);
+    fraOptions->setTitle(QStringLiteral("Optionen"));
+    rbNamesOnly = Make<QRadioButton>(fraOptions, "rbNamesOnly", 120, 360, 2175, 255);
+    rbNamesOnly->setText(QStringLiteral("Suche in den &Namen"));
+    rbDescsOnly = Make<QRadioButton>(fraOptions, "rbDescsOnly", 120, 720, 2535, 255);
+    rbDescsOnly->setText(QStringLiteral("Suche in den &Beschreibungen"));
+
+    btnFind = Make<QPushButton>(this, "btnFind", 4560, 810, 1335, 375);
+    btnFind->setText(QStringLiteral("&Suchen"));
+    btnFind->setDefault(true);
+    btnAbort = Make<QPushButton>(this, "btnAbort", 4560, 1440, 1335, 375);
+    btnAbort->setText(QStringLiteral("&Abbrechen"));
+
+    connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);
+    // The mode changes at once, so a cancelled dialog still sets it for find again.
+    connect(rbNamesOnly, &QRadioButton::toggled, this, [](bool on) {
+        if (on)
+            SearchState::instance().SearchMode = 0;
+    });
+    connect(rbDescsOnly, &QRadioButton::toggled, this, [](bool on) {
+        if (on)
+            SearchState::instance().SearchMode = 1;
+    });
+    connect(btnFind, &QPushButton::clicked, this, &frmFind::btnFind_Click);
+    connect(btnAbort, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmFind::Form_Load()
+{
+    const SearchState& search = SearchState::instance();
+    if (txtFind->text().trimmed().isEmpty())
+        btnFind->setEnabled(false);
+    txtFind->setText(search.SearchTerm);
+    if (!txtFind->text().isEmpty())
+        txtFind->selectAll();
+    (search.SearchMode == 1 ? rbDescsOnly : rbNamesOnly)->setChecked(true);
+
+    if (LOCAL::IsGerman())
+        return;
+    const auto text = [](const char* key, const char* english) {
+        return LOCAL::Text(QStringLiteral("frmFind"), QString::fromLatin1(key),
+                           QString::fromLatin1(english));
+    };
+    setWindowTitle(text("caption", "Find"));
+    lblFind->setText(text("searchfor", "Search for:"));
+    fraOptions->setTitle(text("options", "Options"));
+    rbNamesOnly->setText(text("searchinnames", "Search in names"));
+    rbDescsOnly->setText(text("searchindescriptions", "Search in descriptions"));
+    btnFind->setText(text("buttonfind", "Find"));
+    btnAbort->setText(text("buttoncancel", "Cancel"));
+}
+
+void frmFind::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    txtFind->setFocus();
+}
+
+void frmFind::txtFind_Change()
+{
+    btnFind->setEnabled(!txtFind->text().trimmed().isEmpty());
+}
+
+bool frmFind::EnsureCache()
+{
+    SearchState& search = SearchState::instance();
+    if (!search.SearchCache.isEmpty())
+        return true;
+    for (const MapFiles& map : m_main.maps()) {
+        const auto error = Search::CacheEntities(map.dataFile, map.picture, m_main.InfoFile);
+        if (!error)
+            continue;
+        // Whatever was read before the broken link is no search cache.
+        search.SearchCache.clear();
+        MessageBox::Show(this, MessageBox::Icon::Critical, LinkError::caption(),
+                         error->text());
+        reject();
+        // The program ends right after the message.
+        QCoreApplication::exit(0);
+        return false;
+    }
+    return true;
+}
+
+void frmFind::btnFind_Click()
+{
+    SearchState& search = SearchState::instance();
+    btnFind->setEnabled(false);
+    EnableAction(m_main, "miFindAgain");
+    search.SearchTerm = txtFind->text();
+    if (!EnsureCache())
+        return;
+
+    const int mode = rbNamesOnly->isChecked() ? 0 : rbDescsOnly->isChecked() ? 1 : -1;
+    const int hit = mode < 0 ? -1
+                             : Search::FindMatch(search.SearchCache, 0, search.SearchTerm, mode,
+                                                 Search::NameForm::LocalizeAgain);
+    if (hit >= 0) {
+        Display(m_main, hit);
+        btnFind->setEnabled(true);
+        search.LastFoundIndex = hit;
+        accept();
+        return;
+    }
+    hide();
+    ShowNotFound(m_main);
+    accept();
+}
+
+void frmFind::Display(frmMain& main, int index)
+{
+    const SearchState& search = SearchState::instance();
+    if (index < 0 || index >= search.SearchCache.size())
+        return;
+    SearchDisplay::Show(main.display(), search.SearchCache[index], search.SearchTerm);
+    main.syncDisplay();
+    EnableAction(main, "miPrint");
+}
+
+void frmFind::ShowNotFound(frmMain& main)
+{
+    const QString& term = SearchState::instance().SearchTerm;
+    MessageBox::Show(&main, MessageBox::Icon::Information, SearchTexts::NotFoundCaption(),
+                     SearchTexts::NotFoundText(term));
+}
