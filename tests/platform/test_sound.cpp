@@ -1,0 +1,79 @@
+// The PlaySoundA stand-in: batch mode records every call and plays nothing; a real run
+// never complains about a file it cannot play.
+#include "platform/Automation.h"
+#include "platform/Sound.h"
+#include "support/TestInstall.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTest>
+
+class TestSound : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
+        Automation::instance().reset();
+    }
+
+    void batchRecordsInsteadOfPlaying_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("flags");
+        QTest::newRow("loop") << "/opt/karvenna/karvenna.wav" << 9;
+        QTest::newRow("stop") << "" << 1;
+        QTest::newRow("missing file") << "/nowhere/x.wav" << 9;
+    }
+
+    void batchRecordsInsteadOfPlaying()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, flags);
+        Automation::instance().setBatch(true);
+        Sound::PlaySoundA(file, flags);
+        const QJsonArray sounds = Automation::instance().sounds();
+        QCOMPARE(sounds.size(), 1);
+        QCOMPARE(sounds.at(0).toObject().value("file").toString(), file);
+        QCOMPARE(sounds.at(0).toObject().value("flags").toInt(), flags);
+    }
+
+    void flagValuesAreThoseOfTheSystem()
+    {
+        QCOMPARE(Sound::SND_ASYNC | Sound::SND_LOOP, 9);
+    }
+
+    // Without batch mode nothing is recorded, and files that cannot play are passed over.
+    void unplayableFilesAreSilent_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << "" << QByteArray();
+        QTest::newRow("empty file") << "empty.wav" << QByteArray();
+        QTest::newRow("not a wave") << "text.wav" << QByteArray("just some text\r\n");
+        QTest::newRow("a folder") << "folder.wav/inner" << QByteArray("x");
+    }
+
+    void unplayableFilesAreSilent()
+    {
+        QFETCH(QString, relative);
+        QFETCH(QByteArray, bytes);
+        TestInstall install;
+        QString file = install.file("missing.wav");
+        if (!relative.isEmpty()) {
+            install.writeBytes(relative, bytes);
+            file = install.file(relative.section('/', 0, 0));
+        }
+        Automation::instance().setBatch(false);
+        Sound::PlaySoundA(file, Sound::SND_ASYNC | Sound::SND_LOOP);
+        QTest::qWait(50);
+        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
+        QVERIFY(Automation::instance().sounds().isEmpty());
+        QVERIFY(Automation::instance().messages().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSound)
+#include "test_sound.moc"
