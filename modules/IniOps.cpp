@@ -13,6 +13,15 @@ namespace {
 constexpr qsizetype kValueLimit = 2047;     // buffer of 2048 characters with its NUL
 constexpr qsizetype kSectionsLimit = 65535; // names and their NUL separators
 
+// A file or folder without any write permission is left alone even by root, who could
+// write it anyway: the user marked it read-only on purpose.
+bool isWritable(const QFileInfo& info)
+{
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                              QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & anyWrite);
+}
+
 } // namespace
 
 QString ReadIni(const QString& file, const QString& section, const QString& key,
@@ -38,6 +47,8 @@ void WriteIni(const QString& file, const QString& section, const QString& key,
     if (file.isEmpty())
         return;
     const QFileInfo info(file);
+    if (!isWritable(QFileInfo(info.absolutePath())) || (info.exists() && !isWritable(info)))
+        return;
     QString text;
     TextCodec::Encoding encoding = TextCodec::Encoding::Utf8;
     if (info.exists()) {
