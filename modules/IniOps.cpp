@@ -1,10 +1,10 @@
 #include "modules/IniOps.h"
 
+#include "modules/AtomicFile.h"
 #include "modules/IniCache.h"
 #include "modules/IniDocument.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace IniOps {
 
@@ -17,8 +17,8 @@ constexpr qsizetype kSectionsLimit = 65535; // names and their NUL separators
 // write it anyway: the user marked it read-only on purpose.
 bool isWritable(const QFileInfo& info)
 {
-    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                              QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return info.isWritable() && (info.permissions() & anyWrite);
 }
 
@@ -61,13 +61,7 @@ void WriteIni(const QString& file, const QString& section, const QString& key,
         text = IniDocument(TextCodec::Decoded{}).withValue(section, key, value);
     }
 
-    // The temporary file lives beside the original and replaces it only when complete, so a
-    // crash leaves either the old file or the new one. QSaveFile refuses read-only files.
-    QSaveFile out(info.absoluteFilePath());
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(TextCodec::Encode(text, encoding));
-        out.commit();
-    }
+    AtomicFile::Replace(file, TextCodec::Encode(text, encoding));
     IniCache::Forget(file);
 }
 
