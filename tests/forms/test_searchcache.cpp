@@ -1,0 +1,302 @@
+// The search cache and its matching rules, without a window.
+#include "forms/find/SearchCache.h"
+#include "modules/IniCache.h"
+#include "modules/LOCAL.h"
+#include "support/TestInstall.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString kCaldora = QStringLiteral(
+    "[places]\n"
+    "Bergwerk=100,200\n"
+    "Alter Bergmann=300,400\n"
+    ";Versteckt=1,1\n"
+    "/Abgeschaltet=2,2\n"
+    "*Stern=3,3\n"
+    "Höhle=#,caves\n"
+    "[caves]\n"
+    "Höhle=512,384,*\n"
+    "[[odd]\n"
+    "Wolf=5,6\n");
+
+const QString kInfo = QStringLiteral(
+    "[info]\n"
+    "bergwerk=Ein tiefes Bergwerk voller Erz.\n"
+    "alter bergmann=Erzählt vom ERZ.\n"
+    "höhle=#Bergwerk\n"
+    "wolf=#Höhle\n");
+
+QStringList Names(const QList<SearchRecord>& records)
+{
+    QStringList names;
+    for (const SearchRecord& r : records)
+        names << r.name;
+    return names;
+}
+
+} // namespace
+
+class TestSearchCache : public QObject
+{
+    Q_OBJECT
+
+private:
+    void useEnglish(const TestInstall& install, bool withOwnDescriptions)
+    {
+        install.writeText("LANG/English/English.lng",
+                          "[general]\nlanguage=English\n"
+                          "[entities]\nBergwerk=Mine\nBär=Bear\nBear=Grizzly\n");
+        if (withOwnDescriptions)
+            install.writeText("LANG/English/info.data", "[info]\nbergwerk=A deep mine.\n");
+        LanguageState& language = LOCAL::State();
+        language.LanguageName = "English";
+        language.LanguageStem = "English";
+        language.LanguageFolder = install.path() + "/LANG/";
+        language.LanguageFile = LOCAL::LanguageFileOf("English");
+        LOCAL::CacheTranslationTable();
+    }
+
+    std::optional<LinkError> cache(const TestInstall& install, const QString& id = "caldora")
+    {
+        return Search::CacheEntities(install.file(id + ".data"), install.file(id + ".jpg"),
+                                     install.file("info.data"));
+    }
+
+private slots:
+    void init()
+    {
+        SearchState::instance() = SearchState();
+        LOCAL::State() = LanguageState();
+    }
+
+    void recordsInFileOrderWithoutDisabledKeys()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", kCaldora);
+        install.writeText("info.data", kInfo);
+        QVERIFY(!cache(install));
+
+        const auto& records = SearchState::instance().SearchCache;
+        QCOMPARE(Names(records),
+                 QStringList({"Bergwerk", "Alter Bergmann", "Höhle", "Höhle", "Wolf"}));
+        QCOMPARE(records[0].category, QString("places"));
+        QCOMPARE(records[3].category, QString("caves"));
+        QCOMPARE(records[4].category, QString("odd"));
+        QCOMPARE(records[0].dataFile, install.file("caldora.data"));
+        QCOMPARE(records[0].picture, install.file("caldora.jpg"));
+        QCOMPARE(records[0].x, qint16(100));
+        QCOMPARE(records[0].y, qint16(200));
+    }
+
+    void linkTakesTheTargetsCoordinates()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", kCaldora);
+        QVERIFY(!cache(install));
+        const SearchRecord& link = SearchState::instance().SearchCache[2];
+        QCOMPARE(link.category, QString("places"));
+        QCOMPARE(link.x, qint16(512));
+        QCOMPARE(link.y, qint16(384));
+    }
+
+    void descriptionsFollowOneLinkLevel()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", kCaldora);
+        install.writeText("info.data", kInfo);
+        QVERIFY(!cache(install));
+        const auto& records = SearchState::instance().SearchCache;
+        QCOMPARE(records[0].description, QString("Ein tiefes Bergwerk voller Erz."));
+        QCOMPARE(records[2].description, records[0].description);
+        // "wolf" points at "höhle", whose own text is a link again: used as it is.
+        QCOMPARE(records[4].description, QString("#Bergwerk"));
+    }
+
+    void brokenLinkIsReported()
+    {
+        TestInstall install;
+        install.writeText("caldora.data",
+                          "[places]\nBergwerk=1,2\nQuelle = # , nowhere \n[nowhere]\nAnders=1,1\n");
+        const auto error = cache(install);
+        QVERIFY(error);
+        QCOMPARE(LinkError::caption(), QString("Link Error"));
+        QCOMPARE(error->text(), "DB: " + install.file("caldora.data") +
+                                    "\r\n\r\n[places]\r\nQuelle=#,nowhere\r\n\r\n"
+                                    "Link-Target invalid!");
+    }
+
+    void coordinatesNeverFail_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("plain") << "512" << 512;
+        QTest::newRow("blanks around") << "  77 " << 77;
+        QTest::newRow("half to even down") << "2.5" << 2;
+        QTest::newRow("half to even up") << "3.5" << 4;
+        QTest::newRow("trailing letters") << "12abc" << 12;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("no number") << "abc" << 0;
+        QTest::newRow("too large") << "99999" << 32767;
+        QTest::newRow("too small") << "-40000" << -32768;
+        QTest::newRow("exponent") << "1e9" << 32767;
+        QTest::newRow("beyond double") << "1e999" << 32767;
+    }
+
+    void coordinatesNeverFail()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, expected);
+        QCOMPARE(int(Search::Coordinate(field)), expected);
+
+        TestInstall install;
+        install.writeText("caldora.data", "[places]\nOrt=" + field + "," + field + "\n");
+        QVERIFY(!cache(install));
+        QCOMPARE(SearchState::instance().SearchCache.size(), 1);
+        QCOMPARE(int(SearchState::instance().SearchCache[0].y), expected);
+    }
+
+    void namesBeginWithTheTerm_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("prefix") << "Bergwerk" << "Berg" << true;
+        QTest::newRow("whole name") << "Bergwerk" << "Bergwerk" << true;
+        QTest::newRow("inside only") << "Alter Bergmann" << "Berg" << false;
+        QTest::newRow("case") << "Bergwerk" << "bERGw" << true;
+        QTest::newRow("umlaut case") << "Ödland" << "öd" << true;
+        QTest::newRow("longer than name") << "Berg" << "Bergwerk" << false;
+        QTest::newRow("leading blanks") << "Bergwerk" << "  Berg" << false;
+        QTest::newRow("leading blanks in name") << "  Berg" << "  Berg" << true;
+    }
+
+    void namesBeginWithTheTerm()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, term);
+        QFETCH(bool, matches);
+        QCOMPARE(Search::MatchesName(name, term, Search::NameForm::AsStored), matches);
+    }
+
+    void descriptionsContainTheTerm_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("anywhere") << "Ein tiefes Bergwerk" << "werk" << true;
+        QTest::newRow("case") << "Erzählt vom ERZ." << "erz." << true;
+        QTest::newRow("missing") << "Ein tiefes Bergwerk" << "Gold" << false;
+        QTest::newRow("no description") << "" << "a" << false;
+    }
+
+    void descriptionsContainTheTerm()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, term);
+        QFETCH(bool, matches);
+        QCOMPARE(Search::MatchesDescription(description, term), matches);
+    }
+
+    void findMatchScansFromAPosition()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", kCaldora);
+        install.writeText("info.data", kInfo);
+        QVERIFY(!cache(install));
+        const auto& records = SearchState::instance().SearchCache;
+        const auto find = [&](int from, const QString& term, int mode) {
+            return Search::FindMatch(records, from, term, mode, Search::NameForm::AsStored);
+        };
+        QCOMPARE(find(0, "berg", 0), 0);
+        QCOMPARE(find(1, "berg", 0), -1);
+        QCOMPARE(find(0, "erz", 1), 0);
+        QCOMPARE(find(1, "erz", 1), 1);
+        QCOMPARE(find(2, "erz", 1), 2);
+        QCOMPARE(find(4, "erz", 1), -1);
+        QCOMPARE(find(records.size(), "Wolf", 0), -1);
+    }
+
+    void otherLanguageLocalizesNames()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", "[places]\nBergwerk=1,1\nBär=2,2\n");
+        useEnglish(install, false);
+        QVERIFY(!cache(install));
+        QCOMPARE(Names(SearchState::instance().SearchCache), QStringList({"Mine", "Bear"}));
+    }
+
+    void dialogLocalizesStoredNamesOnceMore()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", "[places]\nBär=2,2\n");
+        useEnglish(install, false);
+        QVERIFY(!cache(install));
+        const auto& records = SearchState::instance().SearchCache;
+        // The stored "Bear" is itself a key of the table: only the dialog translates it again.
+        QCOMPARE(Search::FindMatch(records, 0, "griz", 0, Search::NameForm::LocalizeAgain), 0);
+        QCOMPARE(Search::FindMatch(records, 0, "griz", 0, Search::NameForm::AsStored), -1);
+        QCOMPARE(Search::FindMatch(records, 0, "bear", 0, Search::NameForm::AsStored), 0);
+    }
+
+    void languageWithoutDescriptionsSearchesGermanOnes()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", "[places]\nBergwerk=1,1\n");
+        install.writeText("info.data", kInfo);
+        useEnglish(install, false);
+        QCOMPARE(Search::DescriptionSource(install.file("info.data")), install.file("info.data"));
+        QVERIFY(!cache(install));
+        QCOMPARE(SearchState::instance().SearchCache[0].description,
+                 QString("Ein tiefes Bergwerk voller Erz."));
+    }
+
+    void languageWithDescriptionsSearchesItsOwn()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", "[places]\nBergwerk=1,1\n");
+        install.writeText("info.data", kInfo);
+        useEnglish(install, true);
+        QVERIFY(!cache(install));
+        QCOMPARE(SearchState::instance().SearchCache[0].description, QString("A deep mine."));
+    }
+
+    void emptyLanguageDescriptionsFallBackToGerman()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", "[places]\nBergwerk=1,1\n");
+        install.writeText("info.data", kInfo);
+        useEnglish(install, false);
+        install.writeBytes("LANG/English/info.data", QByteArray());
+        QVERIFY(!cache(install));
+        QCOMPARE(SearchState::instance().SearchCache[0].description,
+                 QString("Ein tiefes Bergwerk voller Erz."));
+    }
+
+    void eachFileIsParsedOnce()
+    {
+        TestInstall install;
+        QString data;
+        QString info = "[info]\n";
+        for (int s = 0; s < 20; ++s) {
+            data += QString("[section %1]\n").arg(s);
+            for (int k = 0; k < 50; ++k) {
+                data += QString("Ding %1 %2=%1,%2\n").arg(s).arg(k);
+                info += QString("ding %1 %2=Beschreibung %1 %2\n").arg(s).arg(k);
+            }
+        }
+        install.writeText("caldora.data", data);
+        install.writeText("info.data", info);
+        IniCache::Clear();
+        const qint64 before = IniCache::ParseCount();
+        QVERIFY(!cache(install));
+        QCOMPARE(SearchState::instance().SearchCache.size(), 1000);
+        QCOMPARE(IniCache::ParseCount() - before, 2);
+        QCOMPARE(SearchState::instance().SearchCache[999].description,
+                 QString("Beschreibung 19 49"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSearchCache)
+#include "test_searchcache.moc"
