@@ -1,0 +1,258 @@
+// The language module: the German test, text lookup with English defaults, and the entity-name
+// translation with its first-key-wins walk, region words and empty translations.
+#include "modules/LOCAL.h"
+#include "support/TestInstall.h"
+
+#include <QTest>
+
+class TestLocal : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestInstall m_install;
+
+    // Makes stem the current language with the given language file text.
+    void useLanguage(const QString& stem, const QString& text)
+    {
+        m_install.writeText("LANG/" + stem + "/" + stem + ".lng", text);
+        LanguageState& s = LOCAL::State();
+        s = LanguageState();
+        s.LanguageFolder = m_install.path() + "/LANG/";
+        s.LanguageName = stem;
+        s.LanguageStem = stem;
+        s.LanguageFile = LOCAL::LanguageFileOf(stem);
+        LOCAL::CacheTranslationTable();
+    }
+
+    static QString english()
+    {
+        return QStringLiteral("[general]\n"
+                              "language=English\n"
+                              "[frmFind]\n"
+                              "Caption=Search\n"
+                              "buttoncancel=\n"
+                              "[entities]\n"
+                              "Caldora=Kaldor\n"
+                              "Tempel von=Temple of\n"
+                              "Höhle=Cave\n"
+                              "Höhle der Wölfe=Wolves' Den\n"
+                              "Bauer=Bauer Farmer\n"
+                              "Leer=\n"
+                              "; note\n"
+                              "Händler=Trader\n"
+                              "[menus]\n"
+                              "miFind=Find...\n");
+    }
+
+private slots:
+    void languageFileOf();
+    void isGermanIsExact_data();
+    void isGermanIsExact();
+    void textLookup_data();
+    void textLookup();
+    void expand_data();
+    void expand();
+    void cacheTable();
+    void cacheTableLeftAloneForGerman();
+    void cacheTableNeedsExactHeader();
+    void localize_data();
+    void localize();
+    void emptyKeyStopsTheWalk();
+    void delocalize_data();
+    void delocalize();
+    void regionWordsBeforeFirstLocalize();
+    void emptyTranslationsBecomeSemicolons();
+    void missingLanguageFile();
+};
+
+void TestLocal::languageFileOf()
+{
+    LOCAL::State().LanguageFolder = "/opt/karvenna/LANG/";
+    QCOMPARE(LOCAL::LanguageFileOf("English"), QString("/opt/karvenna/LANG/English/English.lng"));
+}
+
+void TestLocal::isGermanIsExact_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("german");
+    QTest::newRow("Deutsch") << "Deutsch" << true;
+    QTest::newRow("lower case") << "deutsch" << false;
+    QTest::newRow("blank behind") << "Deutsch " << false;
+    QTest::newRow("English") << "English" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestLocal::isGermanIsExact()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, german);
+    LOCAL::State().LanguageName = name;
+    QCOMPARE(LOCAL::IsGerman(), german);
+}
+
+void TestLocal::textLookup_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("englishDefault");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("present, any case") << "FRMFIND" << "caption" << "Find" << "Search";
+    QTest::newRow("empty value keeps English") << "frmFind" << "buttoncancel" << "Cancel" << "Cancel";
+    QTest::newRow("missing key") << "frmFind" << "options" << "Options" << "Options";
+    QTest::newRow("missing section") << "frmPrint" << "caption" << "Print" << "Print";
+    QTest::newRow("no default") << "frmAbout" << "caption" << "" << "";
+}
+
+void TestLocal::textLookup()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, englishDefault);
+    QFETCH(QString, expected);
+    useLanguage("English", english());
+    QCOMPARE(LOCAL::Text(section, key, englishDefault), expected);
+}
+
+void TestLocal::expand_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("value") << "File %s not found" << "/x/a.jpg" << "File /x/a.jpg not found";
+    QTest::newRow("every %s") << "%s and %s" << "a" << "a and a";
+    QTest::newRow("line breaks") << "one\\ntwo\\n" << "" << "one\r\ntwo\r\n";
+    QTest::newRow("both") << "Perks in %s\\n" << "Caldora" << "Perks in Caldora\r\n";
+    QTest::newRow("real line break kept") << "a\nb" << "" << "a\nb";
+}
+
+void TestLocal::expand()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+    QCOMPARE(LOCAL::Expand(text, value), expected);
+}
+
+void TestLocal::cacheTable()
+{
+    useLanguage("English", english());
+    const LanguageState& s = LOCAL::State();
+    QCOMPARE(s.EntityKeys, (QStringList{"Caldora", "Tempel von", "Höhle", "Höhle der Wölfe", "Bauer",
+                                        "Leer", "; note", "Händler"}));
+    QCOMPARE(s.EntityNames, (QStringList{"Kaldor", "Temple of", "Cave", "Wolves' Den", "Bauer Farmer",
+                                         "", "", "Trader"}));
+}
+
+void TestLocal::cacheTableLeftAloneForGerman()
+{
+    useLanguage("English", english());
+    LanguageState& s = LOCAL::State();
+    const QStringList keys = s.EntityKeys;
+    s.LanguageName.clear();
+    s.LanguageFile = "*";
+    LOCAL::CacheTranslationTable();
+    QCOMPARE(s.LanguageName, QString("Deutsch"));
+    QCOMPARE(s.EntityKeys, keys);
+}
+
+void TestLocal::cacheTableNeedsExactHeader()
+{
+    useLanguage("Shout", "[ENTITIES]\nHöhle=CAVE\n");
+    QVERIFY(LOCAL::State().EntityKeys.isEmpty());
+    // Single lookups still find the section.
+    QCOMPARE(LOCAL::Text("entities", "Höhle"), QString("CAVE"));
+    QCOMPARE(LOCAL::LocalizeName("Höhle"), QString("Höhle"));
+}
+
+void TestLocal::localize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("key") << "Händler" << "Trader";
+    QTest::newRow("blanks removed") << "  Händler " << "Trader";
+    QTest::newRow("short key first wins, every occurrence")
+        << "Höhle der Wölfe bei Höhlenberg" << "Cave der Wölfe bei Cavenberg";
+    QTest::newRow("translation applied once") << "Bauer Hans" << "Bauer Farmer Hans";
+    QTest::newRow("empty translation deletes key") << "Leer Haus" << " Haus";
+    QTest::newRow("empty translation, whole name") << "Leer" << "Leer";
+    QTest::newRow("region words, then keys") << "Höhle in Caldora" << "Cave in Kaldor";
+    QTest::newRow("region word missing in file") << "Frostmere Wald" << "Frostmere Wald";
+    QTest::newRow("region word only") << "Tempel von Caldora" << "Temple of Kaldor";
+    QTest::newRow("must begin with key") << "Alte Höhle" << "Alte Höhle";
+    QTest::newRow("case-sensitive") << "höhle" << "höhle";
+    QTest::newRow("unknown") << "Unbekannt" << "Unbekannt";
+}
+
+void TestLocal::localize()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    useLanguage("English", english());
+    QCOMPARE(LOCAL::LocalizeName(name), expected);
+}
+
+void TestLocal::emptyKeyStopsTheWalk()
+{
+    useLanguage("Odd", "[entities]\nHöhle=Cave\n=everything\nHändler=Trader\n");
+    QCOMPARE(LOCAL::LocalizeName("Höhle"), QString("Cave"));
+    QCOMPARE(LOCAL::LocalizeName("Händler"), QString("Händler"));
+}
+
+void TestLocal::delocalize_data()
+{
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("key") << "Händler" << "Trader";
+    QTest::newRow("region and key") << "Höhle in Caldora" << "Cave in Kaldor";
+    QTest::newRow("region word only") << "Tempel von Caldora" << "Temple of Kaldor";
+    QTest::newRow("not translated") << "Unbekannt" << "Unbekannt";
+}
+
+void TestLocal::delocalize()
+{
+    QFETCH(QString, german);
+    QFETCH(QString, shown);
+    useLanguage("English", english());
+    QCOMPARE(LOCAL::LocalizeName(german), shown);
+    QCOMPARE(LOCAL::DelocalizeName(" " + shown + " "), german);
+}
+
+void TestLocal::regionWordsBeforeFirstLocalize()
+{
+    useLanguage("English", english());
+    QVERIFY(LOCAL::State().RegionNames.isEmpty());
+    QCOMPARE(LOCAL::DelocalizeName("Cave in Kaldor"), QString("Höhle in Kaldor"));
+    LOCAL::LocalizeName("x");
+    QCOMPARE(LOCAL::State().RegionNames,
+             (QStringList{"Kaldor", "Frostmere", "Qasira", "Ur Kesh", "Temple of"}));
+    QCOMPARE(LOCAL::DelocalizeName("Cave in Kaldor"), QString("Höhle in Caldora"));
+}
+
+void TestLocal::emptyTranslationsBecomeSemicolons()
+{
+    useLanguage("English", english());
+    LanguageState& s = LOCAL::State();
+    // An empty translation must not match every name.
+    QCOMPARE(LOCAL::DelocalizeName("Trader"), QString("Händler"));
+    QCOMPARE(s.EntityNames.at(5), QString(";"));
+    QCOMPARE(s.EntityNames.at(6), QString(";"));
+    // Only a name beginning with ";" meets the replaced entry.
+    QCOMPARE(LOCAL::DelocalizeName(";x"), QString("Leerx"));
+}
+
+void TestLocal::missingLanguageFile()
+{
+    LanguageState& s = LOCAL::State();
+    s = LanguageState();
+    s.LanguageName = "Klingon";
+    s.LanguageFile = m_install.file("LANG/Klingon/Klingon.lng");
+    LOCAL::CacheTranslationTable();
+    QVERIFY(s.EntityKeys.isEmpty());
+    QCOMPARE(LOCAL::Text("frmFind", "caption", "Find"), QString("Find"));
+    QCOMPARE(LOCAL::LocalizeName(" Höhle in Caldora "), QString("Höhle in Caldora"));
+    QCOMPARE(LOCAL::DelocalizeName("Höhle in Caldora"), QString("Höhle in Caldora"));
+}
+
+QTEST_GUILESS_MAIN(TestLocal)
+#include "test_local.moc"
