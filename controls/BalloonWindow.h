@@ -1,0 +1,67 @@
+#pragma once
+// The drawn tip of clsToolTipDeluxe: a rounded bubble with a stem pointing at its control,
+// or a plain rectangle. It lays its text out itself so that lines wrap at the maximum width.
+#include <QColor>
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+
+class QPainterPath;
+
+class BalloonWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Look
+    {
+        bool balloon = true;
+        int maxWidth = 300;      // pixels of the whole tip; 0 or less: no limit
+        QColor back;
+        QColor text;
+        QFont font;
+        QString title;           // empty: no title line
+        int icon = 0;            // 0 none, 1 information, 2 warning, 3 error
+    };
+
+    explicit BalloonWindow(QWidget* owner);
+
+    void setLook(const Look& look);
+    const Look& look() const { return m_look; }
+
+    // Shows text for control; the stem points at pointer (global) when it lies on the control,
+    // else at the control's middle. An empty text shows nothing.
+    void showFor(QWidget* control, const QString& text, bool centered, const QPoint& pointer);
+    void hideTip();
+    // Hides the tip until the pointer has left its control (time out, click).
+    void dismiss();
+    void clearDismissal() { m_dismissed = false; }
+    bool isDismissedFor(const QWidget* control) const { return m_dismissed && m_control == control; }
+    QWidget* control() const { return m_control; }
+    QString text() const { return m_text; }
+
+    // The bubble without its stem, in the window's coordinates.
+    QRect bubbleRect() const { return m_bubble; }
+    bool stemOnTop() const { return m_stemOnTop; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Sizes the bubble for the text, the title and the width limit; sets m_wrapWidth.
+    QSize measure(int screenWidth);
+    void place();
+    QPainterPath outline() const;
+
+    Look m_look;
+    QPointer<QWidget> m_control;
+    QString m_text;
+    bool m_centered = false;
+    QPoint m_pointer;
+    QRect m_bubble;
+    int m_wrapWidth = 0;
+    QString m_shownTitle;       // the title, elided to the bubble's width
+    int m_stemX = 0;            // in window coordinates
+    bool m_stemOnTop = true;
+    bool m_dismissed = false;
+};
