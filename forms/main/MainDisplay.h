@@ -45,6 +45,7 @@ struct LastDisplayRecord
     QString picture, dataFile, category, caption;
     bool hideLabels = false;
     QString selectedName;
+    bool operator==(const LastDisplayRecord&) const = default;
 };
 
 // Which label font a caption is measured in.
@@ -58,12 +59,13 @@ public:
     // Autosized label width and height in twips for a caption (the window measures its font).
     std::function<int(const QString& caption, LabelKind kind)> measureWidth;
     std::function<int(LabelKind kind)> measureHeight;
-    // Called whenever the map picture is (re)loaded.
-    std::function<void(const QString& picture)> loadPicture;
+    // Called whenever the map picture is (re)loaded; false when it cannot be loaded.
+    std::function<bool(const QString& picture)> loadPicture;
 
     // Controls
     ControlState imgMap;
     QString picture;                    // loaded map picture; "" while the start image shows
+    bool pictureLoaded = true;          // false when the last picture could not be loaded
     std::array<MarkerState, kMarkerCount> DOT;
     std::array<LabelState, kMarkerCount> lblDOT;
     MarkerState ITEM;
@@ -85,8 +87,13 @@ public:
     int windowWidth() const { return imgMap.width + 90; }
     int windowHeight() const { return imgMap.height + 800; }
 
-    qint16 ResampleX(qint32 x) const;
-    qint16 ResampleY(qint32 y) const;
+    // Reference-picture twips to displayed-picture twips. Within the 16-bit range this is
+    // exactly the 16-bit arithmetic; larger pictures use wider integers instead of overflowing.
+    qint32 ResampleX(qint32 x) const;
+    qint32 ResampleY(qint32 y) const;
+    // Screen position of a record's pixel coordinates on the displayed picture.
+    qint32 ScaledX(qint16 pixelX) const;
+    qint32 ScaledY(qint16 pixelY) const;
 
     void ClearUI();
     void Change(const QString& picture, const QString& dataFile, const QString& category);
@@ -97,8 +104,14 @@ public:
     // The selection handler on the list's current text (or LastDisplay's name).
     void SelectionChanged();
 
-    // Sets the window's size in twips (W, H) and runs the layout of the resize handler.
-    void Resize(int windowWidthTwips, int windowHeightTwips);
+    // Sets the window's size in twips (W, H) and runs the resize handler: layout, then the
+    // replay of LastDisplay. Returns false when a replayed picture could not be loaded.
+    bool Resize(int windowWidthTwips, int windowHeightTwips);
+    // The drop-down list's height in pixels (SetComboBoxHeight).
+    int dropDownHeight = 0;
+    // Places the selection marker and its name for a name of the current category
+    // (the selection handler without the prompt test).
+    void PlaceSelection(const QString& name);
 
     // Puts a name label beside a marker: odd index right, even left, then the edge rules.
     void PlaceLabelBeside(const MarkerState& marker, LabelState& label, bool rightFirst,
@@ -107,5 +120,12 @@ public:
     // Sets a label's caption and sizes it to the caption, as an autosized label does.
     void SetCaption(LabelState& label, const QString& caption, LabelKind kind);
     // Loads a map picture into imgMap (loadPicture callback) and remembers its path.
-    void SetPicture(const QString& picture);
+    bool SetPicture(const QString& picture);
+    // Back to the start image (no map picture).
+    void ClearPicture() { picture.clear(); }
+
+private:
+    // LastDisplay as Change found it: a resize keeps a list display without a pick as it is.
+    LastDisplayRecord m_lastDisplayAtChange;
+    bool m_listShownByChange = false;
 };

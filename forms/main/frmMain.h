@@ -45,8 +45,8 @@ public:
                      const QString& caption, bool hideLabels);
     void ClearUI();
     void InfoMulti(const QString& name);
-    qint16 ResampleX(qint32 x) const { return m_display.ResampleX(x); }
-    qint16 ResampleY(qint32 y) const { return m_display.ResampleY(y); }
+    qint32 ResampleX(qint32 x) const { return m_display.ResampleX(x); }
+    qint32 ResampleY(qint32 y) const { return m_display.ResampleY(y); }
     void FileNotFound(const QString& path);
     void Translate_UI();
     void Translate_UI_DE();
@@ -84,6 +84,10 @@ public:
     // The language dialog condition of creation step 10 (for the dump).
     bool startupLanguageDialog() const { return m_startupLanguageDialog; }
 
+    // Ends the program after a fatal message (missing file, broken link).
+    void EndProgram();
+    bool ended() const { return m_ended; }
+
     // Automation hooks: what a person does with the mouse on the named control.
     // control: "DOT:i", "lblDOT:i", "ITEM", "lblCaption", "btnInfo". False when not possible.
     bool hover(const QString& control);
@@ -117,6 +121,7 @@ private:
     void registerBalloon(QWidget* control, const QString& text, const QString& title, int icon);
     void showPopup(const QString& menuName, const QPoint& globalPos);
     QString describe(const QString& shownName) const;
+    void applyResize();
 
     MainDisplay m_display;
     std::array<MapFiles, 5> m_maps;
@@ -138,4 +143,5 @@ private:
     QString m_lastPopup;
     bool m_startupLanguageDialog = false;
     bool m_syncing = false;
+    bool m_ended = false;
 };

@@ -1,0 +1,48 @@
+#include "controls/MapLabel.h"
+
+#include "controls/ctlLocation.h"
+#include "controls/Fonts.h"
+
+#include <QFontMetrics>
+
+namespace {
+constexpr int kPadding = 2;  // pixels left and right of the text
+}
+
+MapLabel::MapLabel(Style style, QWidget* parent) : QLabel(parent)
+{
+    setFont(fontFor(style));
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setAlignment(style == Style::Heading ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    setContentsMargins(0, 0, 0, 0);
+    setIndent(kPadding);
+    setTextFormat(Qt::PlainText);
+}
+
+QFont MapLabel::fontFor(Style style)
+{
+    return style == Style::Heading ? Fonts::MsSansSerif(12.0, true) : Fonts::MsSansSerif(9.75, true);
+}
+
+QSize MapLabel::sizeFor(Style style, const QString& caption)
+{
+    const QFontMetrics metrics(fontFor(style));
+    return QSize(metrics.horizontalAdvance(caption) + 2 * kPadding, metrics.height() + 2);
+}
+
+void MapLabel::setColours(quint32 fore, quint32 back)
+{
+    if (fore == m_fore && back == m_back && m_fore != 0)
+        return;
+    m_fore = fore;
+    m_back = back;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, ctlLocation::fromBgr(fore));
+    p.setColor(QPalette::Window, ctlLocation::fromBgr(back));
+    setPalette(p);
+}
+
+void MapLabel::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }
+void MapLabel::enterEvent(QEnterEvent*) { emit MouseMove(); }
+void MapLabel::mouseDoubleClickEvent(QMouseEvent*) { emit DblClick(); }

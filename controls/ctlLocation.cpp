@@ -1,0 +1,65 @@
+#include "controls/ctlLocation.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ctlLocation::ctlLocation(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QColor ctlLocation::fromBgr(quint32 colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+void ctlLocation::setBorderColor(quint32 colour)
+{
+    if (m_borderColor != colour) {
+        m_borderColor = colour;
+        update();
+    }
+}
+
+void ctlLocation::setBackColor(quint32 colour)
+{
+    if (m_backColor != colour) {
+        m_backColor = colour;
+        update();
+    }
+}
+
+void ctlLocation::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The figure fills the marker; the ring is thick enough to read the colour on any map.
+    const qreal ring = std::max<qreal>(2.0, width() / 5.0);
+    const QRectF r = QRectF(rect()).adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2);
+    painter.setPen(QPen(fromBgr(m_borderColor), ring));
+    painter.setBrush(fromBgr(m_backColor));
+    painter.drawEllipse(r);
+}
+
+void ctlLocation::mouseMoveEvent(QMouseEvent* event)
+{
+    const Qt::MouseButtons b = event->buttons();
+    const int button = (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0)
+                       | (b & Qt::MiddleButton ? 4 : 0);
+    const Qt::KeyboardModifiers m = event->modifiers();
+    const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0)
+                      | (m & Qt::AltModifier ? 4 : 0);
+    emit MouseMove(button, shift, event->position().x(), event->position().y());
+}
+
+void ctlLocation::enterEvent(QEnterEvent* event)
+{
+    emit MouseMove(0, 0, event->position().x(), event->position().y());
+}
+
+void ctlLocation::mouseDoubleClickEvent(QMouseEvent*)
+{
+    emit DblClick();
+}

@@ -1,0 +1,27 @@
+#include "forms/main/DescriptionLookup.h"
+
+#include "modules/FileSystem.h"
+#include "modules/Globals.h"
+#include "modules/IniOps.h"
+#include "modules/LOCAL.h"
+
+QString DescriptionLookup::DescriptionFile()
+{
+    if (LOCAL::IsGerman())
+        return G().InProgramFolder(QStringLiteral("info.data"));
+    const LanguageState& lang = LOCAL::State();
+    const QString own = lang.LanguageFolder + lang.LanguageStem + QStringLiteral("/info.data");
+    return FileSystem::FileExists(own)
+               ? own
+               : lang.LanguageFolder + lang.SubstituteLanguage + QStringLiteral("/info.data");
+}
+
+QString DescriptionLookup::Describe(const QString& shownName)
+{
+    const QString key = (LOCAL::IsGerman() ? shownName : LOCAL::DelocalizeName(shownName)).toLower();
+    const QString file = DescriptionFile();
+    QString text = IniOps::ReadIni(file, QStringLiteral("info"), key, QString());
+    if (text.startsWith(QLatin1Char('#')))
+        text = IniOps::ReadIni(file, QStringLiteral("info"), text.mid(1), QString());
+    return text;
+}

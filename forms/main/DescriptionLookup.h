@@ -1,0 +1,13 @@
+#pragma once
+// The description of a shown entity name for the hover texts: the description file of the
+// current language (or its substitute), one "#" reference followed.
+#include <QString>
+
+namespace DescriptionLookup {
+
+// The description file that hover texts read for the current language.
+QString DescriptionFile();
+// The raw description (with its "\n" marks) of a shown name; framing blanks are ignored.
+QString Describe(const QString& shownName);
+
+} // namespace DescriptionLookup

@@ -1,0 +1,400 @@
+#include "forms/main/frmMain.h"
+
+#include "controls/ComboBox_Height.h"
+#include "controls/MapLabel.h"
+#include "controls/TwipsGeometry.h"
+#include "controls/clsToolTipDeluxe.h"
+#include "controls/ctlLocation.h"
+#include "forms/main/Dialogs.h"
+#include "forms/main/MapView.h"
+#include "forms/main/MenuTable.h"
+#include "modules/Globals.h"
+#include "modules/LOCAL.h"
+#include "modules/Twips2Pixel_Module.h"
+#include "platform/Shell.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+
+using namespace Twips2Pixel_Module;
+
+namespace {
+
+constexpr quint32 kGold = 55295;  // RGB(255, 215, 0)
+
+int twipsWidth(MapLabel::Style style, const QString& caption)
+{
+    return PixelsToTwipsX(MapLabel::sizeFor(style, caption).width());
+}
+
+MapLabel::Style styleOf(LabelKind kind)
+{
+    return kind == LabelKind::Heading ? MapLabel::Style::Heading : MapLabel::Style::Name;
+}
+
+void place(QWidget* w, const ControlState& s)
+{
+    w->setGeometry(TwipsGeometry::ToPixels(s.left, s.top, s.width, s.height));
+    w->setVisible(s.visible);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    m_display.measureWidth = [](const QString& caption, LabelKind kind) {
+        return twipsWidth(styleOf(kind), caption);
+    };
+    m_display.measureHeight = [](LabelKind kind) {
+        return PixelsToTwipsY(MapLabel::sizeFor(styleOf(kind), QStringLiteral("Ag")).height());
+    };
+    m_display.loadPicture = [this](const QString& path) {
+        return m_mapView->loadFile(path);
+    };
+    buildMapArea();
+    buildMenus();
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::mapArea() const { return centralWidget(); }
+
+void frmMain::buildMapArea()
+{
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("mapArea"));
+    setCentralWidget(area);
+
+    m_mapView = new MapView(area);
+    m_mapView->setObjectName(QStringLiteral("imgMap"));
+    connect(m_mapView, &MapView::rightButtonDown, this, [this](const QPoint& p) {
+        rightClick(p);
+    });
+
+    for (int i = 0; i < kMarkerCount; ++i) {
+        auto* label = new MapLabel(MapLabel::Style::Name, area);
+        label->setObjectName(QStringLiteral("lblDOT:%1").arg(i));
+        label->hide();
+        connect(label, &MapLabel::MouseMove, this, [this, i] { hover(QStringLiteral("lblDOT:%1").arg(i)); });
+        connect(label, &MapLabel::DblClick, this, [this, i] { doubleClick(QStringLiteral("lblDOT:%1").arg(i)); });
+        m_dotLabels[i] = label;
+    }
+    for (int i = 0; i < kMarkerCount; ++i) {
+        auto* dot = new ctlLocation(area);
+        dot->setObjectName(QStringLiteral("DOT:%1").arg(i));
+        dot->hide();
+        connect(dot, &ctlLocation::MouseMove, this, [this, i] { hoverMarker(i); });
+        connect(dot, &ctlLocation::DblClick, this, [this, i] { doubleClick(QStringLiteral("DOT:%1").arg(i)); });
+        m_dots[i] = dot;
+    }
+    m_lblCaption = new MapLabel(MapLabel::Style::Name, area);
+    m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    m_lblCaption->hide();
+    connect(m_lblCaption, &MapLabel::MouseMove, this, [this] { hover(QStringLiteral("lblCaption")); });
+    connect(m_lblCaption, &MapLabel::DblClick, this, [this] { clickInfoButton(); });
+
+    m_item = new ctlLocation(area);
+    m_item->setObjectName(QStringLiteral("ITEM"));
+    m_item->hide();
+    connect(m_item, &ctlLocation::MouseMove, this, [this] { hoverItem(); });
+    connect(m_item, &ctlLocation::DblClick, this, [this] { clickInfoButton(); });
+
+    m_lblMultiInfo = new MapLabel(MapLabel::Style::Heading, area);
+    m_lblMultiInfo->setObjectName(QStringLiteral("lblMultiInfo"));
+    m_lblMultiInfo->setColours(kGold, kMarkerRed);
+    m_lblMultiInfo->hide();
+
+    m_cboItems = new QComboBox(area);
+    m_cboItems->setObjectName(QStringLiteral("cboItems"));
+    m_cboItems->hide();
+    connect(m_cboItems, &QComboBox::currentIndexChanged, this, &frmMain::onListActivated);
+
+    m_btnInfo = new QPushButton(QStringLiteral("i"), area);
+    m_btnInfo->setObjectName(QStringLiteral("btnInfo"));
+    m_btnInfo->setFont([] { QFont f = QFont(); f.setBold(true); f.setItalic(true); return f; }());
+    m_btnInfo->hide();
+    m_btnInfo->installEventFilter(this);
+    connect(m_btnInfo, &QPushButton::clicked, this, [this] { clickInfoButton(); });
+
+    // Design size of the client area: imgMap 14175 x 10365 twips.
+    area->resize(TwipsToPixelsX(14175), TwipsToPixelsY(10365));
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    QList<QMenu*> stack;  // stack[level - 1] holds entries of that level
+    const MenuEntry* topMenu = nullptr;
+    for (const MenuEntry& entry : MenuTable::Entries()) {
+        stack.resize(std::min<qsizetype>(stack.size(), entry.level));
+        QMenu* parentMenu = entry.level > 0 ? stack.value(entry.level - 1) : nullptr;
+        if (entry.level == 0)
+            topMenu = &entry;
+
+        if (entry.kind == MenuKind::Separator) {
+            QAction* separator = parentMenu->addSeparator();
+            m_actions.append(separator);
+            m_entryByAction.insert(separator, &entry);
+            continue;
+        }
+        QAction* action = nullptr;
+        if (entry.kind == MenuKind::Menu) {
+            auto* menu = new QMenu(QString::fromUtf8(entry.designCaption()), this);
+            menu->setObjectName(QString::fromUtf8(entry.name));
+            action = parentMenu ? parentMenu->addMenu(menu) : bar->addMenu(menu);
+            m_menuByName.insert(menu->objectName(), menu);
+            stack.append(menu);
+        } else {
+            action = new QAction(QString::fromUtf8(entry.designCaption()), this);
+            if (parentMenu)
+                parentMenu->addAction(action);
+            else
+                bar->addAction(action);
+            if (entry.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+            action->setEnabled(entry.kind != MenuKind::Divider && entry.enabled);
+            if (entry.kind != MenuKind::Divider) {
+                const MenuEntry* top = topMenu;
+                connect(action, &QAction::triggered, this, [this, &entry, action, top] {
+                    Q_UNUSED(top);
+                    runMenuEntry(entry, action);
+                });
+            }
+        }
+        action->setObjectName(QString::fromUtf8(entry.name));
+        m_actions.append(action);
+        m_actionByName.insert(action->objectName(), action);
+        m_entryByAction.insert(action, &entry);
+    }
+}
+
+QAction* frmMain::action(const QString& name) const { return m_actionByName.value(name); }
+QMenu* frmMain::menu(const QString& name) const { return m_menuByName.value(name); }
+
+const MapFiles* frmMain::mapById(const QString& id) const
+{
+    for (const MapFiles& m : m_maps)
+        if (m.id == id)
+            return &m;
+    return nullptr;
+}
+
+void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
+{
+    if (entry.kind == MenuKind::Command) {
+        entry.command(*this);
+        return;
+    }
+    // Category and perk items belong to the map of the top menu that holds them.
+    const MenuEntry* top = nullptr;
+    for (const MenuEntry& e : MenuTable::Entries()) {
+        if (e.level == 0)
+            top = &e;
+        if (&e == &entry)
+            break;
+    }
+    const MapFiles* map = top && top->map ? mapById(QString::fromLatin1(top->map)) : nullptr;
+    if (!map)
+        return;
+    if (entry.kind == MenuKind::Perks) {
+        G().PerksDataFile = map->dataFile;
+        Dialogs::ShowPerks(*this);
+        return;
+    }
+    const QString category = QString::fromUtf8(entry.category);
+    if (entry.kind == MenuKind::List || entry.kind == MenuKind::ListThenAll)
+        Change(map->picture, map->dataFile, category);
+    if (entry.kind == MenuKind::All || entry.kind == MenuKind::ListThenAll) {
+        const QString caption = action->text().isEmpty() ? QString() : action->text();
+        const QString mapCaption = m_menuByName.value(QString::fromLatin1(top->name))->title();
+        ChangeMulti(map->picture, map->dataFile, category, mapCaption + QStringLiteral(": ") + caption,
+                    entry.hideLabels);
+    }
+}
+
+void frmMain::Change(const QString& picture, const QString& dataFile, const QString& category)
+{
+    m_display.Change(picture, dataFile, category);
+    syncDisplay();
+    m_cboItems->setFocus();
+}
+
+void frmMain::ChangeMulti(const QString& picture, const QString& dataFile, const QString& category,
+                          const QString& caption, bool hideLabels)
+{
+    m_display.ChangeMulti(picture, dataFile, category, caption, hideLabels);
+    syncDisplay();
+}
+
+void frmMain::ClearUI()
+{
+    m_display.ClearUI();
+    syncDisplay();
+}
+
+void frmMain::InfoMulti(const QString& name)
+{
+    m_display.InfoSubject = name;
+    Dialogs::ShowInfo(*this);
+}
+
+void frmMain::RestoreStartImage()
+{
+    m_display.ClearPicture();
+    m_mapView->setImage(m_startImage.toImage());
+}
+
+int frmMain::ShellExec(const QString& target)
+{
+    return Shell::ShellExec(target, QStringLiteral("open"), G().ProgramFolder);
+}
+
+void frmMain::Translate_UI()
+{
+    for (QAction* action : std::as_const(m_actions)) {
+        const MenuEntry* entry = m_entryByAction.value(action);
+        if (!entry || !entry->isCaptioned())
+            continue;
+        action->setText(LOCAL::Text(QStringLiteral("menus"), QString::fromLatin1(entry->languageKey()),
+                                     QString::fromUtf8(entry->english)));
+    }
+    m_display.ComboBoxPrompt = QStringLiteral("   ")
+                               + LOCAL::Text(QStringLiteral("ui"), QStringLiteral("ComboBoxPrompt"),
+                                             QStringLiteral("------------ Please select ------------"));
+    G().InfoButtonToolTip = LOCAL::Text(QStringLiteral("ui"), QStringLiteral("InfoButtonToolTip"),
+                                        QStringLiteral("Displays informations about selected entity."));
+}
+
+void frmMain::Translate_UI_DE()
+{
+    m_display.ComboBoxPrompt = QStringLiteral("  ------------ Bitte Auswählen ------------");
+    G().InfoButtonToolTip = QStringLiteral("Zeigt Informationen zur ausgewählten Entität an.");
+}
+
+void frmMain::ApplyGermanCaptions()
+{
+    for (QAction* action : std::as_const(m_actions)) {
+        const MenuEntry* entry = m_entryByAction.value(action);
+        if (entry && entry->isCaptioned())
+            action->setText(QString::fromUtf8(entry->german));
+    }
+}
+
+void frmMain::CacheTranslationTable() { LOCAL::CacheTranslationTable(); }
+
+void frmMain::EndProgram()
+{
+    m_ended = true;
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void frmMain::syncDisplay()
+{
+    m_syncing = true;
+    const MainDisplay& d = m_display;
+    m_mapView->setGeometry(TwipsGeometry::ToPixels(d.imgMap.left, d.imgMap.top, d.imgMap.width,
+                                                   d.imgMap.height));
+    for (int i = 0; i < kMarkerCount; ++i) {
+        ctlLocation* dot = m_dots[i];
+        dot->setBorderColor(d.DOT[i].borderColor);
+        dot->setDesc(d.DOT[i].desc);
+        dot->setToolTipText(d.DOT[i].toolTip);
+        place(dot, d.DOT[i]);
+        MapLabel* label = m_dotLabels[i];
+        label->setText(d.lblDOT[i].caption);
+        label->setColours(d.lblDOT[i].foreColor, kGold);
+        label->setToolTip(d.lblDOT[i].toolTip);
+        place(label, d.lblDOT[i]);
+    }
+    m_item->setDesc(d.ITEM.desc);
+    m_item->setToolTipText(d.ITEM.toolTip);
+    m_item->setBorderColor(d.ITEM.borderColor);
+    place(m_item, d.ITEM);
+    m_lblCaption->setText(d.lblCaption.caption);
+    m_lblCaption->setColours(d.lblCaption.foreColor, kGold);
+    m_lblCaption->setToolTip(d.lblCaption.toolTip);
+    place(m_lblCaption, d.lblCaption);
+    m_lblMultiInfo->setText(d.lblMultiInfo.caption);
+    place(m_lblMultiInfo, d.lblMultiInfo);
+
+    QStringList current;
+    for (int i = 0; i < m_cboItems->count(); ++i)
+        current.append(m_cboItems->itemText(i));
+    if (current != d.cboItems.items) {
+        m_cboItems->clear();
+        m_cboItems->addItems(d.cboItems.items);
+    }
+    m_cboItems->setCurrentIndex(d.cboItems.listIndex);
+    place(m_cboItems, d.cboItems);
+    place(m_btnInfo, d.btnInfo);
+    m_btnInfo->raise();
+    m_cboItems->raise();
+    if (QAction* print = action(QStringLiteral("miPrint")))
+        print->setEnabled(d.printEnabled);
+    m_syncing = false;
+}
+
+void frmMain::onListActivated(int index)
+{
+    if (m_syncing || index < 0)
+        return;
+    m_display.SelectListIndex(index);
+    syncDisplay();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    applyResize();
+}
+
+void frmMain::applyResize()
+{
+    const QSize client = centralWidget()->size();
+    if (client.isEmpty())
+        return;
+    const int w = PixelsToTwipsX(client.width()) + 90;
+    const int h = PixelsToTwipsY(client.height()) + 800;
+    if (w == m_display.windowWidth() && h == m_display.windowHeight() && m_display.dropDownHeight)
+        return;
+    onResize();
+}
+
+void frmMain::onResize()
+{
+    const QSize client = centralWidget()->size();
+    const bool ok = m_display.Resize(PixelsToTwipsX(client.width()) + 90,
+                                     PixelsToTwipsY(client.height()) + 800);
+    ComboBox_Height::SetComboBoxHeight(this, m_cboItems, m_display.dropDownHeight);
+    syncDisplay();
+    if (!ok)
+        RestoreStartImage();
+    emit mapAreaResized();
+}
+
+void frmMain::resizeMapArea(int widthPixels, int heightPixels)
+{
+    const int menuHeight = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
+    centralWidget()->resize(widthPixels, heightPixels);
+    resize(widthPixels, heightPixels + menuHeight);
+    if (centralWidget()->size() != QSize(widthPixels, heightPixels))
+        centralWidget()->resize(widthPixels, heightPixels);
+    onResize();
+}
+
+QImage frmMain::renderMapArea() const
+{
+    QWidget* area = centralWidget();
+    QImage image(area->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    area->render(&image);
+    return image;
+}

@@ -1,0 +1,161 @@
+// Start-up of the main window: settings, language state, installation check.
+#include "forms/main/frmMain.h"
+
+#include "controls/ComboBox_Height.h"
+#include "controls/MessageBox.h"
+#include "controls/clsToolTipDeluxe.h"
+#include "forms/main/Dialogs.h"
+#include "forms/main/MapView.h"
+#include "modules/FileSystem.h"
+#include "modules/Globals.h"
+#include "modules/IniOps.h"
+#include "modules/LOCAL.h"
+#include "modules/Registry_Module.h"
+#include "modules/Twips2Pixel_Module.h"
+#include "Version.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+
+namespace {
+
+const QStringList kMapIds{QStringLiteral("caldora"), QStringLiteral("frostmere"),
+                          QStringLiteral("qasira"), QStringLiteral("urkesh"),
+                          QStringLiteral("ancestors")};
+
+QString setting(const QString& section, const QString& key, const QString& def)
+{
+    return IniOps::ReadIni(G().SettingsFile, section, key, def);
+}
+
+} // namespace
+
+void frmMain::Create()
+{
+    Globals& g = G();
+    LanguageState& lang = LOCAL::State();
+    // A fresh process starts with an empty search cache.
+    g.SettingsFile = g.InProgramFolder(QStringLiteral("karvenna.ini"));
+    g.ExtrasFolder = setting(QStringLiteral("folders"), QStringLiteral("extras"), QStringLiteral("EXTRAS"));
+    g.PicsFolder = setting(QStringLiteral("folders"), QStringLiteral("pics"), QStringLiteral("PICS"));
+    g.LangFolder = setting(QStringLiteral("folders"), QStringLiteral("lang"), QStringLiteral("LANG"));
+    m_startImage = QPixmap(QStringLiteral(":/main/start.jpg"));
+    RestoreStartImage();
+    lang.LanguageFolder = g.ProgramFolder + QLatin1Char('/') + g.LangFolder + QLatin1Char('/');
+    lang.LanguageStem = setting(QStringLiteral("general"), QStringLiteral("language"), QString()).trimmed();
+    lang.LanguageFile = LOCAL::LanguageFileOf(lang.LanguageStem);
+    lang.LanguageName = IniOps::ReadIni(lang.LanguageFile, QStringLiteral("general"),
+                                        QStringLiteral("language"), QString());
+    if (lang.LanguageName.isEmpty())
+        lang.LanguageName = QStringLiteral("Deutsch");
+    if (!LOCAL::IsGerman())
+        Translate_UI();
+    else
+        Translate_UI_DE();
+    CacheTranslationTable();
+
+    const QString systemLanguage =
+        Registry_Module::RegReadPath(QStringLiteral("HKEY_CURRENT_USER\\Control Panel\\International\\"),
+                                     QStringLiteral("sLanguage"))
+            .trimmed()
+            .toLower();
+    m_startupLanguageDialog = LOCAL::IsGerman() && systemLanguage != QLatin1String("deu");
+    if (m_startupLanguageDialog)
+        Dialogs::ShowLanguage(*this);
+}
+
+bool frmMain::Load()
+{
+    Globals& g = G();
+    LanguageState& lang = LOCAL::State();
+    g.Revision = Registry_Module::RegReadValue(QStringLiteral("HKEY_LOCAL_MACHINE"),
+                                               QStringLiteral("Software\\Karvenna"),
+                                               QStringLiteral("Revision"))
+                     .trimmed();
+    if (g.Revision.isEmpty())
+        g.Revision = QString::number(KARVENNA_VERSION_REVISION);
+
+    g.EditionSuffix.clear();
+    if (setting(QStringLiteral("special"), QStringLiteral("NoExtras"), QStringLiteral("no")).trimmed().toLower()
+        == QLatin1String("yes")) {
+        action(QStringLiteral("mnuExtras"))->setVisible(false);
+        g.EditionSuffix = QStringLiteral("Lite");
+    }
+    if (setting(QStringLiteral("special"), QStringLiteral("NoLang"), QStringLiteral("no")).trimmed().toLower()
+        == QLatin1String("yes")) {
+        action(QStringLiteral("mnuLanguage"))->setVisible(false);
+        g.EditionSuffix += QLatin1Char(' ')
+                           + setting(QStringLiteral("special"), QStringLiteral("LocalizedString"), QString()).trimmed();
+    }
+    setWindowTitle(Globals::ProductTitle() + QLatin1Char(' ') + g.VersionText() + QLatin1Char(' ')
+                   + g.EditionSuffix);
+
+    m_display.ITEM.visible = false;
+    m_display.cboItems.visible = false;
+    for (int i = 0; i < kMapIds.size(); ++i)
+        m_maps[i] = {kMapIds[i], g.InProgramFolder(kMapIds[i] + QStringLiteral(".jpg")),
+                     g.InProgramFolder(kMapIds[i] + QStringLiteral(".data"))};
+    InfoFile = g.InProgramFolder(QStringLiteral("info.data"));
+    QDir::setCurrent(g.ProgramFolder);
+
+    lang.LanguageName = setting(QStringLiteral("general"), QStringLiteral("language"), QString()).trimmed();
+    if (lang.LanguageName.isEmpty())
+        lang.LanguageName = QStringLiteral("Deutsch");
+
+    for (const MapFiles& m : m_maps)
+        if (!FileSystem::FileExists(m.dataFile)) {
+            FileNotFound(m.dataFile);
+            return false;
+        }
+    for (const MapFiles& m : m_maps)
+        if (!FileSystem::FileExists(m.picture)) {
+            FileNotFound(m.picture);
+            return false;
+        }
+
+    show();
+
+    m_toolTip = new clsToolTipDeluxe(this);
+    m_toolTip->MaxWidth(300);
+    m_toolTip->Create(this, true, true);
+    m_toolTip->VisibleTime(10000);
+    m_toolTip->DelayTime(200);
+
+    ComboBox_Height::SetComboBoxHeight(this, m_cboItems,
+                                       Twips2Pixel_Module::TwipsToPixelsY(m_display.imgMap.height));
+    m_display.dropDownHeight = Twips2Pixel_Module::TwipsToPixelsY(m_display.imgMap.height);
+
+    lang.SubstituteLanguage = setting(QStringLiteral("general"), QStringLiteral("SubstLang"),
+                                      QStringLiteral("English"))
+                                  .trimmed();
+    if (lang.SubstituteLanguage.compare(QLatin1String("deutsch"), Qt::CaseInsensitive) == 0)
+        lang.SubstituteLanguage = QStringLiteral("English");
+    syncDisplay();
+    return true;
+}
+
+void frmMain::FileNotFound(const QString& path)
+{
+    hide();
+    QString message;
+    QString caption;
+    if (!LOCAL::IsGerman()) {
+        message = LOCAL::Expand(LOCAL::Text(QStringLiteral("ui"), QStringLiteral("FileNotFound"), QString()), path);
+        caption = LOCAL::Text(QStringLiteral("ui"), QStringLiteral("FileNotFoundCaption"), QString());
+    } else {
+        message = QStringLiteral("Die folgende Datei fehlt: ") + path + QStringLiteral("\r\n")
+                  + QStringLiteral("Das Programm kann nicht fortgesetzt werden.");
+        caption = QStringLiteral("Fehler");
+    }
+    MessageBox::Show(nullptr, MessageBox::Icon::Stop, caption, message);
+    m_ended = true;
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (m_toolTip)
+        m_toolTip->Destroy();
+    QMainWindow::closeEvent(event);
+}
