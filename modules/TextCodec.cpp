@@ -1,6 +1,7 @@
 #include "modules/TextCodec.h"
 
 #include <QHash>
+#include <QStringDecoder>
 
 namespace TextCodec {
 
@@ -24,6 +25,13 @@ const QHash<char16_t, char>& reverseHighControls()
         return t;
     }();
     return table;
+}
+
+// fromUtf8 would drop a second BOM that is part of the text.
+QString fromValidUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 bool startsWithBom(const QByteArray& bytes)
@@ -114,10 +122,10 @@ Decoded Decode(const QByteArray& bytes)
 {
     Decoded result;
     if (startsWithBom(bytes) && IsValidUtf8(bytes.constData() + 3, bytes.size() - 3)) {
-        result.text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        result.text = fromValidUtf8(QByteArrayView(bytes).sliced(3));
         result.encoding = Encoding::Utf8WithBom;
     } else if (IsValidUtf8(bytes.constData(), bytes.size())) {
-        result.text = QString::fromUtf8(bytes);
+        result.text = fromValidUtf8(bytes);
         result.encoding = Encoding::Utf8;
     } else {
         result.text = FromWindows1252(bytes.constData(), bytes.size());
