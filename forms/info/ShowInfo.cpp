@@ -1,8 +1,10 @@
-// Temporary until the window lands; replaced by its owner.
+#include "controls/ModalRunner.h"
+#include "forms/info/frmInfo.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "forms/main/frmMain.h"
 
-void Dialogs::ShowInfo(frmMain&)
+void Dialogs::ShowInfo(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("ShowInfo: not available yet"));
+    frmInfo dialog(main.display().InfoSubject, main.InfoFile, &main);
+    ModalRunner::RunModal(&dialog);
 }
