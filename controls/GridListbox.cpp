@@ -172,6 +172,16 @@ QString GridListbox::Row::Tag() const
     return m_item ? m_item->data(0, TagRole).toString() : QString();
 }
 bool GridListbox::Row::Selected() const { return m_item && m_item->isSelected(); }
+void GridListbox::Row::setSelected(bool selected) const
+{
+    if (!m_item)
+        return;
+    if (selected)
+        m_item->treeWidget()->setCurrentItem(m_item);
+    else
+        m_item->setSelected(false);
+}
+
 bool GridListbox::Row::Ghosted() const
 {
     return m_item && m_item->data(0, GhostedRole).toBool();

@@ -35,6 +35,8 @@ public:
         QString Tag() const;
         int Index() const { return m_item ? m_index : 0; }
         bool Selected() const;
+        // Selecting a row leaves it the only selected one, as a click would.
+        void setSelected(bool selected) const;
         bool Ghosted() const;
         bool isValid() const { return m_item != nullptr; }
 

@@ -1,8 +1,10 @@
-// Temporary until the window lands; replaced by its owner.
+#include "controls/ModalRunner.h"
+#include "forms/about/frmAbout.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "forms/main/frmMain.h"
 
-void Dialogs::ShowAbout(frmMain&)
+void Dialogs::ShowAbout(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("ShowAbout: not available yet"));
+    frmAbout dialog(&main);
+    ModalRunner::RunModal(&dialog);
 }

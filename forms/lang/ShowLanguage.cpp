@@ -1,8 +1,10 @@
-// Temporary until the window lands; replaced by its owner.
+#include "controls/ModalRunner.h"
+#include "forms/lang/frmLang.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "forms/main/frmMain.h"
 
-void Dialogs::ShowLanguage(frmMain&)
+void Dialogs::ShowLanguage(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("ShowLanguage: not available yet"));
+    frmLang dialog(&main, &main);
+    ModalRunner::RunModal(&dialog);
 }

@@ -1,0 +1,27 @@
+#include "forms/about/AboutTexts.h"
+
+QString AboutTexts::Disclaimer()
+{
+    return QStringLiteral(
+        "Karvenna ist Freeware: Für nicht-kommerzielle Zwecke darf das Programm frei "
+        "benutzt und unverändert weitergegeben werden. Wer es auf einer eigenen Seite zum "
+        "Herunterladen anbieten möchte, fragt bitte vorher beim Autor um Erlaubnis.");
+}
+
+QString AboutTexts::Sources()
+{
+    return QStringLiteral(
+        "Die Angaben auf den Karten beruhen auf der Arbeit vieler Spielerinnen und Spieler, "
+        "die ihre Funde gesammelt, nachgeprüft und geteilt haben. Beigetragen haben unter "
+        "anderem Mira Feldhaus, Jonte Ravensberg, Ilka Morgenrot, Bastian Quell, Wenke "
+        "Altmann und die Runde vom Thornvale-Stammtisch Rheinau, dazu die Fanseiten "
+        "\u201EThornvale-Archiv\u201C (archiv.thornvale.example), \u201EKartenwerk Caldora\u201C "
+        "(caldora-karten.example) und \u201EQasira-Chronik\u201C (qasira-chronik.example).");
+}
+
+QString AboutTexts::ThanksTo()
+{
+    return QStringLiteral(
+        "Special Thanks to: Lena Brücker, Tamo Eschweiler, Rike Sandmann, Ole Kattenbusch "
+        "und allen, die Fehler gemeldet oder Übersetzungen geschrieben haben.");
+}

@@ -1,0 +1,183 @@
+#include "forms/about/frmAbout.h"
+
+#include "controls/Fonts.h"
+#include "controls/Hyperlink.h"
+#include "controls/TwipsGeometry.h"
+#include "forms/about/AboutTexts.h"
+#include "forms/about/Contact.h"
+#include "modules/Globals.h"
+#include "modules/IniOps.h"
+#include "modules/LOCAL.h"
+#include "platform/Sound.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidth = 6300;
+constexpr int kClientHeight = 9375;
+const QString kBanner = QStringLiteral(":/about/banner.png");
+const QString kYes = QStringLiteral("yes");
+
+HyperlinkRegistry& links()
+{
+    static HyperlinkRegistry registry;
+    return registry;
+}
+
+template <typename T>
+T* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    TwipsGeometry::Place(w, left, top, width, height);
+    return w;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
+                  const QString& text)
+{
+    auto* label = Make<QLabel>(parent, name, left, top, width, height);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(text);
+    return label;
+}
+
+QString trimBlanks(const QString& text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString musicFile() { return G().InProgramFolder(QStringLiteral("karvenna.wav")); }
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+frmAbout::~frmAbout() { Form_Unload(); }
+
+const HyperlinkRegistry& frmAbout::Links() { return links(); }
+
+void frmAbout::buildControls()
+{
+    setWindowTitle(QStringLiteral("Über..."));
+    setFont(Fonts::MsSansSerif(8.25));
+    setFixedSize(TwipsGeometry::ToPixels(0, 0, kClientWidth, kClientHeight).size());
+
+    // A sunken picture box: its 2-pixel border leaves exactly the banner's 400 x 151.
+    picBanner = Make<QLabel>(this, "picBanner", 120, 120, 6060, 2325);
+    picBanner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picBanner->setLineWidth(2);
+    picBanner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPixmap banner;
+    if (banner.load(kBanner)) {
+        picBanner->setPixmap(banner);
+        picBanner->setProperty("picturePath", kBanner);
+    } else {
+        picBanner->setProperty("picturePath", QString());
+    }
+
+    lblTitle = MakeLabel(this, "lblTitle", 240, 2685, 5910, 360, QStringLiteral("{ProgrammTitel}"));
+    lblTitle->setFont(Fonts::MsSansSerif(12, true));
+    lblVersion = MakeLabel(this, "lblVersion", 225, 3120, 5910, 240, QStringLiteral("{Version}"));
+    lblCopyright = MakeLabel(this, "lblCopyright", 225, 3465, 5910, 240, QStringLiteral("{Copyright}"));
+    lblDescription = MakeLabel(this, "lblDescription", 225, 3840, 5925, 540,
+                               QStringLiteral("{Beschreibung}"));
+    lblDescription->setWordWrap(true);
+
+    lblEMailLabel = MakeLabel(this, "lblEMailLabel", 225, 4485, 495, 240, QStringLiteral("eMail:"));
+    lblEMail = Make<LinkLabel>(this, "lblEMail", 1095, 4485, 5100, 240);
+    lblEMail->setTextFormat(Qt::PlainText);
+    lblEMail->setText(Contact::EMail());
+    lblEMail->setTargetPrefix(QStringLiteral("mailto:"));
+    lblWebSiteLabel = MakeLabel(this, "lblWebSiteLabel", 240, 4815, 780, 240, QStringLiteral("WebSite:"));
+    lblWebSite = Make<LinkLabel>(this, "lblWebSite", 1095, 4815, 5100, 240);
+    lblWebSite->setTextFormat(Qt::PlainText);
+    lblWebSite->setText(Contact::WebSite());
+
+    LineGray = Make<QFrame>(this, "LineGray", 240, 5160, 5820, 15);
+    LineGray->setStyleSheet(QStringLiteral("background-color: #808080;"));
+    linWhite = Make<QFrame>(this, "linWhite", 240, 5175, 5820, 15);
+    linWhite->setStyleSheet(QStringLiteral("background-color: #ffffff;"));
+
+    lblDisclaimer = MakeLabel(this, "lblDisclaimer", 240, 5280, 5820, 945, AboutTexts::Disclaimer());
+    lblSources = MakeLabel(this, "lblSources", 240, 6240, 5820, 1665, AboutTexts::Sources());
+    lblThanksTo = MakeLabel(this, "lblThanksTo", 240, 7800, 5820, 615, AboutTexts::ThanksTo());
+    for (QLabel* label : {lblDisclaimer, lblSources, lblThanksTo})
+        label->setWordWrap(true);
+
+    btnOK = Make<QPushButton>(this, "btnOK", 4800, 8880, 1215, 375);
+    btnOK->setText(QStringLiteral("&OK"));
+    btnOK->setDefault(true);   // Enter; Escape closes every dialog as Cancel would
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lblEMail, &LinkLabel::clicked, lblEMail, &LinkLabel::open);
+    connect(lblWebSite, &LinkLabel::clicked, lblWebSite, &LinkLabel::open);
+}
+
+void frmAbout::Form_Load()
+{
+    m_playMusicSetting = trimBlanks(IniOps::ReadIni(G().SettingsFile, QStringLiteral("special"),
+                                                    QStringLiteral("PlayMusic"), kYes))
+                             .toLower();
+    if (m_playMusicSetting == kYes)
+        Sound::PlaySoundA(musicFile(), Sound::SND_ASYNC | Sound::SND_LOOP);
+
+    links().HyperLinkWork(this);
+    links().CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
+    links().CreateHyperlink(this, lblWebSite, Hyperlink::NormalColor, Hyperlink::HoverColor);
+
+    const QString title = Globals::ProductTitle();
+    QString caption = QStringLiteral("Über ") + title;
+    lblTitle->setText(title);
+    QString version = QStringLiteral("Version: ") + G().VersionText();
+    caption += u' ' + G().EditionSuffix;
+    version += u' ' + G().EditionSuffix;
+    lblVersion->setText(version);
+    lblCopyright->setText(Globals::LegalNotice());
+    lblDescription->setText(Globals::FileDescription());
+
+    if (!LOCAL::IsGerman()) {
+        const QString section = QStringLiteral("frmAbout");
+        const auto text = [&](const char* key) {
+            return LOCAL::Text(section, QString::fromLatin1(key), QString());
+        };
+        caption = text("caption") + u' ' + title;
+        lblDescription->setText(text("description"));
+        lblEMailLabel->setText(text("email"));
+        lblWebSiteLabel->setText(text("website"));
+        lblDisclaimer->setText(text("disclaimer"));
+        lblSources->setText(text("sources"));
+        lblThanksTo->setText(text("thanksto"));
+    }
+    setWindowTitle(caption);
+}
+
+void frmAbout::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmAbout::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    if (m_playMusicSetting == kYes)
+        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
+}

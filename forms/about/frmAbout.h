@@ -1,0 +1,52 @@
+#pragma once
+// The about box: title, version, legal notice, the maker's links, disclaimer, sources and
+// thanks; plays the program's music while it is open when the settings allow it.
+#include <QDialog>
+
+class HyperlinkRegistry;
+class LinkLabel;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+    ~frmAbout() override;
+
+    // The links of every about box, shared across openings.
+    static const HyperlinkRegistry& Links();
+
+    // "special"/"PlayMusic" as read at loading: lower-cased, blanks trimmed.
+    QString PlayMusicSetting() const { return m_playMusicSetting; }
+
+    QLabel* picBanner = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblEMailLabel = nullptr;
+    LinkLabel* lblEMail = nullptr;
+    QLabel* lblWebSiteLabel = nullptr;
+    LinkLabel* lblWebSite = nullptr;
+    QFrame* LineGray = nullptr;
+    QFrame* linWhite = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    QLabel* lblSources = nullptr;
+    QLabel* lblThanksTo = nullptr;
+    QPushButton* btnOK = nullptr;
+
+public slots:
+    void done(int result) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Form_Unload();
+
+    QString m_playMusicSetting;
+    bool m_unloaded = false;
+};
