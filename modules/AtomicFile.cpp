@@ -48,7 +48,9 @@ bool Replace(const QString& path, const QByteArray& bytes)
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(target.absolutePath());
 
-    struct stat old {};
+    struct stat old
+    {
+    };
     const bool exists = ::stat(finalName.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode))
         return false;

@@ -2,11 +2,26 @@
 
 #include "Version.h"
 
-QString Globals::ProductTitle() { return QStringLiteral(KARVENNA_PRODUCT_TITLE); }
-QString Globals::LegalNotice() { return QStringLiteral(KARVENNA_LEGAL_NOTICE); }
-QString Globals::FileDescription() { return QStringLiteral(KARVENNA_FILE_DESCRIPTION); }
-int Globals::VersionMajor() { return KARVENNA_VERSION_MAJOR; }
-int Globals::VersionMinor() { return KARVENNA_VERSION_MINOR; }
+QString Globals::ProductTitle()
+{
+    return QStringLiteral(KARVENNA_PRODUCT_TITLE);
+}
+QString Globals::LegalNotice()
+{
+    return QStringLiteral(KARVENNA_LEGAL_NOTICE);
+}
+QString Globals::FileDescription()
+{
+    return QStringLiteral(KARVENNA_FILE_DESCRIPTION);
+}
+int Globals::VersionMajor()
+{
+    return KARVENNA_VERSION_MAJOR;
+}
+int Globals::VersionMinor()
+{
+    return KARVENNA_VERSION_MINOR;
+}
 
 QString Globals::VersionText() const
 {
@@ -16,7 +31,10 @@ QString Globals::VersionText() const
            revision + QStringLiteral(" Final");
 }
 
-QString Globals::InProgramFolder(const QString& name) const { return ProgramFolder + u'/' + name; }
+QString Globals::InProgramFolder(const QString& name) const
+{
+    return ProgramFolder + u'/' + name;
+}
 
 Globals& G()
 {

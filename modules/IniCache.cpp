@@ -23,7 +23,7 @@ struct Stamp
 
 Stamp stampOf(const struct stat& st)
 {
-    return {qint64(st.st_size),      qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec),
+    return {qint64(st.st_size),        qint64(st.st_mtim.tv_sec),  qint64(st.st_mtim.tv_nsec),
             qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec), quint64(st.st_ino),
             quint64(st.st_dev)};
 }
@@ -68,7 +68,10 @@ Cache& cache()
     return c;
 }
 
-QString keyOf(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString keyOf(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
 
 } // namespace
 
@@ -80,7 +83,9 @@ std::shared_ptr<const IniDocument> Load(const QString& path)
     QMutexLocker lock(&c.mutex);
     const QString key = keyOf(path);
 
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(key).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
         c.remove(key);
         return nullptr;
@@ -98,7 +103,9 @@ std::shared_ptr<const IniDocument> Load(const QString& path)
         return nullptr;
     // The stamp of the opened file, taken before reading: a change during the read makes the
     // next call read again rather than keep a stale text.
-    struct stat opened {};
+    struct stat opened
+    {
+    };
     if (::fstat(file.handle(), &opened) != 0 || !S_ISREG(opened.st_mode))
         return nullptr;
     const QByteArray bytes = file.readAll();

@@ -2,11 +2,13 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 // The first occurrence of a name counts; later ones are ignored.
-template <typename Key>
-void insertFirst(QHash<Key, qsizetype>& hash, Key key, qsizetype value)
+template <typename Key> void insertFirst(QHash<Key, qsizetype>& hash, Key key, qsizetype value)
 {
     if (!hash.contains(key))
         hash.insert(std::move(key), value);
@@ -33,7 +35,10 @@ QStringView IniDocument::trimBlanks(QStringView text)
     return text.mid(begin, end - begin);
 }
 
-QString IniDocument::fold(QStringView name) { return trimBlanks(name).toString().toCaseFolded(); }
+QString IniDocument::fold(QStringView name)
+{
+    return trimBlanks(name).toString().toCaseFolded();
+}
 
 IniDocument::IniDocument(TextCodec::Decoded decoded)
     : m_text(std::move(decoded.text)), m_encoding(decoded.encoding)

@@ -41,8 +41,7 @@ QString ReadIni(const QString& file, const QString& section, const QString& key,
     return value.isEmpty() ? defaultValue : value;
 }
 
-void WriteIni(const QString& file, const QString& section, const QString& key,
-              const QString& value)
+void WriteIni(const QString& file, const QString& section, const QString& key, const QString& value)
 {
     if (file.isEmpty())
         return;

@@ -43,7 +43,10 @@ const QStringList& RegionWords()
     return words;
 }
 
-bool IsGerman() { return State().LanguageName == kGerman; }
+bool IsGerman()
+{
+    return State().LanguageName == kGerman;
+}
 
 QString Text(const QString& section, const QString& key, const QString& englishDefault)
 {

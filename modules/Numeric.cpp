@@ -8,7 +8,10 @@ namespace Numeric {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 // Reads sign, digits, decimal point and exponent from position i on; skipBlanks lets blanks
 // stand between the characters, as VB's Val allows. Returns the number of characters used.

@@ -48,9 +48,21 @@ double TwipsPerPixelY()
     return s ? twipsPerPixel(s->logicalDotsPerInchY()) : kDefaultTwipsPerPixel;
 }
 
-qint32 PixelsToTwipsX(qint32 pixels) { return toInt32(pixels * TwipsPerPixelX()); }
-qint32 PixelsToTwipsY(qint32 pixels) { return toInt32(pixels * TwipsPerPixelY()); }
-qint32 TwipsToPixelsX(qint32 twips) { return toInt32(twips / TwipsPerPixelX()); }
-qint32 TwipsToPixelsY(qint32 twips) { return toInt32(twips / TwipsPerPixelY()); }
+qint32 PixelsToTwipsX(qint32 pixels)
+{
+    return toInt32(pixels * TwipsPerPixelX());
+}
+qint32 PixelsToTwipsY(qint32 pixels)
+{
+    return toInt32(pixels * TwipsPerPixelY());
+}
+qint32 TwipsToPixelsX(qint32 twips)
+{
+    return toInt32(twips / TwipsPerPixelX());
+}
+qint32 TwipsToPixelsY(qint32 twips)
+{
+    return toInt32(twips / TwipsPerPixelY());
+}
 
 } // namespace Twips2Pixel_Module

@@ -68,15 +68,18 @@ void TestKarvennaIni::prints_data()
     QTest::addColumn<QByteArray>("output");
     QTest::newRow("get") << QStringList{"get", m_file, "caves", "HÖHLE DER WÖLFE"}
                          << QByteArray("120,340\n");
-    QTest::newRow("get unquoted") << QStringList{"get", m_file, "Caves", "Grotte"} << QByteArray(" 5,6 \n");
-    QTest::newRow("get empty, default") << QStringList{"get", m_file, "places", "Leer", "nichts"}
-                                        << QByteArray("nichts\n");
-    QTest::newRow("get empty, no default") << QStringList{"get", m_file, "places", "Leer"} << QByteArray("\n");
+    QTest::newRow("get unquoted") << QStringList{"get", m_file, "Caves", "Grotte"}
+                                  << QByteArray(" 5,6 \n");
+    QTest::newRow("get empty, default")
+        << QStringList{"get", m_file, "places", "Leer", "nichts"} << QByteArray("nichts\n");
+    QTest::newRow("get empty, no default")
+        << QStringList{"get", m_file, "places", "Leer"} << QByteArray("\n");
     QTest::newRow("keys") << QStringList{"keys", m_file, "Caves"}
                           << QString("Höhle der Wölfe\n; ausgeblendet\nGrotte\n").toUtf8();
     QTest::newRow("keys, strict header") << QStringList{"keys", m_file, "caves"} << QByteArray();
     QTest::newRow("sections") << QStringList{"sections", m_file} << QByteArray("Caves\nplaces\n");
-    QTest::newRow("missing file") << QStringList{"sections", m_install.file("absent")} << QByteArray();
+    QTest::newRow("missing file") << QStringList{"sections", m_install.file("absent")}
+                                  << QByteArray();
 }
 
 void TestKarvennaIni::prints()

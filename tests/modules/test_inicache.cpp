@@ -65,7 +65,8 @@ void TestIniCache::manyLookupsParseOnce()
 {
     QByteArray data = "[caves]\r\n";
     for (int i = 0; i < 81; ++i)
-        data += QByteArray("Höhle ") + QByteArray::number(i) + '=' + QByteArray::number(i) + ",1\r\n";
+        data +=
+            QByteArray("Höhle ") + QByteArray::number(i) + '=' + QByteArray::number(i) + ",1\r\n";
     m_install.writeBytes("caldora.data", data);
     const QString file = m_install.file("caldora.data");
     const qint64 before = IniCache::ParseCount();

@@ -47,50 +47,161 @@ void TestIniFile::readIni_data()
     QTest::addColumn<QString>("expected");
 
     const QByteArray sk = "[s]\r\n";
-    QTest::newRow("plain") << sk + "k=v\r\n" << "s" << "k" << "v";
-    QTest::newRow("names ignore case") << QByteArray("[Sec]\r\nKey=v") << "sEC" << "kEY" << "v";
-    QTest::newRow("umlauts ignore case") << QByteArray("[Ärger]\r\nÖl=v") << "ärger" << "öL" << "v";
-    QTest::newRow("asked names trimmed") << sk + "k=v" << "  s " << " k  " << "v";
-    QTest::newRow("blanks inside brackets") << QByteArray("[ \ts \t]\r\nk=v") << "s" << "k" << "v";
-    QTest::newRow("indented header") << QByteArray("   [s]\r\nk=v") << "s" << "k" << "v";
-    QTest::newRow("blanks and tabs around key") << sk + "\t k \t= v" << "s" << "k" << "v";
-    QTest::newRow("indented entry") << sk + "    k=v" << "s" << "k" << "v";
-    QTest::newRow("value trimmed") << sk + "k= \t v w \t " << "s" << "k" << "v w";
-    QTest::newRow("double quotes") << sk + "k=\"v\"" << "s" << "k" << "v";
-    QTest::newRow("single quotes") << sk + "k='v'" << "s" << "k" << "v";
-    QTest::newRow("quotes after trimming") << sk + "k=  ' v '  " << "s" << "k" << " v ";
-    QTest::newRow("one pair only") << sk + "k=\"\"v\"\"" << "s" << "k" << "\"v\"";
-    QTest::newRow("mismatched quotes kept") << sk + "k=\"v'" << "s" << "k" << "\"v'";
-    QTest::newRow("lone quote kept") << sk + "k=\"" << "s" << "k" << "\"";
-    QTest::newRow("quote inside kept") << sk + "k=a\"b\"" << "s" << "k" << "a\"b\"";
-    QTest::newRow("empty quotes give default") << sk + "k=\"\"" << "s" << "k" << "dflt";
-    QTest::newRow("split at first =") << sk + "k = a=b" << "s" << "k" << "a=b";
-    QTest::newRow("empty value gives default") << sk + "k=" << "s" << "k" << "dflt";
-    QTest::newRow("blank value gives default") << sk + "k= \t " << "s" << "k" << "dflt";
-    QTest::newRow("line without = gives default") << sk + "k" << "s" << "k" << "dflt";
-    QTest::newRow("missing key") << sk + "k=v" << "s" << "x" << "dflt";
-    QTest::newRow("missing section") << sk + "k=v" << "t" << "k" << "dflt";
-    QTest::newRow("before first header") << QByteArray("k=v\r\n[s]\r\nx=1") << "s" << "k" << "dflt";
-    QTest::newRow("before first header, no section") << QByteArray("k=v\r\n[s]") << "" << "k" << "dflt";
-    QTest::newRow("text after header ignored") << QByteArray("[s] note\r\nk=v") << "s" << "k" << "v";
-    QTest::newRow("header without ]") << QByteArray("[s\r\nk=v") << "s" << "k" << "v";
-    QTest::newRow("header ends at first ]") << QByteArray("[a]b]\r\nk=v") << "a" << "k" << "v";
-    QTest::newRow("name is not up to last ]") << QByteArray("[a]b]\r\nk=v") << "a]b" << "k" << "dflt";
-    QTest::newRow("first section counts")
-        << QByteArray("[s]\r\nx=1\r\n[S]\r\nk=2") << "s" << "k" << "dflt";
-    QTest::newRow("first key wins") << sk + "k=1\r\nK=2" << "s" << "k" << "1";
-    QTest::newRow("first key wins even when empty") << sk + "k=\r\nk=2" << "s" << "k" << "dflt";
-    QTest::newRow("section ends at next header") << QByteArray("[s]\r\n[t]\r\nk=v") << "s" << "k" << "dflt";
-    QTest::newRow("comment skipped") << sk + ";k=1\r\nk=2" << "s" << "k" << "2";
-    QTest::newRow("comment key not found") << sk + ";k=1" << "s" << ";k" << "dflt";
-    QTest::newRow("indented comment") << sk + " \t;k=1" << "s" << ";k" << "dflt";
-    QTest::newRow("hash is no comment") << sk + "#k=1" << "s" << "#k" << "1";
-    QTest::newRow("no inline comment") << sk + "k=b ;c" << "s" << "k" << "b ;c";
-    QTest::newRow("LF endings") << QByteArray("[a]\nx=1\n[s]\nk=v\n") << "s" << "k" << "v";
-    QTest::newRow("CR endings") << QByteArray("[a]\rx=1\r[s]\rk=v\r") << "s" << "k" << "v";
-    QTest::newRow("mixed endings") << QByteArray("[a]\r\nx=1\n[s]\rk=v") << "s" << "k" << "v";
-    QTest::newRow("CR LF not two lines") << QByteArray("[s]\r\n\r\nk=v\r\n") << "s" << "k" << "v";
-    QTest::newRow("UTF-8 BOM skipped") << QByteArray("\xEF\xBB\xBF[s]\r\nk=v") << "s" << "k" << "v";
+    QTest::newRow("plain") << sk + "k=v\r\n"
+                           << "s"
+                           << "k"
+                           << "v";
+    QTest::newRow("names ignore case") << QByteArray("[Sec]\r\nKey=v") << "sEC"
+                                       << "kEY"
+                                       << "v";
+    QTest::newRow("umlauts ignore case") << QByteArray("[Ärger]\r\nÖl=v") << "ärger"
+                                         << "öL"
+                                         << "v";
+    QTest::newRow("asked names trimmed") << sk + "k=v"
+                                         << "  s "
+                                         << " k  "
+                                         << "v";
+    QTest::newRow("blanks inside brackets") << QByteArray("[ \ts \t]\r\nk=v") << "s"
+                                            << "k"
+                                            << "v";
+    QTest::newRow("indented header") << QByteArray("   [s]\r\nk=v") << "s"
+                                     << "k"
+                                     << "v";
+    QTest::newRow("blanks and tabs around key") << sk + "\t k \t= v"
+                                                << "s"
+                                                << "k"
+                                                << "v";
+    QTest::newRow("indented entry") << sk + "    k=v"
+                                    << "s"
+                                    << "k"
+                                    << "v";
+    QTest::newRow("value trimmed") << sk + "k= \t v w \t "
+                                   << "s"
+                                   << "k"
+                                   << "v w";
+    QTest::newRow("double quotes") << sk + "k=\"v\""
+                                   << "s"
+                                   << "k"
+                                   << "v";
+    QTest::newRow("single quotes") << sk + "k='v'"
+                                   << "s"
+                                   << "k"
+                                   << "v";
+    QTest::newRow("quotes after trimming") << sk + "k=  ' v '  "
+                                           << "s"
+                                           << "k"
+                                           << " v ";
+    QTest::newRow("one pair only") << sk + "k=\"\"v\"\""
+                                   << "s"
+                                   << "k"
+                                   << "\"v\"";
+    QTest::newRow("mismatched quotes kept") << sk + "k=\"v'"
+                                            << "s"
+                                            << "k"
+                                            << "\"v'";
+    QTest::newRow("lone quote kept") << sk + "k=\""
+                                     << "s"
+                                     << "k"
+                                     << "\"";
+    QTest::newRow("quote inside kept") << sk + "k=a\"b\""
+                                       << "s"
+                                       << "k"
+                                       << "a\"b\"";
+    QTest::newRow("empty quotes give default") << sk + "k=\"\""
+                                               << "s"
+                                               << "k"
+                                               << "dflt";
+    QTest::newRow("split at first =") << sk + "k = a=b"
+                                      << "s"
+                                      << "k"
+                                      << "a=b";
+    QTest::newRow("empty value gives default") << sk + "k="
+                                               << "s"
+                                               << "k"
+                                               << "dflt";
+    QTest::newRow("blank value gives default") << sk + "k= \t "
+                                               << "s"
+                                               << "k"
+                                               << "dflt";
+    QTest::newRow("line without = gives default") << sk + "k"
+                                                  << "s"
+                                                  << "k"
+                                                  << "dflt";
+    QTest::newRow("missing key") << sk + "k=v"
+                                 << "s"
+                                 << "x"
+                                 << "dflt";
+    QTest::newRow("missing section") << sk + "k=v"
+                                     << "t"
+                                     << "k"
+                                     << "dflt";
+    QTest::newRow("before first header") << QByteArray("k=v\r\n[s]\r\nx=1") << "s"
+                                         << "k"
+                                         << "dflt";
+    QTest::newRow("before first header, no section") << QByteArray("k=v\r\n[s]") << ""
+                                                     << "k"
+                                                     << "dflt";
+    QTest::newRow("text after header ignored") << QByteArray("[s] note\r\nk=v") << "s"
+                                               << "k"
+                                               << "v";
+    QTest::newRow("header without ]") << QByteArray("[s\r\nk=v") << "s"
+                                      << "k"
+                                      << "v";
+    QTest::newRow("header ends at first ]") << QByteArray("[a]b]\r\nk=v") << "a"
+                                            << "k"
+                                            << "v";
+    QTest::newRow("name is not up to last ]") << QByteArray("[a]b]\r\nk=v") << "a]b"
+                                              << "k"
+                                              << "dflt";
+    QTest::newRow("first section counts") << QByteArray("[s]\r\nx=1\r\n[S]\r\nk=2") << "s"
+                                          << "k"
+                                          << "dflt";
+    QTest::newRow("first key wins") << sk + "k=1\r\nK=2"
+                                    << "s"
+                                    << "k"
+                                    << "1";
+    QTest::newRow("first key wins even when empty") << sk + "k=\r\nk=2"
+                                                    << "s"
+                                                    << "k"
+                                                    << "dflt";
+    QTest::newRow("section ends at next header") << QByteArray("[s]\r\n[t]\r\nk=v") << "s"
+                                                 << "k"
+                                                 << "dflt";
+    QTest::newRow("comment skipped") << sk + ";k=1\r\nk=2"
+                                     << "s"
+                                     << "k"
+                                     << "2";
+    QTest::newRow("comment key not found") << sk + ";k=1"
+                                           << "s"
+                                           << ";k"
+                                           << "dflt";
+    QTest::newRow("indented comment") << sk + " \t;k=1"
+                                      << "s"
+                                      << ";k"
+                                      << "dflt";
+    QTest::newRow("hash is no comment") << sk + "#k=1"
+                                        << "s"
+                                        << "#k"
+                                        << "1";
+    QTest::newRow("no inline comment") << sk + "k=b ;c"
+                                       << "s"
+                                       << "k"
+                                       << "b ;c";
+    QTest::newRow("LF endings") << QByteArray("[a]\nx=1\n[s]\nk=v\n") << "s"
+                                << "k"
+                                << "v";
+    QTest::newRow("CR endings") << QByteArray("[a]\rx=1\r[s]\rk=v\r") << "s"
+                                << "k"
+                                << "v";
+    QTest::newRow("mixed endings") << QByteArray("[a]\r\nx=1\n[s]\rk=v") << "s"
+                                   << "k"
+                                   << "v";
+    QTest::newRow("CR LF not two lines") << QByteArray("[s]\r\n\r\nk=v\r\n") << "s"
+                                         << "k"
+                                         << "v";
+    QTest::newRow("UTF-8 BOM skipped") << QByteArray("\xEF\xBB\xBF[s]\r\nk=v") << "s"
+                                       << "k"
+                                       << "v";
 }
 
 void TestIniFile::readIni()
@@ -180,15 +291,18 @@ void TestIniFile::keys_data()
         << QByteArray("[s]\r\nb=1\r\na=2\r\nb=3\r\n") << "s" << QStringList{"b", "a", "b"};
     QTest::newRow("other case unknown") << QByteArray("[Caves]\r\na=1") << "caves" << QStringList{};
     QTest::newRow("indented header unknown") << QByteArray(" [s]\r\na=1") << "s" << QStringList{};
-    QTest::newRow("blank after header unknown") << QByteArray("[s] \r\na=1") << "s" << QStringList{};
-    QTest::newRow("blank inside brackets unknown") << QByteArray("[ s]\r\na=1") << "s" << QStringList{};
+    QTest::newRow("blank after header unknown")
+        << QByteArray("[s] \r\na=1") << "s" << QStringList{};
+    QTest::newRow("blank inside brackets unknown")
+        << QByteArray("[ s]\r\na=1") << "s" << QStringList{};
     QTest::newRow("stops at malformed header")
         << QByteArray("[s]\r\na=1\r\n[broken\r\nb=2") << "s" << QStringList{"a"};
-    QTest::newRow("stops at lone bracket") << QByteArray("[s]\r\na=1\r\n[\r\nb=2") << "s" << QStringList{"a"};
+    QTest::newRow("stops at lone bracket")
+        << QByteArray("[s]\r\na=1\r\n[\r\nb=2") << "s" << QStringList{"a"};
     QTest::newRow("indented bracket does not stop")
         << QByteArray("[s]\r\na=1\r\n [x]\r\nb=2") << "s" << QStringList{"a", "[x]", "b"};
-    QTest::newRow("semicolon line without =") << QByteArray("[s]\r\n;note here \r\na=1") << "s"
-                                              << QStringList{";note here", "a"};
+    QTest::newRow("semicolon line without =")
+        << QByteArray("[s]\r\n;note here \r\na=1") << "s" << QStringList{";note here", "a"};
     QTest::newRow("slash line with =") << QByteArray("[s]\r\n/k = v") << "s" << QStringList{"/k"};
     QTest::newRow("blank lines skipped")
         << QByteArray("[s]\r\na=1\r\n\r\n   \r\n\t\r\nb=2") << "s" << QStringList{"a", "b"};
@@ -196,12 +310,14 @@ void TestIniFile::keys_data()
                                   << QStringList{"k", "word"};
     QTest::newRow("split at first =") << QByteArray("[s]\r\nk=a=b") << "s" << QStringList{"k"};
     QTest::newRow("empty key") << QByteArray("[s]\r\n=v") << "s" << QStringList{""};
-    QTest::newRow("first exact header") << QByteArray("[s]\r\na=1\r\n[s]\r\nb=2") << "s"
-                                        << QStringList{"a"};
+    QTest::newRow("first exact header")
+        << QByteArray("[s]\r\na=1\r\n[s]\r\nb=2") << "s" << QStringList{"a"};
     QTest::newRow("header is last line") << QByteArray("[t]\r\nx=1\r\n[s]") << "s" << QStringList{};
     QTest::newRow("missing section") << QByteArray("[t]\r\nx=1") << "s" << QStringList{};
-    QTest::newRow("LF endings") << QByteArray("[s]\na=1\nb=2\n[t]\nc=3") << "s" << QStringList{"a", "b"};
-    QTest::newRow("CR endings") << QByteArray("[s]\ra=1\rb=2\r[t]\rc=3") << "s" << QStringList{"a", "b"};
+    QTest::newRow("LF endings") << QByteArray("[s]\na=1\nb=2\n[t]\nc=3") << "s"
+                                << QStringList{"a", "b"};
+    QTest::newRow("CR endings") << QByteArray("[s]\ra=1\rb=2\r[t]\rc=3") << "s"
+                                << QStringList{"a", "b"};
     QTest::newRow("after BOM") << QByteArray("\xEF\xBB\xBF[s]\r\na=1") << "s" << QStringList{"a"};
 }
 
@@ -239,8 +355,10 @@ void TestIniFile::bothEncodingsGiveTheSameNames_data()
     const QString text = QStringLiteral("[Grüße]\r\nStraße=Köln €\r\n[Ärger]\r\nÜbel=ja\r\n");
     QTest::newRow("UTF-8") << text.toUtf8();
     QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + text.toUtf8();
-    QTest::newRow("Windows-1252")
-        << QByteArray("[Gr\xFC\xDF" "e]\r\nStra\xDF" "e=K\xF6ln \x80\r\n[\xC4rger]\r\n\xDC" "bel=ja\r\n");
+    QTest::newRow("Windows-1252") << QByteArray("[Gr\xFC\xDF"
+                                                "e]\r\nStra\xDF"
+                                                "e=K\xF6ln \x80\r\n[\xC4rger]\r\n\xDC"
+                                                "bel=ja\r\n");
 }
 
 void TestIniFile::bothEncodingsGiveTheSameNames()

@@ -23,7 +23,9 @@ QByteArray readBytes(const QString& path)
 
 quint64 inodeOf(const QString& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
 }
 
@@ -67,45 +69,66 @@ void TestIniWrite::writeIni_data()
     QTest::addColumn<QByteArray>("after");
 
     QTest::newRow("replace keeps spelling and blanks")
-        << QByteArray("[General]\r\n  Language = English  \r\nx=1\r\n") << "general" << "LANGUAGE"
+        << QByteArray("[General]\r\n  Language = English  \r\nx=1\r\n") << "general"
+        << "LANGUAGE"
         << "Deutsch" << QByteArray("[General]\r\n  Language = Deutsch\r\nx=1\r\n");
     QTest::newRow("replace only the key lookups find")
-        << QByteArray("[s]\r\n;k=0\r\nk=1\r\nk=2\r\n[S]\r\nk=3\r\n") << "s" << "k" << "9"
-        << QByteArray("[s]\r\n;k=0\r\nk=9\r\nk=2\r\n[S]\r\nk=3\r\n");
-    QTest::newRow("replace keeps blanks after =")
-        << QByteArray("[s]\r\nk= \t old\r\n") << "s" << "k" << "new" << QByteArray("[s]\r\nk= \t new\r\n");
-    QTest::newRow("key without =") << QByteArray("[s]\r\nk\r\n") << "s" << "k" << "v"
-                                   << QByteArray("[s]\r\nk=v\r\n");
+        << QByteArray("[s]\r\n;k=0\r\nk=1\r\nk=2\r\n[S]\r\nk=3\r\n") << "s"
+        << "k"
+        << "9" << QByteArray("[s]\r\n;k=0\r\nk=9\r\nk=2\r\n[S]\r\nk=3\r\n");
+    QTest::newRow("replace keeps blanks after =") << QByteArray("[s]\r\nk= \t old\r\n") << "s"
+                                                  << "k"
+                                                  << "new" << QByteArray("[s]\r\nk= \t new\r\n");
+    QTest::newRow("key without =") << QByteArray("[s]\r\nk\r\n") << "s"
+                                   << "k"
+                                   << "v" << QByteArray("[s]\r\nk=v\r\n");
     QTest::newRow("new key after last entry")
-        << QByteArray("[s]\r\na=1\r\n\r\n; note\r\n[t]\r\nb=2\r\n") << "s" << "k" << "v"
-        << QByteArray("[s]\r\na=1\r\nk=v\r\n\r\n; note\r\n[t]\r\nb=2\r\n");
+        << QByteArray("[s]\r\na=1\r\n\r\n; note\r\n[t]\r\nb=2\r\n") << "s"
+        << "k"
+        << "v" << QByteArray("[s]\r\na=1\r\nk=v\r\n\r\n; note\r\n[t]\r\nb=2\r\n");
     QTest::newRow("new key in section of comments only")
-        << QByteArray("[s]\r\n;k=1\r\n") << "s" << "k" << "v" << QByteArray("[s]\r\nk=v\r\n;k=1\r\n");
-    QTest::newRow("new key, no final line break")
-        << QByteArray("[s]\r\na=1") << "s" << "k" << "v" << QByteArray("[s]\r\na=1\r\nk=v\r\n");
-    QTest::newRow("new key, header last line")
-        << QByteArray("[s]") << "s" << "k" << "v" << QByteArray("[s]\r\nk=v\r\n");
-    QTest::newRow("new key, LF file") << QByteArray("[s]\na=1\n[t]\n") << "s" << "k" << "v"
-                                      << QByteArray("[s]\na=1\nk=v\n[t]\n");
-    QTest::newRow("new key, CR file") << QByteArray("[s]\ra=1\r") << "s" << "k" << "v"
-                                      << QByteArray("[s]\ra=1\rk=v\r");
-    QTest::newRow("new section at end") << QByteArray("[s]\r\na=1\r\n") << "t" << "k" << "v"
-                                        << QByteArray("[s]\r\na=1\r\n[t]\r\nk=v\r\n");
+        << QByteArray("[s]\r\n;k=1\r\n") << "s"
+        << "k"
+        << "v" << QByteArray("[s]\r\nk=v\r\n;k=1\r\n");
+    QTest::newRow("new key, no final line break") << QByteArray("[s]\r\na=1") << "s"
+                                                  << "k"
+                                                  << "v" << QByteArray("[s]\r\na=1\r\nk=v\r\n");
+    QTest::newRow("new key, header last line") << QByteArray("[s]") << "s"
+                                               << "k"
+                                               << "v" << QByteArray("[s]\r\nk=v\r\n");
+    QTest::newRow("new key, LF file") << QByteArray("[s]\na=1\n[t]\n") << "s"
+                                      << "k"
+                                      << "v" << QByteArray("[s]\na=1\nk=v\n[t]\n");
+    QTest::newRow("new key, CR file") << QByteArray("[s]\ra=1\r") << "s"
+                                      << "k"
+                                      << "v" << QByteArray("[s]\ra=1\rk=v\r");
+    QTest::newRow("new section at end") << QByteArray("[s]\r\na=1\r\n") << "t"
+                                        << "k"
+                                        << "v" << QByteArray("[s]\r\na=1\r\n[t]\r\nk=v\r\n");
     QTest::newRow("new section, no final line break")
-        << QByteArray("; top\r\n[s]\r\na=1") << "t" << "k" << "v"
-        << QByteArray("; top\r\n[s]\r\na=1\r\n[t]\r\nk=v\r\n");
-    QTest::newRow("new section, LF file") << QByteArray("[s]\na=1") << "t" << "k" << "v"
-                                          << QByteArray("[s]\na=1\n[t]\nk=v\n");
-    QTest::newRow("new section gets trimmed names")
-        << QByteArray("") << "  t " << " k " << "v" << QByteArray("[t]\r\nk=v\r\n");
+        << QByteArray("; top\r\n[s]\r\na=1") << "t"
+        << "k"
+        << "v" << QByteArray("; top\r\n[s]\r\na=1\r\n[t]\r\nk=v\r\n");
+    QTest::newRow("new section, LF file") << QByteArray("[s]\na=1") << "t"
+                                          << "k"
+                                          << "v" << QByteArray("[s]\na=1\n[t]\nk=v\n");
+    QTest::newRow("new section gets trimmed names") << QByteArray("") << "  t "
+                                                    << " k "
+                                                    << "v" << QByteArray("[t]\r\nk=v\r\n");
     QTest::newRow("section found ignoring case and blanks")
-        << QByteArray("[ Sec ]\r\na=1\r\n") << " sec " << "A" << "2" << QByteArray("[ Sec ]\r\na=2\r\n");
+        << QByteArray("[ Sec ]\r\na=1\r\n") << " sec "
+        << "A"
+        << "2" << QByteArray("[ Sec ]\r\na=2\r\n");
     QTest::newRow("entries before first header untouched")
-        << QByteArray("k=1\r\n[s]\r\n") << "s" << "k" << "2" << QByteArray("k=1\r\n[s]\r\nk=2\r\n");
-    QTest::newRow("header without ]") << QByteArray("[s\r\na=1") << "s" << "a" << "2"
-                                      << QByteArray("[s\r\na=2");
-    QTest::newRow("line breaks in value flattened")
-        << QByteArray("[s]\r\n") << "s" << "k" << "a\r\nb" << QByteArray("[s]\r\nk=a  b\r\n");
+        << QByteArray("k=1\r\n[s]\r\n") << "s"
+        << "k"
+        << "2" << QByteArray("k=1\r\n[s]\r\nk=2\r\n");
+    QTest::newRow("header without ]") << QByteArray("[s\r\na=1") << "s"
+                                      << "a"
+                                      << "2" << QByteArray("[s\r\na=2");
+    QTest::newRow("line breaks in value flattened") << QByteArray("[s]\r\n") << "s"
+                                                    << "k"
+                                                    << "a\r\nb" << QByteArray("[s]\r\nk=a  b\r\n");
 }
 
 void TestIniWrite::writeIni()
@@ -145,11 +168,14 @@ void TestIniWrite::keepsEncoding_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("Windows-1252 stays")
-        << QByteArray("[s]\r\nname=Gr\xFC\xDF" "e\r\n") << "Öl €"
-        << QByteArray("[s]\r\nname=Gr\xFC\xDF" "e\r\nk=\xD6l \x80\r\n");
+    QTest::newRow("Windows-1252 stays") << QByteArray("[s]\r\nname=Gr\xFC\xDF"
+                                                      "e\r\n")
+                                        << "Öl €"
+                                        << QByteArray("[s]\r\nname=Gr\xFC\xDF"
+                                                      "e\r\nk=\xD6l \x80\r\n");
     QTest::newRow("Windows-1252 cannot hold it")
-        << QByteArray("[s]\r\nname=\xFC\r\n") << "Жар 🙂" << QByteArray("[s]\r\nname=\xFC\r\nk=??? ?\r\n");
+        << QByteArray("[s]\r\nname=\xFC\r\n") << "Жар 🙂"
+        << QByteArray("[s]\r\nname=\xFC\r\nk=??? ?\r\n");
     QTest::newRow("undefined 1252 bytes survive")
         << QByteArray("[s]\r\nx=\x81\x8D\x8F\x90\x9D\xFF\r\n") << "v"
         << QByteArray("[s]\r\nx=\x81\x8D\x8F\x90\x9D\xFF\r\nk=v\r\n");
@@ -157,10 +183,10 @@ void TestIniWrite::keepsEncoding_data()
                                  << QString("[s]\r\nname=Grüße\r\nk=Öl €\r\n").toUtf8();
     QTest::newRow("BOM stays") << QByteArray("\xEF\xBB\xBF[s]\r\n") << "ß"
                                << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\x9F\r\n");
-    QTest::newRow("ASCII becomes UTF-8") << QByteArray("[s]\r\n") << "ß"
-                                         << QByteArray("[s]\r\nk=\xC3\x9F\r\n");
-    QTest::newRow("NUL bytes survive") << QByteArray("[s]\r\nx=a\0b\r\n", 12) << "v"
-                                       << QByteArray("[s]\r\nx=a\0b\r\nk=v\r\n", 17);
+    QTest::newRow("ASCII becomes UTF-8")
+        << QByteArray("[s]\r\n") << "ß" << QByteArray("[s]\r\nk=\xC3\x9F\r\n");
+    QTest::newRow("NUL bytes survive")
+        << QByteArray("[s]\r\nx=a\0b\r\n", 12) << "v" << QByteArray("[s]\r\nx=a\0b\r\nk=v\r\n", 17);
 }
 
 void TestIniWrite::keepsEncoding()
@@ -183,7 +209,8 @@ void TestIniWrite::replacesFileByRename()
     QCOMPARE(ReadIni(file, "general", "language", ""), QString("Deutsch"));
     // A new file took the old one's place: a crash could only have left one of the two.
     QVERIFY(inodeOf(file) != before);
-    QCOMPARE(QDir(install.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"karvenna.ini"});
+    QCOMPARE(QDir(install.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"karvenna.ini"});
 }
 
 void TestIniWrite::keepsPermissionsAndLinks()
@@ -197,9 +224,9 @@ void TestIniWrite::keepsPermissionsAndLinks()
     WriteIni(link, "s", "k", "2");
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readBytes(real), QByteArray("[s]\r\nk=2\r\n"));
-    const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                          QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                          QFile::WriteOther | QFile::ExeOther;
+    const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     QCOMPARE(QFileInfo(real).permissions() & modeBits,
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 }
@@ -228,7 +255,8 @@ void TestIniWrite::readOnlyFolderUntouched()
     WriteIni(install.file("new.ini"), "s", "k", "v");
     QVERIFY(QFile::setPermissions(install.path(), folderPermissions));
     QCOMPARE(readBytes(file), original);
-    QCOMPARE(QDir(install.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"karvenna.ini"});
+    QCOMPARE(QDir(install.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"karvenna.ini"});
 }
 
 void TestIniWrite::failedWriteKeepsOriginal()
@@ -239,7 +267,7 @@ void TestIniWrite::failedWriteKeepsOriginal()
     install.writeBytes("data.ini", original);
     const QString file = install.file("data.ini");
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit oldLimit {};
+    rlimit oldLimit{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
     rlimit limit = oldLimit;
     limit.rlim_cur = 64;

@@ -97,11 +97,26 @@ void TestLocal::textLookup_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("englishDefault");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("present, any case") << "FRMFIND" << "caption" << "Find" << "Search";
-    QTest::newRow("empty value keeps English") << "frmFind" << "buttoncancel" << "Cancel" << "Cancel";
-    QTest::newRow("missing key") << "frmFind" << "options" << "Options" << "Options";
-    QTest::newRow("missing section") << "frmPrint" << "caption" << "Print" << "Print";
-    QTest::newRow("no default") << "frmAbout" << "caption" << "" << "";
+    QTest::newRow("present, any case") << "FRMFIND"
+                                       << "caption"
+                                       << "Find"
+                                       << "Search";
+    QTest::newRow("empty value keeps English") << "frmFind"
+                                               << "buttoncancel"
+                                               << "Cancel"
+                                               << "Cancel";
+    QTest::newRow("missing key") << "frmFind"
+                                 << "options"
+                                 << "Options"
+                                 << "Options";
+    QTest::newRow("missing section") << "frmPrint"
+                                     << "caption"
+                                     << "Print"
+                                     << "Print";
+    QTest::newRow("no default") << "frmAbout"
+                                << "caption"
+                                << ""
+                                << "";
 }
 
 void TestLocal::textLookup()
@@ -119,11 +134,21 @@ void TestLocal::expand_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("value") << "File %s not found" << "/x/a.jpg" << "File /x/a.jpg not found";
-    QTest::newRow("every %s") << "%s and %s" << "a" << "a and a";
-    QTest::newRow("line breaks") << "one\\ntwo\\n" << "" << "one\r\ntwo\r\n";
-    QTest::newRow("both") << "Perks in %s\\n" << "Caldora" << "Perks in Caldora\r\n";
-    QTest::newRow("real line break kept") << "a\nb" << "" << "a\nb";
+    QTest::newRow("value") << "File %s not found"
+                           << "/x/a.jpg"
+                           << "File /x/a.jpg not found";
+    QTest::newRow("every %s") << "%s and %s"
+                              << "a"
+                              << "a and a";
+    QTest::newRow("line breaks") << "one\\ntwo\\n"
+                                 << ""
+                                 << "one\r\ntwo\r\n";
+    QTest::newRow("both") << "Perks in %s\\n"
+                          << "Caldora"
+                          << "Perks in Caldora\r\n";
+    QTest::newRow("real line break kept") << "a\nb"
+                                          << ""
+                                          << "a\nb";
 }
 
 void TestLocal::expand()
@@ -138,10 +163,10 @@ void TestLocal::cacheTable()
 {
     useLanguage("English", english());
     const LanguageState& s = LOCAL::State();
-    QCOMPARE(s.EntityKeys, (QStringList{"Caldora", "Tempel von", "Höhle", "Höhle der Wölfe", "Bauer",
-                                        "Leer", "; note", "Händler"}));
-    QCOMPARE(s.EntityNames, (QStringList{"Kaldor", "Temple of", "Cave", "Wolves' Den", "Bauer Farmer",
-                                         "", "", "Trader"}));
+    QCOMPARE(s.EntityKeys, (QStringList{"Caldora", "Tempel von", "Höhle", "Höhle der Wölfe",
+                                        "Bauer", "Leer", "; note", "Händler"}));
+    QCOMPARE(s.EntityNames, (QStringList{"Kaldor", "Temple of", "Cave", "Wolves' Den",
+                                         "Bauer Farmer", "", "", "Trader"}));
 }
 
 void TestLocal::cacheTableLeftAloneForGerman()
@@ -169,19 +194,30 @@ void TestLocal::localize_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("key") << "Händler" << "Trader";
-    QTest::newRow("blanks removed") << "  Händler " << "Trader";
-    QTest::newRow("short key first wins, every occurrence")
-        << "Höhle der Wölfe bei Höhlenberg" << "Cave der Wölfe bei Cavenberg";
-    QTest::newRow("translation applied once") << "Bauer Hans" << "Bauer Farmer Hans";
-    QTest::newRow("empty translation deletes key") << "Leer Haus" << " Haus";
-    QTest::newRow("empty translation, whole name") << "Leer" << "Leer";
-    QTest::newRow("region words, then keys") << "Höhle in Caldora" << "Cave in Kaldor";
-    QTest::newRow("region word missing in file") << "Frostmere Wald" << "Frostmere Wald";
-    QTest::newRow("region word only") << "Tempel von Caldora" << "Temple of Kaldor";
-    QTest::newRow("must begin with key") << "Alte Höhle" << "Alte Höhle";
-    QTest::newRow("case-sensitive") << "höhle" << "höhle";
-    QTest::newRow("unknown") << "Unbekannt" << "Unbekannt";
+    QTest::newRow("key") << "Händler"
+                         << "Trader";
+    QTest::newRow("blanks removed") << "  Händler "
+                                    << "Trader";
+    QTest::newRow("short key first wins, every occurrence") << "Höhle der Wölfe bei Höhlenberg"
+                                                            << "Cave der Wölfe bei Cavenberg";
+    QTest::newRow("translation applied once") << "Bauer Hans"
+                                              << "Bauer Farmer Hans";
+    QTest::newRow("empty translation deletes key") << "Leer Haus"
+                                                   << " Haus";
+    QTest::newRow("empty translation, whole name") << "Leer"
+                                                   << "Leer";
+    QTest::newRow("region words, then keys") << "Höhle in Caldora"
+                                             << "Cave in Kaldor";
+    QTest::newRow("region word missing in file") << "Frostmere Wald"
+                                                 << "Frostmere Wald";
+    QTest::newRow("region word only") << "Tempel von Caldora"
+                                      << "Temple of Kaldor";
+    QTest::newRow("must begin with key") << "Alte Höhle"
+                                         << "Alte Höhle";
+    QTest::newRow("case-sensitive") << "höhle"
+                                    << "höhle";
+    QTest::newRow("unknown") << "Unbekannt"
+                             << "Unbekannt";
 }
 
 void TestLocal::localize()
@@ -203,10 +239,14 @@ void TestLocal::delocalize_data()
 {
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("key") << "Händler" << "Trader";
-    QTest::newRow("region and key") << "Höhle in Caldora" << "Cave in Kaldor";
-    QTest::newRow("region word only") << "Tempel von Caldora" << "Temple of Kaldor";
-    QTest::newRow("not translated") << "Unbekannt" << "Unbekannt";
+    QTest::newRow("key") << "Händler"
+                         << "Trader";
+    QTest::newRow("region and key") << "Höhle in Caldora"
+                                    << "Cave in Kaldor";
+    QTest::newRow("region word only") << "Tempel von Caldora"
+                                      << "Temple of Kaldor";
+    QTest::newRow("not translated") << "Unbekannt"
+                                    << "Unbekannt";
 }
 
 void TestLocal::delocalize()

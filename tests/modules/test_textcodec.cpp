@@ -32,7 +32,9 @@ void TestTextCodec::validUtf8_data()
     QTest::newRow("emoji") << QByteArray("\xF0\x9F\x99\x82") << true;
     QTest::newRow("last code point") << QByteArray("\xF4\x8F\xBF\xBF") << true;
     QTest::newRow("Latin-1 umlaut") << QByteArray("\xFC") << false;
-    QTest::newRow("1252 sharp s and e") << QByteArray("Stra\xDF" "e") << false;
+    QTest::newRow("1252 sharp s and e") << QByteArray("Stra\xDF"
+                                                      "e")
+                                        << false;
     QTest::newRow("truncated") << QByteArray("\xE2\x82") << false;
     QTest::newRow("lone continuation") << QByteArray("\x80") << false;
     QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << false;
@@ -61,7 +63,8 @@ void TestTextCodec::windows1252_data()
     QTest::newRow("S caron, Y diaeresis") << QByteArray("\x8A\x9F") << QString::fromUtf8("ŠŸ");
     QTest::newRow("undefined 81 kept as C1") << QByteArray("\x81") << QString(QChar(0x81));
     QTest::newRow("no-break space") << QByteArray("\xA0") << QString(QChar(0xA0));
-    QTest::newRow("umlauts") << QByteArray("\xC4\xD6\xDC\xE4\xF6\xFC\xDF") << QString::fromUtf8("ÄÖÜäöüß");
+    QTest::newRow("umlauts") << QByteArray("\xC4\xD6\xDC\xE4\xF6\xFC\xDF")
+                             << QString::fromUtf8("ÄÖÜäöüß");
     QTest::newRow("y diaeresis") << QByteArray("\xFF") << QString::fromUtf8("ÿ");
 }
 
@@ -79,7 +82,8 @@ void TestTextCodec::roundTrip_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("BOM dropped from text") << QByteArray("\xEF\xBB\xBFk=\xC3\xBC") << QString::fromUtf8("k=ü");
+    QTest::newRow("BOM dropped from text")
+        << QByteArray("\xEF\xBB\xBFk=\xC3\xBC") << QString::fromUtf8("k=ü");
     QTest::newRow("second BOM is text")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFk") << QString(QChar(0xFEFF)) + "k";
     QTest::newRow("BOM before invalid bytes")

@@ -62,8 +62,10 @@ void TestUnits::pixelsToTwips()
     QCOMPARE(PixelsToTwipsY(768), 11520);
     QCOMPARE(PixelsToTwipsX(-3), -45);
     // Far beyond any screen: clamped, not wrapped around.
-    QCOMPARE(PixelsToTwipsX(std::numeric_limits<qint32>::max()), std::numeric_limits<qint32>::max());
-    QCOMPARE(PixelsToTwipsY(std::numeric_limits<qint32>::min()), std::numeric_limits<qint32>::min());
+    QCOMPARE(PixelsToTwipsX(std::numeric_limits<qint32>::max()),
+             std::numeric_limits<qint32>::max());
+    QCOMPARE(PixelsToTwipsY(std::numeric_limits<qint32>::min()),
+             std::numeric_limits<qint32>::min());
 }
 
 void TestUnits::roundHalfEven_data()

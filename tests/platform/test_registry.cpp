@@ -62,13 +62,34 @@ void TestRegistry::fromFile_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("revision") << "HKEY_LOCAL_MACHINE" << "Software\\Karvenna" << "Revision" << "7";
-    QTest::newRow("root in lower case") << "hkey_local_machine" << "Software\\Karvenna" << "Revision" << "7";
-    QTest::newRow("names in any case") << "HKEY_LOCAL_MACHINE" << "SOFTWARE\\karvenna" << "REVISION" << "7";
-    QTest::newRow("missing value") << "HKEY_LOCAL_MACHINE" << "Software\\Karvenna" << "Build" << "";
-    QTest::newRow("empty value") << "HKEY_LOCAL_MACHINE" << "Software\\Karvenna" << "Empty" << "";
-    QTest::newRow("missing key") << "HKEY_LOCAL_MACHINE" << "Software\\Other" << "Revision" << "";
-    QTest::newRow("other root") << "HKEY_CURRENT_USER" << "Software\\Karvenna" << "Revision" << "";
+    QTest::newRow("revision") << "HKEY_LOCAL_MACHINE"
+                              << "Software\\Karvenna"
+                              << "Revision"
+                              << "7";
+    QTest::newRow("root in lower case") << "hkey_local_machine"
+                                        << "Software\\Karvenna"
+                                        << "Revision"
+                                        << "7";
+    QTest::newRow("names in any case") << "HKEY_LOCAL_MACHINE"
+                                       << "SOFTWARE\\karvenna"
+                                       << "REVISION"
+                                       << "7";
+    QTest::newRow("missing value") << "HKEY_LOCAL_MACHINE"
+                                   << "Software\\Karvenna"
+                                   << "Build"
+                                   << "";
+    QTest::newRow("empty value") << "HKEY_LOCAL_MACHINE"
+                                 << "Software\\Karvenna"
+                                 << "Empty"
+                                 << "";
+    QTest::newRow("missing key") << "HKEY_LOCAL_MACHINE"
+                                 << "Software\\Other"
+                                 << "Revision"
+                                 << "";
+    QTest::newRow("other root") << "HKEY_CURRENT_USER"
+                                << "Software\\Karvenna"
+                                << "Revision"
+                                << "";
 }
 
 void TestRegistry::fromFile()
@@ -83,7 +104,8 @@ void TestRegistry::fromFile()
     // The file wins over the locale.
     QCOMPARE(systemLanguage(), QString("enu"));
     // Without the final "\" the path names another, missing value.
-    QCOMPARE(RegReadPath("HKEY_CURRENT_USER\\Control Panel\\International", "sLanguage"), QString());
+    QCOMPARE(RegReadPath("HKEY_CURRENT_USER\\Control Panel\\International", "sLanguage"),
+             QString());
     QCOMPARE(RegReadPath("hkey_current_user\\control panel\\international\\", "SLANGUAGE"),
              QString("enu"));
 }
@@ -103,17 +125,20 @@ void TestRegistry::localeLanguage_data()
     QTest::addColumn<QByteArray>("lang");
     QTest::addColumn<QString>("expected");
     QTest::newRow("German") << QByteArray("de_DE.UTF-8") << QByteArray() << QByteArray() << "deu";
-    QTest::newRow("Austrian German") << QByteArray() << QByteArray() << QByteArray("de_AT") << "deu";
+    QTest::newRow("Austrian German")
+        << QByteArray() << QByteArray() << QByteArray("de_AT") << "deu";
     QTest::newRow("bare de") << QByteArray() << QByteArray() << QByteArray("de") << "deu";
     QTest::newRow("English") << QByteArray() << QByteArray() << QByteArray("en_GB.UTF-8") << "enu";
     QTest::newRow("French") << QByteArray() << QByteArray("fr_FR.UTF-8") << QByteArray() << "fra";
     QTest::newRow("Spanish") << QByteArray("es_ES") << QByteArray() << QByteArray() << "esp";
     QTest::newRow("Polish") << QByteArray() << QByteArray() << QByteArray("pl_PL.UTF-8") << "plk";
     QTest::newRow("Russian") << QByteArray() << QByteArray() << QByteArray("ru_RU.KOI8-R") << "rus";
-    QTest::newRow("LC_ALL wins") << QByteArray("de_DE") << QByteArray("fr_FR") << QByteArray("it_IT") << "deu";
+    QTest::newRow("LC_ALL wins") << QByteArray("de_DE") << QByteArray("fr_FR")
+                                 << QByteArray("it_IT") << "deu";
     QTest::newRow("LC_MESSAGES before LANG")
         << QByteArray() << QByteArray("it_IT") << QByteArray("de_DE") << "ita";
-    QTest::newRow("empty LC_ALL skipped") << QByteArray("") << QByteArray() << QByteArray("nl_NL") << "nld";
+    QTest::newRow("empty LC_ALL skipped")
+        << QByteArray("") << QByteArray() << QByteArray("nl_NL") << "nld";
     QTest::newRow("C locale") << QByteArray("C.UTF-8") << QByteArray() << QByteArray() << "enu";
     QTest::newRow("POSIX") << QByteArray() << QByteArray() << QByteArray("POSIX") << "enu";
     QTest::newRow("unknown") << QByteArray() << QByteArray() << QByteArray("xx_YY") << "enu";
@@ -139,7 +164,8 @@ void TestRegistry::withoutFileOtherValuesAbsent()
 {
     qputenv("LANG", "de_DE.UTF-8");
     QCOMPARE(RegReadValue("HKEY_LOCAL_MACHINE", "Software\\Karvenna", "Revision"), QString());
-    QCOMPARE(RegReadValue("HKEY_CURRENT_USER", "Control Panel\\International", "sCountry"), QString());
+    QCOMPARE(RegReadValue("HKEY_CURRENT_USER", "Control Panel\\International", "sCountry"),
+             QString());
     QCOMPARE(RegReadValue("hkey_current_user", "Control Panel\\International", "sLanguage"),
              QString("deu"));
 }
