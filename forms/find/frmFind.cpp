@@ -9,7 +9,6 @@
 #include "modules/LOCAL.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,7 +133,7 @@ bool frmFind::EnsureCache()
                          error->text());
         reject();
         // The program ends right after the message.
-        QCoreApplication::exit(0);
+        m_main.EndProgram();
         return false;
     }
     return true;
