@@ -1,5 +1,6 @@
 #include "controls/BalloonWindow.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -189,9 +190,17 @@ void BalloonWindow::place()
         m_stemOnTop = true;
     }
     setGeometry(QRect(topLeft, size));
-    if (m_look.balloon && canShape())
-        setMask(QRegion(outline().toFillPolygon().toPolygon()));
-    else
+    if (m_look.balloon && canShape()) {
+        // The shape covers the outline's stroke as well as its inside.
+        QBitmap shape(size);
+        shape.fill(Qt::color0);
+        QPainter painter(&shape);
+        painter.setPen(QPen(Qt::color1, 1));
+        painter.setBrush(Qt::color1);
+        painter.drawPath(outline());
+        painter.end();
+        setMask(shape);
+    } else
         clearMask();
 }
 

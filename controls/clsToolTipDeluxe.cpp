@@ -57,8 +57,8 @@ constexpr SystemColour kSystemColours[] = {
     {QPalette::Active, QPalette::Light},            // 20 button highlight
     {QPalette::Active, QPalette::Shadow},           // 21 3D dark shadow
     {QPalette::Active, QPalette::Midlight},         // 22 3D light
-    {QPalette::Active, QPalette::ToolTipBase},      // 23 tooltip background
-    {QPalette::Active, QPalette::ToolTipText},      // 24 tooltip text
+    {QPalette::Active, QPalette::ToolTipText},      // 23 COLOR_INFOTEXT
+    {QPalette::Active, QPalette::ToolTipBase},      // 24 COLOR_INFOBK
     {QPalette::Active, QPalette::Window},           // 25 unused
     {QPalette::Active, QPalette::Link},             // 26 hot-tracked item
     {QPalette::Active, QPalette::Highlight},        // 27 active caption gradient

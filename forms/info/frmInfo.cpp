@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -62,6 +63,7 @@ void frmInfo::buildControls()
     m_txtInfo->setObjectName(QStringLiteral("txtInfo"));
     m_txtInfo->setReadOnly(true);
     m_txtInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_txtInfo->document()->setDocumentMargin(6);
     m_txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_txtInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     place(m_txtInfo, kText);

@@ -130,7 +130,7 @@ private slots:
         control.setObjectName("btnInfo");
         clsToolTipDeluxe tip;
         tip.Create(&owner, true, false);
-        tip.ToolTipTextColor(0x80000018);
+        tip.ToolTipTextColor(0x80000017);
         tip.ToolTipBackColor(0x123456);
         tip.SetToolTipTitle("Wolf", 1);
         QFont font("MS Sans Serif");
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(balloon.value("text").toString(), QString("second"));
         QCOMPARE(balloon.value("title").toString(), QString("Wolf"));
         QCOMPARE(balloon.value("icon").toInt(), 1);
-        QCOMPARE(balloon.value("textColor").toInteger(), qint64(0x80000018));
+        QCOMPARE(balloon.value("textColor").toInteger(), qint64(0x80000017));
         QCOMPARE(balloon.value("backColor").toInteger(), qint64(0x123456));
         const QJsonObject f = balloon.value("font").toObject();
         QCOMPARE(f.value("name").toString(), QString("MS Sans Serif"));
@@ -203,8 +203,8 @@ private slots:
     {
         QTest::addColumn<quint32>("colour");
         QTest::addColumn<int>("role");  // -1: returned unchanged
-        QTest::newRow("tooltip background") << 0x80000017u << int(QPalette::ToolTipBase);
-        QTest::newRow("tooltip text") << 0x80000018u << int(QPalette::ToolTipText);
+        QTest::newRow("tooltip background") << 0x80000018u << int(QPalette::ToolTipBase);
+        QTest::newRow("tooltip text") << 0x80000017u << int(QPalette::ToolTipText);
         QTest::newRow("window") << 0x80000005u << int(QPalette::Base);
         QTest::newRow("window text") << 0x80000008u << int(QPalette::Text);
         QTest::newRow("button face") << 0x8000000Fu << int(QPalette::Button);
@@ -241,7 +241,7 @@ private slots:
 
         for (int i = 0; i < 1000; ++i) {
             tip.AddControl(control, QString("text %1").arg(i));
-            tip.ToolTipBackColor(0x80000017);
+            tip.ToolTipBackColor(0x80000018);
             tip.SetToolTipTitle("Title", 1);
             QFont font("MS Sans Serif", 9);
             tip.Font(&font);
