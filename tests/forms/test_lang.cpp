@@ -1,0 +1,318 @@
+// The language dialog: the folder listing it relies on, the rows with their flags, the
+// details, the current row, and what Select changes (state and settings file).
+#include "controls/GridListbox.h"
+#include "controls/Hyperlink.h"
+#include "forms/lang/LanguageCatalogue.h"
+#include "forms/lang/frmLang.h"
+#include "modules/Globals.h"
+#include "modules/IniOps.h"
+#include "modules/LOCAL.h"
+#include "support/TestInstall.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QJsonArray>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QByteArray bmpOf(const QColor& colour)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// The picture a row shows, as the list keeps it.
+QImage rowImage(const GridListbox* list, int row)
+{
+    const QString key = list->automationState()["items"].toArray().at(row - 1).toObject()["picture"].toString();
+    return list->Picture(key.mid(3).toInt()).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage listedImage(const QString& resource)
+{
+    GridListbox list;
+    QPixmap picture(resource);
+    list.AddItem("x", &picture, "x");
+    return list.Picture(1).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QStringList rowTexts(const GridListbox* list)
+{
+    QStringList texts;
+    for (int i = 1; i <= list->ListCount(); ++i)
+        texts << list->List(i);
+    return texts;
+}
+
+} // namespace
+
+class TestLang : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestInstall* m_install = nullptr;
+
+    // A language folder entry: stem/stem.lng with the given [general] lines, and a flag.
+    void writeLanguage(const QString& stem, const QString& general, const QColor& flag = QColor(),
+                       const QString& more = QString())
+    {
+        m_install->writeText("LANG/" + stem + "/" + stem + ".lng", "[general]\n" + general + "\n" + more);
+        if (flag.isValid())
+            m_install->writeBytes("LANG/" + stem + "/" + stem + ".bmp", bmpOf(flag));
+    }
+
+    void setLanguage(const QString& name, const QString& stem)
+    {
+        LanguageState& s = LOCAL::State();
+        s.LanguageName = name;
+        s.LanguageStem = stem;
+        s.LanguageFile = LOCAL::LanguageFileOf(stem);
+    }
+
+    QString storedLanguage() const
+    {
+        return IniOps::ReadIni(G().SettingsFile, "general", "language", "<none>");
+    }
+
+private slots:
+    void init()
+    {
+        m_install = new TestInstall;
+        G().ProgramFolder = m_install->path();
+        G().SettingsFile = m_install->file("karvenna.ini");
+        LOCAL::State() = LanguageState();
+        LOCAL::State().LanguageFolder = m_install->path() + "/LANG/";
+        LOCAL::State().LanguageFile = LOCAL::LanguageFileOf(QString());
+    }
+    void cleanup()
+    {
+        delete m_install;
+        m_install = nullptr;
+    }
+
+    void enumFoldersEx()
+    {
+        const QString folder = m_install->path() + "/LANG/";
+        QCOMPARE(LanguageCatalogue::EnumFoldersEx(folder, false), QStringList{QString()});
+
+        writeLanguage("English", "language=English");
+        m_install->writeText("LANG/notes.txt", "x");
+        QStringList names = LanguageCatalogue::EnumFoldersEx(folder, false);
+        QCOMPARE(names.size(), 5);
+        QCOMPARE(names.mid(0, 2), (QStringList{".", ".."}));
+        QCOMPARE(names.last(), QString());
+        QVERIFY(names.contains("English") && names.contains("notes.txt"));
+
+        names = LanguageCatalogue::EnumFoldersEx(folder, true);
+        QCOMPARE(names.at(0), folder + ".");
+        QVERIFY(names.contains(folder + "English"));
+        QCOMPARE(names.last(), QString());
+    }
+
+    void missingFolderGivesOnlyGerman()
+    {
+        frmLang dialog(nullptr);
+        QCOMPARE(rowTexts(dialog.glbLang), QStringList{" Deutsch"});
+        QCOMPARE(dialog.glbLang->Rows(1).Tag(), QStringLiteral("*"));
+        QCOMPARE(dialog.glbLang->ListIndex(), 1);
+        QCOMPARE(rowImage(dialog.glbLang, 1), listedImage(":/lang/german.png"));
+    }
+
+    // Every entry gets a row; the list is sorted by the names behind the blank.
+    void rowsWithFlags()
+    {
+        writeLanguage("Zulu", "Language=  English  ", QColor(Qt::red));
+        writeLanguage("Francais", "language=Français");
+        writeLanguage("Broken", "version=1");
+        m_install->writeText("LANG/readme.txt", "not a language");
+
+        frmLang dialog(nullptr);
+        GridListbox* list = dialog.glbLang;
+        QCOMPARE(rowTexts(list), (QStringList{" ?", " ?", " Deutsch", " English", " Français"}));
+        const QString folder = m_install->path() + "/LANG/";
+        QCOMPARE(list->Rows(4).Tag(), folder + "Zulu/Zulu.lng");
+        QCOMPARE(rowImage(list, 4).pixelColor(8, 8), QColor(Qt::red));
+        QCOMPARE(rowImage(list, 5), listedImage(":/lang/noflag.png"));
+
+        QStringList unnamed{list->Rows(1).Tag(), list->Rows(2).Tag()};
+        unnamed.sort();
+        QCOMPARE(unnamed, (QStringList{folder + "Broken/Broken.lng", folder + "readme.txt/readme.txt.lng"}));
+        QCOMPARE(rowImage(list, 1), listedImage(":/lang/noflag.png"));
+        QCOMPARE(rowImage(list, 2), listedImage(":/lang/noflag.png"));
+    }
+
+    void detailsOfTheCurrentLanguage()
+    {
+        writeLanguage("English", "language=English\nversion=2.1\nauthor=Ann Example\n"
+                                 "website=lang.example/en\nemail=en@lang.example",
+                      QColor(Qt::blue),
+                      "[frmLang]\ncaption=Pick a language\nauthor=Written by\nbuttonselect=\n");
+        setLanguage("English", "English");
+        frmLang dialog(nullptr);
+        QCOMPARE(dialog.lblCurrentLang->text(), QStringLiteral("English"));
+        QCOMPARE(dialog.lblVersion->text(), QStringLiteral("2.1"));
+        QCOMPARE(dialog.lblAuthor->text(), QStringLiteral("Ann Example"));
+        QCOMPARE(dialog.lblEMail->target(), QStringLiteral("mailto:en@lang.example"));
+        QCOMPARE(dialog.lblWebSite->target(), QStringLiteral("http://lang.example/en"));
+        QCOMPARE(dialog.imgCurrentLang->property("picturePath").toString(),
+                 m_install->path() + "/LANG/English/English.bmp");
+        QCOMPARE(dialog.glbLang->Text(), QStringLiteral(" English"));
+
+        // Texts of the language file, English where it has none.
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Pick a language"));
+        QCOMPARE(dialog.lblAuthorCaption->text(), QStringLiteral("Written by"));
+        QCOMPARE(dialog.btnSelect->text(), QStringLiteral("Select"));
+        QCOMPARE(dialog.btnAbort->text(), QStringLiteral("Cancel"));
+        QCOMPARE(dialog.fraMetaData->title(), QStringLiteral("Current language"));
+        QCOMPARE(dialog.glbLang->Caption(), QStringLiteral("Available languages"));
+        QCOMPARE(dialog.lblEMailLabel->text(), QStringLiteral("eMail"));
+        QCOMPARE(dialog.lblWebSiteLabel->text(), QStringLiteral("Website"));
+        QCOMPARE(dialog.lblVersionCaption->text(), QStringLiteral("Version:"));
+    }
+
+    void germanShowsItsDesign()
+    {
+        frmLang dialog(nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Sprache auswählen"));
+        QCOMPARE(dialog.glbLang->Caption(), QStringLiteral("Vorhandene Sprachen"));
+        QVERIFY(!dialog.glbLang->NoHeader());
+        QCOMPARE(dialog.btnSelect->text(), QStringLiteral("A&uswählen"));
+        QCOMPARE(dialog.lblCurrentLang->text(), QStringLiteral("Deutsch"));
+        QCOMPARE(dialog.lblVersion->text(), G().VersionText());
+        QCOMPARE(dialog.imgCurrentLang->property("picturePath").toString(), QStringLiteral(":/lang/german.png"));
+        QVERIFY(!dialog.lblEMail->text().isEmpty());
+    }
+
+    // The current row is found by the name shown, not by the folder.
+    void currentRowByShownName_data()
+    {
+        QTest::addColumn<QString>("languageName");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("confirmed in this run") << "English" << " English";
+        QTest::newRow("after a restart: the stem") << "Anglais" << "";
+        QTest::newRow("a name two rows share") << "Twin" << " Twin";
+    }
+
+    void currentRowByShownName()
+    {
+        QFETCH(QString, languageName);
+        QFETCH(QString, selected);
+        writeLanguage("Anglais", "language=English");
+        writeLanguage("TwinA", "language=Twin");
+        writeLanguage("TwinB", "language=Twin");
+        setLanguage(languageName, "Anglais");
+        frmLang dialog(nullptr);
+        QCOMPARE(dialog.glbLang->Text(), selected);
+    }
+
+    void rowClickShowsThatLanguage()
+    {
+        writeLanguage("English", "language=English\nauthor=Ann", QColor(Qt::blue));
+        writeLanguage("Plain", "language=Plain\nauthor=Bob");
+        frmLang dialog(nullptr);
+        GridListbox* list = dialog.glbLang;
+        list->resize(300, 300);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        auto click = [&](int row) {
+            QTreeWidget* view = list->listView();
+            const QPoint at = view->visualItemRect(view->topLevelItem(row - 1)).center();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        };
+        click(3);   // " Plain"
+        QCOMPARE(dialog.lblAuthor->text(), QStringLiteral("Bob"));
+        QCOMPARE(dialog.imgCurrentLang->property("picturePath").toString(), QStringLiteral("fallback"));
+        click(2);   // " English"
+        QCOMPARE(dialog.lblAuthor->text(), QStringLiteral("Ann"));
+        QCOMPARE(dialog.imgCurrentLang->property("picturePath").toString(),
+                 m_install->path() + "/LANG/English/English.bmp");
+        click(1);
+        QCOMPARE(dialog.lblCurrentLang->text(), QStringLiteral("Deutsch"));
+    }
+
+    void selectingWritesTheChoice_data()
+    {
+        QTest::addColumn<QString>("stem");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("german");
+        QTest::newRow("German") << "Deutsch" << "Deutsch" << "*" << "Deutsch" << true;
+        QTest::newRow("English") << "English" << "English" << "LANG/English/English.lng" << "English" << false;
+        QTest::newRow("a file naming itself Deutsch") << "Alt" << "Deutsch" << "LANG/Alt/Alt.lng" << "Alt" << true;
+        QTest::newRow("a file without a name") << "Nameless" << "" << "LANG/Nameless/Nameless.lng" << "Nameless" << false;
+    }
+
+    void selectingWritesTheChoice()
+    {
+        QFETCH(QString, stem);
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QFETCH(QString, stored);
+        QFETCH(bool, german);
+        writeLanguage("English", "language=English");
+        writeLanguage("Alt", "language= Deutsch ");
+        writeLanguage("Nameless", "author=Nobody");
+        m_install->writeText("karvenna.ini", "[general]\nlanguage=Old\nSubstLang=English\n");
+
+        frmLang dialog(nullptr);
+        QVERIFY(dialog.selectRowByStem(stem));
+        dialog.btnSelect->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const LanguageState& s = LOCAL::State();
+        QCOMPARE(s.LanguageName, name);
+        QCOMPARE(s.LanguageStem, stored);
+        QCOMPARE(s.LanguageFile, file == "*" ? file : m_install->file(file));
+        QCOMPARE(storedLanguage(), stored);
+        QCOMPARE(LOCAL::IsGerman(), german);
+        // The rest of the settings file stays.
+        QCOMPARE(IniOps::ReadIni(G().SettingsFile, "general", "SubstLang", ""), QStringLiteral("English"));
+    }
+
+    // A language that names itself "Deutsch" uses the built-in texts afterwards.
+    void germanByNameUsesNoFile()
+    {
+        writeLanguage("Alt", "language=Deutsch", QColor(), "[frmLang]\ncaption=Alt caption\n");
+        {
+            frmLang dialog(nullptr);
+            QVERIFY(dialog.selectRowByStem("Alt"));
+            dialog.btnSelect->click();
+        }
+        frmLang again(nullptr);
+        QCOMPARE(again.windowTitle(), QStringLiteral("Sprache auswählen"));
+    }
+
+    void selectWithoutRowOrCancelChangesNothing()
+    {
+        writeLanguage("English", "language=English");
+        setLanguage("Klingon", "Klingon");
+        frmLang dialog(nullptr);
+        QCOMPARE(dialog.glbLang->ListIndex(), 0);
+        dialog.btnSelect->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!QFile::exists(G().SettingsFile));
+        QCOMPARE(LOCAL::State().LanguageName, QStringLiteral("Klingon"));
+
+        QVERIFY(dialog.selectRowByStem("English"));
+        dialog.btnAbort->click();
+        QVERIFY(!QFile::exists(G().SettingsFile));
+        QCOMPARE(LOCAL::State().LanguageName, QStringLiteral("Klingon"));
+        QVERIFY(!dialog.selectRowByStem("Missing"));
+    }
+};
+
+QTEST_MAIN(TestLang)
+#include "test_lang.moc"
