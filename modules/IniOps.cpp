@@ -70,15 +70,19 @@ QStringList GetIniSections(const QString& file)
     const auto document = IniCache::Load(file);
     if (!document)
         return result;
-    qsizetype room = kSectionsLimit;
+    // The names as the system function hands them over: each followed by a NUL, in a buffer
+    // whose end cuts off whatever does not fit.
+    QString buffer;
     for (const QString& name : document->sectionNames()) {
-        if (room <= 0)
+        buffer += name;
+        buffer += QChar(0);
+        if (buffer.size() >= kSectionsLimit)
             break;
-        // What does not fit in the buffer is lost, including the end of a name.
-        const QString kept = name.left(room);
-        room -= name.size() + 1;
-        if (!IniDocument::trimBlanks(kept).isEmpty())
-            result.append(kept);
+    }
+    buffer.truncate(kSectionsLimit);
+    for (const QStringView piece : QStringView(buffer).split(QChar(0))) {
+        if (!IniDocument::trimBlanks(piece).isEmpty())
+            result.append(piece.toString());
     }
     return result;
 }

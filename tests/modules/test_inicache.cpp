@@ -215,7 +215,12 @@ void TestIniCache::nulBytes()
     m_install.writeBytes("nul.ini", QByteArray("[s]\r\nx=\0\0\0\r\n\0\0\r\nk=v\r\n[\0]\r\n", 27));
     const QString file = m_install.file("nul.ini");
     QCOMPARE(ReadIni(file, "s", "k", ""), QString("v"));
-    QCOMPARE(GetIniSections(file).size(), 2);
+    // A NUL ends a name in the list of sections, as it did in the system's buffer.
+    QCOMPARE(GetIniSections(file), QStringList{"s"});
+    m_install.writeBytes("nul2.ini", QByteArray("[a\0b]\r\nk=v\r\n", 12));
+    QCOMPARE(GetIniSections(m_install.file("nul2.ini")), (QStringList{"a", "b"}));
+    QCOMPARE(ReadIni(m_install.file("nul2.ini"), QString::fromLatin1("a\0b", 3), "k", ""),
+             QString("v"));
 }
 
 void TestIniCache::manySections()
