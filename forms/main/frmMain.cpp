@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QLayout>
 #include <QResizeEvent>
 
 using namespace Twips2Pixel_Module;
@@ -60,6 +61,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     };
     buildMapArea();
     buildMenus();
+    // Design size of the client area: imgMap 14175 x 10365 twips.
+    resizeMapArea(TwipsToPixelsX(14175), TwipsToPixelsY(10365));
 }
 
 frmMain::~frmMain() = default;
@@ -122,9 +125,6 @@ void frmMain::buildMapArea()
     m_btnInfo->hide();
     m_btnInfo->installEventFilter(this);
     connect(m_btnInfo, &QPushButton::clicked, this, [this] { clickInfoButton(); });
-
-    // Design size of the client area: imgMap 14175 x 10365 twips.
-    area->resize(TwipsToPixelsX(14175), TwipsToPixelsY(10365));
 }
 
 void frmMain::buildMenus()
@@ -382,11 +382,20 @@ void frmMain::onResize()
 
 void frmMain::resizeMapArea(int widthPixels, int heightPixels)
 {
-    const int menuHeight = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
-    centralWidget()->resize(widthPixels, heightPixels);
+    // The menu bar may wrap onto more lines in a narrow window: adjust until the client
+    // area has the asked size.
+    int menuHeight = menuBar()->heightForWidth(widthPixels);
+    if (menuHeight <= 0)
+        menuHeight = menuBar()->sizeHint().height();
     resize(widthPixels, heightPixels + menuHeight);
-    if (centralWidget()->size() != QSize(widthPixels, heightPixels))
-        centralWidget()->resize(widthPixels, heightPixels);
+    if (layout())
+        layout()->activate();
+    if (centralWidget()->height() != heightPixels && centralWidget()->height() > 0) {
+        resize(width(), height() + heightPixels - centralWidget()->height());
+        if (layout())
+            layout()->activate();
+    }
+    centralWidget()->resize(widthPixels, heightPixels);
     onResize();
 }
 
