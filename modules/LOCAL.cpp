@@ -55,8 +55,9 @@ QString Text(const QString& section, const QString& key, const QString& englishD
 
 QString Expand(QString text, const QString& value)
 {
-    text.replace(QStringLiteral("%s"), value);
+    // Line breaks first, so that a value (a path, a search term) is inserted as it is.
     text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
+    text.replace(QStringLiteral("%s"), value);
     return text;
 }
 

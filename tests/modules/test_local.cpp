@@ -149,6 +149,9 @@ void TestLocal::expand_data()
     QTest::newRow("real line break kept") << "a\nb"
                                           << ""
                                           << "a\nb";
+    QTest::newRow("value inserted as it is") << "Missing: %s\\n"
+                                             << "C:\\new %s"
+                                             << "Missing: C:\\new %s\r\n";
 }
 
 void TestLocal::expand()
