@@ -5,8 +5,10 @@
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +22,34 @@ QString followReference(const QString& file, const QString& text, bool translate
     const QString target = EntityInfo::TrimBlanks(text.mid(1));
     return IniOps::ReadIni(file, kInfoSection, translate ? LOCAL::DelocalizeName(target) : target,
                            QString());
+}
+
+// The index was written on Windows, where "Wolf.JPG" also names "wolf.jpg": a path that does
+// not exist as written is looked up part by part without regard to case.
+QString findIgnoringCase(const QString& folder, const QString& relative)
+{
+    const QString written = folder + relative;
+    if (relative.isEmpty() || QFileInfo::exists(written))
+        return written;
+    QString path = folder;
+    const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        if (!QFileInfo::exists(path + part)) {
+            const QStringList entries =
+                QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
+                return e.compare(part, Qt::CaseInsensitive) == 0;
+            });
+            if (match == entries.end())
+                return written;
+            path += *match;
+        } else {
+            path += part;
+        }
+        if (&part != &parts.last())
+            path += QLatin1Char('/');
+    }
+    return path;
 }
 
 } // namespace
@@ -41,7 +71,7 @@ EntityInfo::EntityInfo(const QString& name, const QString& infoFile)
                                       QStringLiteral("pics"), pictureKey, QString());
     // Index entries were written on Windows and may name subfolders with "\".
     picture.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    m_picturePath = PicturesFolder() + picture;
+    m_picturePath = findIgnoringCase(PicturesFolder(), picture);
 }
 
 QImage EntityInfo::loadPicture(const QSize& box) const

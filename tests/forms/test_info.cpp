@@ -161,6 +161,14 @@ private slots:
         QCOMPARE(info.loadPicture(QSize(200, 200)).size(), QSize(100, 100));
     }
 
+    void pictureNamesIgnoreCase()
+    {
+        m_install->writeText("PICS/pic.ini", "[pics]\nWolf=Tiere\\WOLF.JPG\n");
+        m_install->writePicture("PICS/tiere/wolf.jpg", 50, 50);
+        frmInfo dialog("Wolf", infoFile());
+        QCOMPARE(dialog.picturePath(), m_install->file("PICS/tiere/wolf.jpg"));
+    }
+
     void fallbackPicture_data()
     {
         QTest::addColumn<QString>("index");
