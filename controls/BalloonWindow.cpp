@@ -100,9 +100,14 @@ BalloonWindow::BalloonWindow(QWidget* owner)
 
 void BalloonWindow::setLook(const Look& look)
 {
+    // The main window repeats every setting on each mouse move.
+    if (look == m_look)
+        return;
     m_look = look;
-    if (isVisible() && m_control)
+    if (isVisible() && m_control) {
         place();
+        update();
+    }
 }
 
 void BalloonWindow::showFor(QWidget* control, const QString& text, bool centered,

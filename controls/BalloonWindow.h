@@ -22,6 +22,7 @@ public:
         QFont font;
         QString title;           // empty: no title line
         int icon = 0;            // 0 none, 1 information, 2 warning, 3 error
+        bool operator==(const Look&) const = default;
     };
 
     explicit BalloonWindow(QWidget* owner);
