@@ -272,6 +272,9 @@ void GridListbox::setSorted(bool sorted)
     m_view->setSortingEnabled(sorted);
     if (sorted)
         m_view->sortByColumn(0, Qt::AscendingOrder);
+    // The header is a caption, not a sort control.
+    m_view->header()->setSortIndicatorShown(false);
+    m_view->header()->setSectionsClickable(false);
 }
 
 void GridListbox::Refresh() { m_view->viewport()->update(); }

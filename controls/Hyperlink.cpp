@@ -21,6 +21,7 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
     f.setUnderline(true);
     setFont(f);
     setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Hyperlink::SetLabelColor(this, Hyperlink::NormalColor);
 }
 

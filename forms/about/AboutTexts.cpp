@@ -12,11 +12,10 @@ QString AboutTexts::Sources()
 {
     return QStringLiteral(
         "Die Angaben auf den Karten beruhen auf der Arbeit vieler Spielerinnen und Spieler, "
-        "die ihre Funde gesammelt, nachgeprüft und geteilt haben. Beigetragen haben unter "
-        "anderem Mira Feldhaus, Jonte Ravensberg, Ilka Morgenrot, Bastian Quell, Wenke "
-        "Altmann und die Runde vom Thornvale-Stammtisch Rheinau, dazu die Fanseiten "
-        "\u201EThornvale-Archiv\u201C (archiv.thornvale.example), \u201EKartenwerk Caldora\u201C "
-        "(caldora-karten.example) und \u201EQasira-Chronik\u201C (qasira-chronik.example).");
+        "die ihre Funde gesammelt, geprüft und geteilt haben, unter ihnen Mira Feldhaus, "
+        "Jonte Ravensberg, Ilka Morgenrot, Bastian Quell und der Thornvale-Stammtisch "
+        "Rheinau, sowie die Fanseiten \u201EThornvale-Archiv\u201C, \u201EKartenwerk "
+        "Caldora\u201C und \u201EQasira-Chronik\u201C.");
 }
 
 QString AboutTexts::ThanksTo()

@@ -42,6 +42,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int widt
     auto* label = Make<QLabel>(parent, name, left, top, width, 240);
     label->setText(text);
     label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
