@@ -3,6 +3,7 @@
 #include "app/Actions.h"
 #include "app/Dump.h"
 #include "controls/ModalRunner.h"
+#include "forms/lint/InstallationLint.h"
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "platform/Automation.h"
@@ -140,6 +141,8 @@ std::optional<CommandLine> ParseCommandLine(const QStringList& arguments, QStrin
 
 int RunKarvenna(int argc, char* argv[])
 {
+    if (const auto checked = Lint::RunCheckCommand(argc, argv, QStringLiteral(KARVENNA_DEFAULT_HOME)))
+        return *checked;
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw.append(QString::fromLocal8Bit(argv[i]));

@@ -1,0 +1,40 @@
+#pragma once
+// What the installation check needs to know about an installation, read from its settings
+// the way start-up reads them.
+#include <QList>
+#include <QString>
+
+namespace Lint {
+
+struct MapFiles
+{
+    QString id;       // "caldora", ...
+    QString dataFile; // full paths
+    QString picture;
+};
+
+struct Entity
+{
+    QString name; // German key as the data file holds it
+    QString file; // data file and line of its first entry
+    int line = 0;
+};
+
+struct Installation
+{
+    QString home;           // cleaned absolute path
+    QString settingsFile;
+    QString languageFolder; // ends with "/"
+    QString picturesFolder; // ends with "/"
+    QString infoFile;
+    QString languageStem;   // "general"/"language", trimmed
+    QList<MapFiles> maps;
+    QList<Entity> entities; // enabled keys of every section of every map, each name once
+
+    static Installation Read(const QString& home);
+};
+
+// Entry keys that begin with ";" or "/" are never listed nor shown.
+bool IsDisabledKey(const QString& key);
+
+} // namespace Lint
