@@ -1,8 +1,10 @@
-// Temporary until the window lands; replaced by its owner.
+#include "controls/ModalRunner.h"
+#include "forms/extras/frmExtras.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "forms/main/frmMain.h"
 
-void Dialogs::ShowExtras(frmMain&)
+void Dialogs::ShowExtras(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("ShowExtras: not available yet"));
+    frmExtras dialog(&main);
+    ModalRunner::RunModal(&dialog);
 }

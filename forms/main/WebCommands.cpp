@@ -1,8 +1,23 @@
-// Temporary until the desktop commands land; replaced by their owner.
+// The help, read-me, download and web-site commands of the main window.
+#include "forms/main/DesktopCommands.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "forms/main/frmMain.h"
 
-void Commands::Help(frmMain&) { Automation::instance().recordError("Help: not available yet"); }
-void Commands::ReadMe(frmMain&) { Automation::instance().recordError("ReadMe: not available yet"); }
-void Commands::Download(frmMain&, const char*) { Automation::instance().recordError("Download: not available yet"); }
-void Commands::OpenWebSite(frmMain&, const char*) { Automation::instance().recordError("Web: not available yet"); }
+void Commands::Help(frmMain& main)
+{
+    DesktopCommands::OpenHelp([&main](const QString& target) { return main.ShellExec(target); });
+}
+
+void Commands::ReadMe(frmMain&) { DesktopCommands::OpenReadMe(); }
+
+void Commands::Download(frmMain& main, const char* urlsKey)
+{
+    main.ShellExec(DesktopCommands::DownloadAddress(QString::fromLatin1(urlsKey)));
+}
+
+void Commands::OpenWebSite(frmMain& main, const char* menuName)
+{
+    const QString address = DesktopCommands::WebSiteAddress(QString::fromLatin1(menuName));
+    if (!address.isEmpty())
+        main.ShellExec(address);
+}

@@ -1,8 +1,10 @@
-// Temporary until the window lands; replaced by its owner.
+#include "controls/ModalRunner.h"
 #include "forms/main/Dialogs.h"
-#include "platform/Automation.h"
+#include "forms/main/frmMain.h"
+#include "forms/print/frmPrint.h"
 
-void Dialogs::ShowPrint(frmMain&)
+void Dialogs::ShowPrint(frmMain& main)
 {
-    Automation::instance().recordError(QStringLiteral("ShowPrint: not available yet"));
+    frmPrint dialog([&main] { return main.renderMapArea(); }, &main);
+    ModalRunner::RunModal(&dialog);
 }

@@ -1,0 +1,87 @@
+#include "controls/HtmlViewer.h"
+
+#include "controls/HtmlText.h"
+#include "platform/Shell.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace {
+
+constexpr qint64 kMaxPageSize = 32 * 1024 * 1024;
+
+bool isPage(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("html") || suffix == QLatin1String("htm")
+           || suffix == QLatin1String("hta") || suffix == QLatin1String("txt");
+}
+
+} // namespace
+
+HtmlViewer* HtmlViewer::Open(const QString& path)
+{
+    auto* viewer = new HtmlViewer;
+    viewer->showPage(path);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+HtmlViewer::HtmlViewer(QWidget* parent) : QTextBrowser(parent)
+{
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setObjectName(QStringLiteral("HtmlViewer"));
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &HtmlViewer::follow);
+    connect(this, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = documentTitle();
+        setWindowTitle(title.isEmpty() ? QFileInfo(source().toLocalFile()).fileName() : title);
+    });
+    resize(820, 620);
+}
+
+void HtmlViewer::showPage(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) {
+        // What a host shows for a missing page; the program does not report it.
+        setWindowTitle(info.fileName());
+        setHtml(QStringLiteral("<h3>%1</h3><p>%2</p>")
+                    .arg(tr("The page cannot be shown."), path.toHtmlEscaped()));
+        return;
+    }
+    setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+QVariant HtmlViewer::loadResource(int type, const QUrl& name)
+{
+    // Pages are decoded here so that Windows-1252 pages keep their umlauts.
+    if (type == QTextDocument::HtmlResource) {
+        const QUrl url = name.isRelative() ? source().resolved(name) : name;
+        QFile file(url.toLocalFile());
+        if (!url.isLocalFile() || file.size() > kMaxPageSize || !file.open(QIODevice::ReadOnly))
+            return {};
+        return HtmlText::DecodeHtml(file.readAll());
+    }
+    return QTextBrowser::loadResource(type, name);
+}
+
+void HtmlViewer::follow(const QUrl& link)
+{
+    const QUrl url = link.isRelative() ? source().resolved(link) : link;
+    if (!url.isLocalFile()) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    const QString path = url.toLocalFile();
+    if (isPage(path) && QFileInfo(path).isFile())
+        setSource(url);
+    else
+        Shell::ShellExec(QLatin1Char('"') + path + QLatin1Char('"'));
+}

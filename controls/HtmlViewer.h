@@ -1,0 +1,21 @@
+#pragma once
+// Stand-in for the HTML application host "mshta.exe": one page in a window of its own, with
+// its pictures; local pages open inside, addresses and other documents on the desktop.
+#include <QTextBrowser>
+
+class HtmlViewer : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    // Opens a non-modal window for the page; a missing page shows a notice in it.
+    static HtmlViewer* Open(const QString& path);
+
+    explicit HtmlViewer(QWidget* parent = nullptr);
+    void showPage(const QString& path);
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void follow(const QUrl& link);
+};

@@ -1,0 +1,70 @@
+#include "forms/main/DesktopCommands.h"
+
+#include "forms/main/WebAddresses.h"
+#include "modules/FileSystem.h"
+#include "modules/Globals.h"
+#include "modules/IniOps.h"
+#include "modules/LOCAL.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+
+namespace {
+
+const QChar Q = QLatin1Char('"');
+const QString kGermanStem = QStringLiteral("Deutsch");
+
+QString quoted(const QString& path) { return Q + path + Q; }
+
+void runHtmlHost(const QString& page)
+{
+    Shell::StartProcess(QStringLiteral("mshta.exe") + QLatin1Char(' ') + quoted(page));
+}
+
+} // namespace
+
+namespace DesktopCommands {
+
+void OpenHelp(const Opener& shellExec)
+{
+    const LanguageState& language = LOCAL::State();
+    const QString help = QStringLiteral("/karvenna.chm");
+    // The stem decides, not the name: a German interface with no stored stem still looks
+    // into the language folder.
+    if (language.LanguageStem != kGermanStem) {
+        const int result = shellExec(quoted(language.LanguageFolder + language.LanguageStem + help));
+        if (result < 33)
+            shellExec(quoted(language.LanguageFolder + language.SubstituteLanguage + help));
+        return;
+    }
+    shellExec(quoted(G().ProgramFolder + help));
+}
+
+void OpenReadMe()
+{
+    const LanguageState& language = LOCAL::State();
+    const QString readMe = QStringLiteral("/readme.html");
+    QDir::setCurrent(G().ProgramFolder);
+    if (language.LanguageStem != kGermanStem) {
+        const QString own = language.LanguageFolder + language.LanguageStem + readMe;
+        runHtmlHost(FileSystem::FileExists(own)
+                        ? own
+                        : language.LanguageFolder + language.SubstituteLanguage + readMe);
+        return;
+    }
+    runHtmlHost(G().ProgramFolder + readMe);
+}
+
+QString DownloadAddress(const QString& urlsKey)
+{
+    const QString configured =
+        IniOps::ReadIni(G().SettingsFile, QStringLiteral("urls"), urlsKey, QString()).trimmed();
+    return configured.isEmpty() ? WebAddresses::Of(urlsKey) : configured;
+}
+
+QString WebSiteAddress(const QString& menuName)
+{
+    return menuName.startsWith(QLatin1String("mi")) ? WebAddresses::Of(menuName) : QString();
+}
+
+} // namespace DesktopCommands

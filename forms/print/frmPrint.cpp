@@ -1,0 +1,137 @@
+#include "forms/print/frmPrint.h"
+
+#include "controls/Printers.h"
+#include "controls/TwipsGeometry.h"
+#include "modules/LOCAL.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kClientWidth = 5475;
+constexpr int kClientHeight = 2415;
+const QString kBanner = QStringLiteral(":/print/banner.png");
+
+template <typename T>
+T* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    TwipsGeometry::Place(w, left, top, width, height);
+    return w;
+}
+
+} // namespace
+
+frmPrint::frmPrint(std::function<QImage()> page, QWidget* parent)
+    : QDialog(parent), m_page(std::move(page))
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+void frmPrint::buildControls()
+{
+    setWindowTitle(QStringLiteral("Karte Drucken"));
+    setFixedSize(TwipsGeometry::ToPixels(0, 0, kClientWidth, kClientHeight).size());
+
+    imgBanner = Make<QLabel>(this, "imgBanner", 0, 0, 2235, 2325);
+    imgBanner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QPixmap banner(kBanner);
+    if (!banner.isNull()) {
+        imgBanner->setPixmap(banner);
+        imgBanner->setProperty("picturePath", kBanner);
+    }
+
+    lblPrinters = Make<QLabel>(this, "lblPrinters", 1785, 240, 735, 255);
+    lblPrinters->setText(QStringLiteral("Drucker:"));
+    cboPrinters = Make<QComboBox>(this, "cboPrinters", 2520, 210, 2775, 315);
+    lblPrinters->setBuddy(cboPrinters);
+
+    rbQuerformat = Make<QRadioButton>(this, "rbQuerformat", 2520, 840, 1335, 375);
+    rbQuerformat->setText(QStringLiteral("&Querformat"));
+    rbHochformat = Make<QRadioButton>(this, "rbHochformat", 3840, 840, 1335, 375);
+    rbHochformat->setText(QStringLiteral("&Hochformat"));
+    auto* orientation = new QButtonGroup(this);
+    orientation->addButton(rbQuerformat);
+    orientation->addButton(rbHochformat);
+    rbQuerformat->setChecked(true);
+
+    btnPrint = Make<QPushButton>(this, "btnPrint", 2520, 1920, 1335, 375);
+    btnPrint->setText(QStringLiteral("&Drucken"));
+    btnCancel = Make<QPushButton>(this, "btnCancel", 4080, 1920, 1335, 375);
+    btnCancel->setText(QStringLiteral("&Abbrechen"));
+    // No default button: Enter prints nothing; Escape cancels (QDialog's own reject).
+    btnPrint->setAutoDefault(false);
+    btnCancel->setAutoDefault(false);
+
+    connect(btnPrint, &QPushButton::clicked, this, &frmPrint::btnPrint_Click);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmPrint::Form_Load()
+{
+    // Every listed printer is made current in turn, then the first one stays current.
+    m_printers = Printers::Names();
+    for (const QString& name : m_printers) {
+        Printers::SetCurrent(name);
+        cboPrinters->addItem(name);
+    }
+    if (!m_printers.isEmpty()) {
+        cboPrinters->setCurrentIndex(0);
+        cboPrinters_Click(0);
+    }
+    connect(cboPrinters, &QComboBox::currentIndexChanged, this, &frmPrint::cboPrinters_Click);
+
+    if (LOCAL::IsGerman())
+        return;
+    const auto text = [](const char* key, const char* english) {
+        return LOCAL::Text(QStringLiteral("frmPrint"), QString::fromLatin1(key),
+                           QString::fromLatin1(english));
+    };
+    setWindowTitle(text("caption", "Print"));
+    lblPrinters->setText(text("label", "Printers"));
+    rbQuerformat->setText(text("optionlandscape", "Landscape"));
+    rbHochformat->setText(text("optionportrait", "Portrait"));
+    btnPrint->setText(text("buttonprint", "Print"));
+    btnCancel->setText(text("buttoncancel", "Cancel"));
+}
+
+void frmPrint::cboPrinters_Click(int index)
+{
+    if (index >= 0 && index < m_printers.size())
+        Printers::SetCurrent(m_printers.at(index));
+}
+
+void frmPrint::btnPrint_Click()
+{
+    if (cboPrinters->currentIndex() >= 0) {
+        if (rbQuerformat->isChecked())
+            Printers::SetOrientation(Printers::Landscape);
+        if (rbHochformat->isChecked())
+            Printers::SetOrientation(Printers::Portrait);
+        // Printing errors are not reported: the dialog closes as after a good print.
+        Printers::PrintPicture(m_page ? m_page() : QImage(), this);
+    }
+    accept();
+}
+
+bool frmPrint::PrintOn(const QString& printer, const QString& orientation)
+{
+    const int index = cboPrinters->findText(printer, Qt::MatchExactly);
+    QRadioButton* option = orientation == QLatin1String("landscape") ? rbQuerformat
+                           : orientation == QLatin1String("portrait") ? rbHochformat
+                                                                        : nullptr;
+    if (index < 0 || !option)
+        return false;
+    cboPrinters->setCurrentIndex(index);
+    option->click();
+    btnPrint->click();
+    return true;
+}

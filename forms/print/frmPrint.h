@@ -1,0 +1,41 @@
+#pragma once
+// The print dialog: a printer and an orientation, then the map as the main window shows it.
+#include <QDialog>
+#include <QImage>
+#include <QStringList>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class frmPrint : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // page: renders what is printed (the main window's client area), asked at Print.
+    explicit frmPrint(std::function<QImage()> page, QWidget* parent = nullptr);
+
+    // What a person does in batch mode: pick the printer, the orientation ("landscape" or
+    // "portrait"), press Print. False, and nothing done, when either is not offered.
+    bool PrintOn(const QString& printer, const QString& orientation);
+
+    QLabel* imgBanner = nullptr;
+    QLabel* lblPrinters = nullptr;
+    QComboBox* cboPrinters = nullptr;
+    QRadioButton* rbQuerformat = nullptr;
+    QRadioButton* rbHochformat = nullptr;
+    QPushButton* btnPrint = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void cboPrinters_Click(int index);
+    void btnPrint_Click();
+
+    std::function<QImage()> m_page;
+    QStringList m_printers;
+};
