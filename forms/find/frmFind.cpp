@@ -1,5 +1,6 @@
 #include "forms/find/frmFind.h"
 
+#include "controls/Fonts.h"
 #include "controls/MessageBox.h"
 #include "controls/TwipsGeometry.h"
 #include "forms/find/SearchCache.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +29,14 @@ T* Make(QWidget* parent, const char* name, int left, int top, int width, int hei
     w->setObjectName(QString::fromLatin1(name));
     TwipsGeometry::Place(w, left, top, width, height);
     return w;
+}
+
+// The design widths were measured in MS Sans Serif; a wider platform font must not cut texts.
+void WidenToText(QWidget* w)
+{
+    const int needed = w->sizeHint().width();
+    if (needed > w->width())
+        w->resize(needed, w->height());
 }
 
 void EnableAction(frmMain& main, const char* name)
@@ -48,6 +58,7 @@ frmFind::frmFind(frmMain& main) : QDialog(&main), m_main(main)
 void frmFind::buildControls()
 {
     setWindowTitle(QStringLiteral("Suchen"));
+    setFont(Fonts::MsSansSerif(8.25));
     setFixedSize(TwipsGeometry::ToPixels(0, 0, kClientWidth, kClientHeight).size());
 
     lblFind = Make<QLabel>(this, "lblFind", 120, 308, 1005, 195);
@@ -92,8 +103,13 @@ void frmFind::Form_Load()
         txtFind->selectAll();
     (search.SearchMode == 1 ? rbDescsOnly : rbNamesOnly)->setChecked(true);
 
-    if (LOCAL::IsGerman())
-        return;
+    if (!LOCAL::IsGerman())
+        ApplyLanguageTexts();
+    FitTexts();
+}
+
+void frmFind::ApplyLanguageTexts()
+{
     const auto text = [](const char* key, const char* english) {
         return LOCAL::Text(QStringLiteral("frmFind"), QString::fromLatin1(key),
                            QString::fromLatin1(english));
@@ -105,6 +121,19 @@ void frmFind::Form_Load()
     rbDescsOnly->setText(text("searchindescriptions", "Search in descriptions"));
     btnFind->setText(text("buttonfind", "Find"));
     btnAbort->setText(text("buttoncancel", "Cancel"));
+}
+
+void frmFind::FitTexts()
+{
+    for (QWidget* w : {static_cast<QWidget*>(lblFind), static_cast<QWidget*>(rbNamesOnly),
+                       static_cast<QWidget*>(rbDescsOnly)})
+        WidenToText(w);
+    // The text box keeps its right edge and starts after a widened label.
+    const int gap = TwipsGeometry::ToPixels(0, 0, 75, 0).width();
+    const int right = txtFind->geometry().right() + 1;
+    const int left = std::clamp(lblFind->geometry().right() + 1 + gap, txtFind->x(),
+                                right - TwipsGeometry::ToPixels(0, 0, 1200, 0).width());
+    txtFind->setGeometry(left, txtFind->y(), right - left, txtFind->height());
 }
 
 void frmFind::showEvent(QShowEvent* event)

@@ -37,6 +37,8 @@ protected:
 private:
     void buildControls();
     void Form_Load();
+    void ApplyLanguageTexts();
+    void FitTexts();
     void txtFind_Change();
     void btnFind_Click();
     // Fills the cache on the first search; false when a broken link ended the program.
