@@ -37,6 +37,7 @@ frmExtras::frmExtras(QWidget* parent) : QDialog(parent)
 void frmExtras::buildControls()
 {
     setWindowTitle(QStringLiteral("Extras"));
+    setFont(Fonts::MsSansSerif(8.25));
     setFixedSize(TwipsGeometry::ToPixels(0, 0, kClientWidth, kClientHeight).size());
 
     glbExtras = Make<GridListbox>(this, "glbExtras", 0, 0, 4335, 4575);

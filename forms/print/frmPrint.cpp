@@ -1,5 +1,6 @@
 #include "forms/print/frmPrint.h"
 
+#include "controls/Fonts.h"
 #include "controls/Printers.h"
 #include "controls/TwipsGeometry.h"
 #include "modules/LOCAL.h"
@@ -39,6 +40,7 @@ frmPrint::frmPrint(std::function<QImage()> page, QWidget* parent)
 void frmPrint::buildControls()
 {
     setWindowTitle(QStringLiteral("Karte Drucken"));
+    setFont(Fonts::MsSansSerif(8.25));
     setFixedSize(TwipsGeometry::ToPixels(0, 0, kClientWidth, kClientHeight).size());
 
     imgBanner = Make<QLabel>(this, "imgBanner", 0, 0, 2235, 2325);
