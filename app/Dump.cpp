@@ -1,6 +1,7 @@
 #include "app/Dump.h"
 
 #include "controls/clsToolTipDeluxe.h"
+#include "forms/find/SearchCache.h"
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
@@ -128,6 +129,10 @@ QJsonObject Dump::Build(const frmMain& main)
                                     {"caption", d.LastDisplay.caption},
                                     {"hideLabels", d.LastDisplay.hideLabels},
                                     {"selectedName", d.LastDisplay.selectedName}}},
+        {"search", QJsonObject{{"term", SearchState::instance().SearchTerm},
+                               {"mode", SearchState::instance().SearchMode},
+                               {"lastFoundIndex", SearchState::instance().LastFoundIndex},
+                               {"cacheSize", int(SearchState::instance().SearchCache.size())}}},
         {"controls", controls(main)},
         {"menus", menuItems(main.menuBar()->actions())},
         {"popupMenu", main.lastPopupMenu()},

@@ -141,8 +141,10 @@ void BalloonWindow::dismiss()
 QSize BalloonWindow::measure(int screenWidth)
 {
     const Metrics& m = metricsOf(m_look.balloon);
-    const int limit = m_look.maxWidth > 0 ? std::min(m_look.maxWidth, screenWidth) : screenWidth;
-    m_wrapWidth = std::max(limit - 2 * m.padX, kMinimumWrap);
+    // As with the system tooltips, the maximum width is that of the text; the margins come on top.
+    const int screenText = screenWidth - 2 * m.padX;
+    const int limit = m_look.maxWidth > 0 ? std::min(m_look.maxWidth, screenText) : screenText;
+    m_wrapWidth = std::max(limit, kMinimumWrap);
 
     const QSizeF textSize = layoutParagraphs(paragraphsOf(m_text), m_look.font, m_wrapWidth);
     int contentWidth = int(std::ceil(textSize.width()));

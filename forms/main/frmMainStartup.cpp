@@ -4,6 +4,7 @@
 #include "controls/ComboBox_Height.h"
 #include "controls/MessageBox.h"
 #include "controls/clsToolTipDeluxe.h"
+#include "forms/find/SearchCache.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/FileSystem.h"
@@ -36,7 +37,7 @@ void frmMain::Create()
 {
     Globals& g = G();
     LanguageState& lang = LOCAL::State();
-    // A fresh process starts with an empty search cache.
+    SearchState::instance().SearchCache.clear();
     g.SettingsFile = g.InProgramFolder(QStringLiteral("karvenna.ini"));
     g.ExtrasFolder = setting(QStringLiteral("folders"), QStringLiteral("extras"), QStringLiteral("EXTRAS"));
     g.PicsFolder = setting(QStringLiteral("folders"), QStringLiteral("pics"), QStringLiteral("PICS"));
