@@ -2,9 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DEPS := cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev \
-        libchm-dev xvfb xauth fonts-dejavu-core gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+        libchm-dev xvfb xauth fonts-dejavu-core
 
-.PHONY: all deps configure build run test bench sample asan clean
+.PHONY: all deps configure build run test bench sample asan test-asan fuzz clean
 
 all: build
 
@@ -48,5 +48,21 @@ asan: deps
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+test-asan: asan
+
+# libFuzzer targets (clang) over the profile reader, record fields, language files and command
+# lines; each runs FUZZ_SECONDS. New inputs go to build-fuzz/corpus, the seeds stay in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := profile record language cmdline
+fuzz:
+	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build-fuzz -j$(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	    build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) build-release build-asan
+	rm -rf $(BUILD) build-release build-asan build-fuzz
