@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -152,20 +153,25 @@ bool frmFind::EnsureCache()
     SearchState& search = SearchState::instance();
     if (!search.SearchCache.isEmpty())
         return true;
+    // Reading every map takes a moment; the window is blocked meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    std::optional<LinkError> error;
     for (const MapFiles& map : m_main.maps()) {
-        const auto error = Search::CacheEntities(map.dataFile, map.picture, m_main.InfoFile);
-        if (!error)
-            continue;
-        // Whatever was read before the broken link is no search cache.
-        search.SearchCache.clear();
-        MessageBox::Show(this, MessageBox::Icon::Critical, LinkError::caption(),
-                         error->text());
-        reject();
-        // The program ends right after the message.
-        m_main.EndProgram();
-        return false;
+        error = Search::CacheEntities(map.dataFile, map.picture, m_main.InfoFile);
+        if (error)
+            break;
     }
-    return true;
+    QGuiApplication::restoreOverrideCursor();
+    if (!error)
+        return true;
+
+    // Whatever was read before the broken link is no search cache.
+    search.SearchCache.clear();
+    MessageBox::Show(this, MessageBox::Icon::Critical, LinkError::caption(), error->text());
+    reject();
+    // The program ends right after the message.
+    m_main.EndProgram();
+    return false;
 }
 
 void frmFind::btnFind_Click()
