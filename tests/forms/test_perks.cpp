@@ -1,0 +1,547 @@
+// The perk dialog: which sections become perk nodes, their texts in German and from language
+// files, and what Show does for a node.
+#include "controls/ModalRunner.h"
+#include "forms/main/frmMain.h"
+#include "forms/perks/PerkCatalogue.h"
+#include "forms/perks/PerkTable.h"
+#include "forms/perks/TeacherLookup.h"
+#include "forms/perks/frmPerks.h"
+#include "modules/Globals.h"
+#include "modules/LOCAL.h"
+#include "platform/Automation.h"
+#include "support/TestInstall.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QJsonArray>
+#include <array>
+#include <memory>
+
+namespace {
+
+// "key|parent|text|bold|picture" per node, for compact comparisons.
+QStringList describe(const QList<PerkNode>& nodes)
+{
+    QStringList lines;
+    for (const PerkNode& n : nodes)
+        lines << QStringLiteral("%1|%2|%3|%4|%5")
+                     .arg(n.key, n.parent, n.text, n.bold ? "bold" : "", QString::number(n.picture));
+    return lines;
+}
+
+QStringList perkLines(const PerkTree& tree) { return describe(tree.nodes.mid(8)); }
+
+const QStringList kGermanGroups = {
+    "f|root|Kampftalente|bold|1",     "h|root|Jagdtalente|bold|2",
+    "m|root|Magietalente|bold|3",     "s|root|Schmiedetalente|bold|4",
+    "t|root|Diebestalente|bold|5",    "a|root|Alchemietalente|bold|6",
+    "o|root|Sonstige Talente|bold|7",
+};
+
+const QStringList kEnglishGroups = {
+    "f|root|Fighting skills|bold|1", "h|root|Hunting skills|bold|2",
+    "m|root|Magic skills|bold|3",    "s|root|Smith skills|bold|4",
+    "t|root|Thief skills|bold|5",    "a|root|Alchemy skills|bold|6",
+    "o|root|Other skills|bold|7",
+};
+
+QString sections(const QStringList& names)
+{
+    QString text;
+    for (const QString& name : names)
+        text += "[" + name + "]\nLehrer " + QString::number(text.size()) + "=100,200\n";
+    return text;
+}
+
+QTreeWidgetItem* nodeOf(QTreeWidget* tree, const QString& key)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toString() == key)
+            return *it;
+    return nullptr;
+}
+
+void doubleClick(QTreeWidget* tree, QTreeWidgetItem* item)
+{
+    tree->scrollToItem(item);
+    const QPoint at = tree->visualItemRect(item).center();
+    // A double click is a click followed by the second press.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+}
+
+const QString kCaldoraPerks = QStringLiteral(
+    "[places]\nOrt=10,10\n"
+    "[perk archer]\nBogner=100,200\nJägerin=#places\n"
+    "[perk sleep]\nMagier=300,300,*\n");
+
+} // namespace
+
+class TestPerks : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestInstall m_install;
+
+    void useGerman() { LOCAL::State() = LanguageState(); }
+    void useLanguageFile(const QString& relative, const QString& text)
+    {
+        m_install.writeText(relative, text);
+        LanguageState& s = LOCAL::State();
+        s = LanguageState();
+        s.LanguageName = QStringLiteral("English");
+        s.LanguageStem = QStringLiteral("English");
+        s.LanguageFile = m_install.file(relative);
+        LOCAL::CacheTranslationTable();
+    }
+
+    // A loaded main window on an installation in folder (relative to the test's folder).
+    std::unique_ptr<frmMain> openMain(const QString& folder, const QString& settings = {})
+    {
+        m_install.writeText(folder + "/caldora.data", kCaldoraPerks);
+        for (const QString& id : TestInstall::mapIds().mid(1)) {
+            m_install.writeText(folder + "/" + id + ".data",
+                                "[places]\nOrt=10,10\n[perk archer]\nSchütze=50,60\n");
+        }
+        for (const QString& id : TestInstall::mapIds())
+            m_install.writePicture(folder + "/" + id + ".jpg", 256, 192);
+        if (!settings.isEmpty())
+            m_install.writeText(folder + "/karvenna.ini", settings);
+        G().ProgramFolder = m_install.file(folder);
+        auto main = std::make_unique<frmMain>();
+        main->Create();
+        if (!main->Load())
+            return nullptr;
+        return main;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_install.isValid());
+        Automation::instance().setBatch(true);
+        // A German system: start-up asks for no language.
+        m_install.writeText("registry.ini",
+                            "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
+        qputenv("KARVENNA_REGISTRY", m_install.file("registry.ini").toLocal8Bit());
+    }
+    void init()
+    {
+        useGerman();
+        Automation::instance().reset();
+        Automation::instance().setBatch(true);
+        ModalRunner::ClearPendingAnswers();
+    }
+
+    // --- the built-in table -------------------------------------------------------------
+
+    void tableRows_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("langKey");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("two trailing blanks")
+            << "perk Bloodlust" << "m" << "Blutrausch  " << "Bloodlust" << "Bloodlust";
+        QTest::newRow("typo in the default")
+            << "perk Weaken" << "m" << "Schwächen " << "Weaken" << "wWaken";
+        QTest::newRow("trailing blank, other skills")
+            << "perk Endurance" << "o" << "Ausdauer " << "Endurance" << "Endurance";
+        QTest::newRow("German typo") << "perk game hunter" << "h" << "Wiljäger" << "GameHunter"
+                                     << "Game hunter";
+        QTest::newRow("capital in the key") << "perk Make poison arrows" << "a"
+                                            << "Giftpfeile herstellen" << "MakePoisonArrows"
+                                            << "Make poison arrorws";
+        QTest::newRow("lower-case default") << "perk master archer crossbow" << "f"
+                                            << "Meisterschütze" << "MasterArcherCrossbow"
+                                            << "master archer crossbow";
+        QTest::newRow("blank in the language key")
+            << "perk Banish evil" << "m" << "Böses vernichten" << "Banish evil" << "Banish evil";
+        QTest::newRow("comma in the key") << "perk teeth, claws, and horns" << "h"
+                                          << "Zähne, Krallen und Hörner" << "TeethClawsAndHorns"
+                                          << "Teeth, claws and horns";
+        QTest::newRow("last row") << "perk Time bubble" << "m" << "Zeitblase" << "Time bubble"
+                                  << "Time bubble";
+    }
+    void tableRows()
+    {
+        QFETCH(QString, section);
+        const PerkEntry* perk = PerkTable::Find(section);
+        QVERIFY(perk);
+        QTEST(QString(perk->group), "group");
+        QTEST(perk->german.toString(), "german");
+        QTEST(perk->langKey.toString(), "langKey");
+        QTEST(perk->english.toString(), "english");
+    }
+
+    void tableHasEveryPerkOnceInAKnownGroup()
+    {
+        QCOMPARE(PerkTable::Perks().size(), std::size_t(105));
+        QString groupKeys;
+        for (const PerkGroup& group : PerkTable::Groups())
+            groupKeys += group.key;
+        QCOMPARE(groupKeys, QStringLiteral("fhmstao"));
+        QSet<QString> seen;
+        for (const PerkEntry& perk : PerkTable::Perks()) {
+            QVERIFY2(!seen.contains(perk.sectionKey.toString()), qPrintable(perk.sectionKey.toString()));
+            seen.insert(perk.sectionKey.toString());
+            QVERIFY(groupKeys.contains(perk.group));
+        }
+        QVERIFY(!PerkTable::Find(u"perk Acrobatics"));
+        QVERIFY(!PerkTable::Find(u"perk acrobatics "));
+    }
+
+    // --- the tree ------------------------------------------------------------------------
+
+    void sectionsBecomePerkNodesExactly()
+    {
+        const QString file = m_install.file("exact/caldora.data");
+        m_install.writeText("exact/caldora.data",
+                            sections({"places", "perk archer", "perk Acrobatics", "Perk sleep",
+                                      "perk acrobatics", "perkarcher", "perk archer", "perk sleep"}));
+        const PerkTree tree = PerkCatalogue::Load(file);
+        QCOMPARE(tree.region, QStringLiteral("Caldora"));
+        QCOMPARE(tree.caption, QStringLiteral("Lehrer für Perks in Caldora"));
+        QCOMPARE(tree.showCaption, QStringLiteral("An&zeigen"));
+        QCOMPARE(tree.abortCaption, QStringLiteral("&Abbrechen"));
+        QCOMPARE(describe(tree.nodes.mid(0, 8)),
+                 QStringList{"root||Lehrer in Caldora|bold|9"} + kGermanGroups);
+        // File order; a section differing by one letter's case is skipped; a repeated
+        // section gives one node.
+        QCOMPARE(perkLines(tree), (QStringList{"perk archer|h|Bogenschütze||8",
+                                               "perk acrobatics|o|Akrobatik||8",
+                                               "perk sleep|m|Schlaf||8"}));
+    }
+
+    void masterArcherUnderTwoGroups()
+    {
+        const QString file = m_install.file("archers/frostmere.data");
+        m_install.writeText("archers/frostmere.data",
+                            sections({"perk master archer crossbow", "perk master archer Bow",
+                                      "perk master archer bow"}));
+        const PerkTree tree = PerkCatalogue::Load(file);
+        QCOMPARE(tree.nodes.first().text, QStringLiteral("Lehrer in Frostmere"));
+        QCOMPARE(perkLines(tree), (QStringList{"perk master archer crossbow|f|Meisterschütze||8",
+                                               "perk master archer Bow|h|Meisterschütze||8"}));
+    }
+
+    void regionWithoutPerksShowsEmptyGroups_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("German") << true << (QStringList{"root||Lehrer in Qasira|bold|9"} + kGermanGroups);
+        QTest::newRow("English") << false << (QStringList{"root||Perks in Qasira|bold|9"} + kEnglishGroups);
+    }
+    void regionWithoutPerksShowsEmptyGroups()
+    {
+        QFETCH(bool, german);
+        if (!german)
+            useLanguageFile("LANG/Empty/Empty.lng", "[ui]\nx=y\n");
+        m_install.writeText("noperks/qasira.data", sections({"places", "caves", "perkless"}));
+        const PerkTree tree = PerkCatalogue::Load(m_install.file("noperks/qasira.data"));
+        QTEST(describe(tree.nodes), "expected");
+    }
+
+    void languageFileWithoutKeysGivesEnglishDefaults()
+    {
+        useLanguageFile("LANG/English/English.lng", "[entities]\nBär=Bear\n[other]\nroot=x\n");
+        QStringList all;
+        for (const PerkEntry& perk : PerkTable::Perks())
+            all << perk.sectionKey.toString();
+        m_install.writeText("all/caldora.data", sections(all));
+        const PerkTree tree = PerkCatalogue::Load(m_install.file("all/caldora.data"));
+
+        QCOMPARE(tree.caption, QStringLiteral("Perks in Caldora"));
+        QCOMPARE(tree.showCaption, QStringLiteral("Show"));
+        QCOMPARE(tree.abortCaption, QStringLiteral("Abort"));
+        QCOMPARE(describe(tree.nodes.mid(0, 8)),
+                 QStringList{"root||Perks in Caldora|bold|9"} + kEnglishGroups);
+        QCOMPARE(tree.nodes.size(), 8 + 105);
+        for (qsizetype i = 0; i < 105; ++i) {
+            const PerkEntry& perk = PerkTable::Perks()[i];
+            QCOMPARE(tree.nodes[8 + i].text, perk.english.toString());
+            QCOMPARE(tree.nodes[8 + i].parent, QString(perk.group));
+        }
+        const auto textOf = [&](const QString& key) {
+            for (const PerkNode& node : tree.nodes)
+                if (node.key == key)
+                    return node.text;
+            return QStringLiteral("<none>");
+        };
+        QCOMPARE(textOf("perk Weaken"), QStringLiteral("wWaken"));
+        QCOMPARE(textOf("perk orc hunter"), QStringLiteral("Orchhunter"));
+        QCOMPARE(textOf("perk Bless weapon"), QStringLiteral("bless weapon"));
+        QCOMPARE(textOf("perk Bloodlust"), QStringLiteral("Bloodlust"));
+    }
+
+    void languageFileTexts()
+    {
+        useLanguageFile("LANG/Pirate/Pirate.lng",
+                        "[entities]\nCaldora=Caldoria\n"
+                        "[frmPerks]\ncaption=Masters of %s (%s)\nroot=Teachers in %s\n"
+                        "fightingskills=Fighting\nmagicskills=\nSleep=Nap\n"
+                        "ButtonShow=&Go\nButtonCancel=&Back\n");
+        m_install.writeText("pirate/caldora.data", sections({"perk sleep", "perk archer"}));
+        const PerkTree tree = PerkCatalogue::Load(m_install.file("pirate/caldora.data"));
+        QCOMPARE(tree.caption, QStringLiteral("Masters of Caldoria (Caldoria)"));
+        QCOMPARE(tree.nodes[0].text, QStringLiteral("Teachers in Caldoria"));
+        QCOMPARE(tree.nodes[1].text, QStringLiteral("Fighting"));
+        QCOMPARE(tree.nodes[3].text, QStringLiteral("Magic skills")); // empty value: default
+        QCOMPARE(perkLines(tree),
+                 (QStringList{"perk sleep|m|Nap||8", "perk archer|h|Archer||8"}));
+        QCOMPARE(tree.showCaption, QStringLiteral("&Go"));
+        QCOMPARE(tree.abortCaption, QStringLiteral("&Back"));
+    }
+
+    void missingDataFileShowsEmptyGroups()
+    {
+        const PerkTree tree = PerkCatalogue::Load(m_install.file("nowhere/caldora.data"));
+        QCOMPARE(describe(tree.nodes), QStringList{"root||Lehrer in Caldora|bold|9"} + kGermanGroups);
+    }
+
+    // --- region and teacher caption -------------------------------------------------------
+
+    void regionRule_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("Caldora") << "/opt/k/caldora.data" << "Caldora"
+                                 << "Caldora: Lehrer für Eiswelle" << "Caldora teachers: Eiswelle";
+        QTest::newRow("Frostmere") << "/opt/k/frostmere.data" << "Frostmere"
+                                   << "Frostmere: Lehrer für Eiswelle" << " Eiswelle";
+        QTest::newRow("Qasira") << "/opt/k/qasira.data" << "Qasira"
+                                << "Qasira: Lehrer für Eiswelle" << "Qasira teachers: Eiswelle";
+        QTest::newRow("last of two wins") << "/opt/qasira.data.d/caldora.data" << "Qasira"
+                                          << "Qasira: Lehrer für Eiswelle"
+                                          << "Qasira teachers: Eiswelle";
+        QTest::newRow("frostmere after caldora") << "/caldora.data/frostmere.data" << "Frostmere"
+                                                 << "Frostmere: Lehrer für Eiswelle"
+                                                 << " Eiswelle";
+        QTest::newRow("case counts") << "/opt/k/Caldora.data" << "" << "" << "";
+        QTest::newRow("other map") << "/opt/k/urkesh.data" << "" << "" << "";
+    }
+    void regionRule()
+    {
+        QFETCH(QString, path);
+        QTEST(PerkCatalogue::RegionOf(path), "region");
+        QTEST(TeacherLookup::Caption(path, "Eiswelle"), "german");
+        // No "FrostmereTeachersFor" key: a blank, then the text.
+        useLanguageFile("LANG/Captions/Captions.lng",
+                        "[frmPerks]\nCaldoraTeachersFor=Caldora teachers:\n"
+                        "QasiraTeachersFor=Qasira teachers:\n");
+        QTEST(TeacherLookup::Caption(path, "Eiswelle"), "english");
+    }
+
+    void perkKeys_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("perk");
+        QTest::newRow("nothing") << "" << false;
+        QTest::newRow("root") << "root" << false;
+        QTest::newRow("group") << "f" << false;
+        QTest::newRow("perk") << "perk sleep" << true;
+    }
+    void perkKeys()
+    {
+        QFETCH(QString, key);
+        QTEST(TeacherLookup::IsPerkKey(key), "perk");
+    }
+
+    void teacherPicture_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain folder") << "games/karvenna";
+        QTest::newRow("folder containing data") << "share/data/karvenna";
+        QTest::newRow("metadata in a name") << "metadata-files";
+    }
+    void teacherPicture()
+    {
+        QFETCH(QString, folder);
+        for (const QString& id : TestInstall::mapIds()) {
+            m_install.writeText(folder + "/" + id + ".data", "[places]\nOrt=1,1\n");
+            m_install.writePicture(folder + "/" + id + ".jpg", 16, 12);
+        }
+        const QString home = m_install.file(folder);
+        std::array<MapFiles, 5> maps;
+        for (int i = 0; i < 5; ++i) {
+            const QString id = TestInstall::mapIds()[i];
+            maps[i] = {id, home + "/" + id + ".jpg", home + "/" + id + ".data"};
+        }
+        const auto shown = [&](const QString& dataFile) {
+            return QFileInfo(TeacherLookup::Picture(dataFile, maps)).canonicalFilePath();
+        };
+        const auto picture = [&](const QString& id) {
+            return QFileInfo(home + "/" + id + ".jpg").canonicalFilePath();
+        };
+        QCOMPARE(shown(home + "/frostmere.data"), picture("frostmere"));
+        QCOMPARE(shown(home + "/qasira.data"), picture("qasira"));
+        // The same map reached by another spelling of the folder.
+        QCOMPARE(shown(home + "/./caldora.data"), picture("caldora"));
+    }
+    // --- the dialog -----------------------------------------------------------------------
+
+    void dialogShowsTheExpandedTree()
+    {
+        auto main = openMain("dialog");
+        QVERIFY(main);
+        frmPerks dialog(*main, main->maps()[0].dataFile);
+        QCOMPARE(dialog.objectName(), QStringLiteral("frmPerks"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Lehrer für Perks in Caldora"));
+        QCOMPARE(dialog.btnShow->text(), QStringLiteral("An&zeigen"));
+        QCOMPARE(dialog.btnAbort->text(), QStringLiteral("&Abbrechen"));
+        QCOMPARE(dialog.tvPerks->topLevelItemCount(), 1);
+        QTreeWidgetItem* root = dialog.tvPerks->topLevelItem(0);
+        QCOMPARE(root->data(0, Qt::UserRole).toString(), QStringLiteral("root"));
+        QCOMPARE(root->data(0, Qt::UserRole + 1).toInt(), 9);
+        QVERIFY(root->font(0).bold());
+        QCOMPARE(root->childCount(), 7);
+        QTreeWidgetItem* archer = nodeOf(dialog.tvPerks, "perk archer");
+        QVERIFY(archer);
+        QCOMPARE(archer->parent()->data(0, Qt::UserRole).toString(), QStringLiteral("h"));
+        QCOMPARE(archer->data(0, Qt::UserRole + 1).toInt(), 8);
+        QVERIFY(!archer->font(0).bold());
+        QVERIFY(root->isExpanded() && archer->parent()->isExpanded());
+        for (QTreeWidgetItemIterator it(dialog.tvPerks); *it; ++it)
+            QVERIFY(!(*it)->icon(0).isNull());
+    }
+
+    void showWithoutAPerkKeepsTheDialogOpen_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("byDoubleClick");
+        QTest::newRow("nothing selected") << "" << false;
+        QTest::newRow("root, Show") << "root" << false;
+        QTest::newRow("group, Show") << "h" << false;
+        QTest::newRow("root, double click") << "root" << true;
+        QTest::newRow("group, double click") << "m" << true;
+    }
+    void showWithoutAPerkKeepsTheDialogOpen()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, byDoubleClick);
+        auto main = openMain("group");
+        QVERIFY(main);
+        main->ChangeMulti(main->maps()[3].picture, main->maps()[3].dataFile, "places", "Ur Kesh", true);
+        const LastDisplayRecord before = main->display().LastDisplay;
+
+        frmPerks dialog(*main, main->maps()[0].dataFile);
+        dialog.show();
+        if (!key.isEmpty())
+            QVERIFY(dialog.selectNode(key));
+        if (byDoubleClick) {
+            QTreeWidgetItem* node = nodeOf(dialog.tvPerks, key);
+            doubleClick(dialog.tvPerks, node);
+            QVERIFY(!node->isExpanded()); // the double click arrived: it folded the node
+        } else {
+            dialog.btnShow->click();
+        }
+
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), 0);
+        QVERIFY(main->display().LastDisplay == before);
+        QCOMPARE(main->display().CurrentMap, QStringLiteral("urkesh"));
+    }
+
+    void showMarksTheTeachers_data()
+    {
+        QTest::addColumn<bool>("byDoubleClick");
+        QTest::newRow("Show") << false;
+        QTest::newRow("double click") << true;
+    }
+    void showMarksTheTeachers()
+    {
+        QFETCH(bool, byDoubleClick);
+        auto main = openMain("show");
+        QVERIFY(main);
+        const MapFiles& caldora = main->maps()[0];
+        frmPerks dialog(*main, caldora.dataFile);
+        dialog.show();
+        QVERIFY(dialog.selectNode("perk archer"));
+        if (byDoubleClick)
+            doubleClick(dialog.tvPerks, nodeOf(dialog.tvPerks, "perk archer"));
+        else
+            dialog.btnShow->click();
+
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        const MainDisplay& shown = main->display();
+        QCOMPARE(shown.LastDisplay.picture, caldora.picture);
+        QCOMPARE(shown.LastDisplay.dataFile, caldora.dataFile);
+        QCOMPARE(shown.LastDisplay.category, QStringLiteral("perk archer"));
+        QCOMPARE(shown.LastDisplay.caption, QStringLiteral("Caldora: Lehrer für Bogenschütze"));
+        QVERIFY(!shown.LastDisplay.hideLabels);
+        QCOMPARE(shown.CurrentMap, QStringLiteral("caldora"));
+        QCOMPARE(shown.lblMultiInfo.caption, QStringLiteral(" Caldora: Lehrer für Bogenschütze "));
+        QVERIFY(shown.DOT[0].visible && shown.DOT[1].visible);
+        QVERIFY(shown.lblDOT[0].visible && shown.lblDOT[1].visible);
+        QCOMPARE(shown.lblDOT[1].caption, QStringLiteral(" Jägerin "));
+    }
+
+    void englishTreeAndCaption()
+    {
+        m_install.writeText("english/LANG/English/English.lng",
+                            "[general]\nlanguage=English\n[entities]\nBogner=Bowyer\n"
+                            "[frmPerks]\nQasiraTeachersFor=Qasira - teachers of\n");
+        auto main = openMain("english", "[general]\nlanguage=English\n");
+        QVERIFY(main);
+        QCOMPARE(LOCAL::State().LanguageName, QStringLiteral("English"));
+        frmPerks dialog(*main, main->maps()[2].dataFile);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Perks in Qasira"));
+        QCOMPARE(dialog.btnShow->text(), QStringLiteral("Show"));
+        QCOMPARE(nodeOf(dialog.tvPerks, "perk archer")->text(0), QStringLiteral("Archer"));
+        QVERIFY(dialog.selectNode("perk archer"));
+        dialog.btnShow->click();
+        QCOMPARE(main->display().LastDisplay.caption, QStringLiteral("Qasira - teachers of Archer"));
+        QCOMPARE(main->display().LastDisplay.picture, main->maps()[2].picture);
+    }
+
+    void installationFolderContainingData()
+    {
+        auto main = openMain("usr/share/data/karvenna");
+        QVERIFY(main);
+        const MapFiles& frostmere = main->maps()[1];
+        QVERIFY(frostmere.dataFile.contains("/data/"));
+        frmPerks dialog(*main, frostmere.dataFile);
+        QVERIFY(dialog.selectNode("perk archer"));
+        dialog.btnShow->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(main->display().LastDisplay.picture, frostmere.picture);
+        QCOMPARE(main->display().picture, frostmere.picture);
+        QCOMPARE(main->display().CurrentMap, QStringLiteral("frostmere"));
+        QVERIFY(main->display().DOT[0].visible);
+    }
+
+    void menuCommandOpensTheRegionsDialog()
+    {
+        auto main = openMain("menu");
+        QVERIFY(main);
+        ModalRunner::SetPendingAnswer("frmPerks", [](QDialog* d) {
+            auto* dialog = qobject_cast<frmPerks*>(d);
+            QVERIFY(dialog && dialog->selectNode("perk archer"));
+            dialog->btnShow->click();
+        });
+        main->action("miFrostmerePerks")->trigger();
+
+        QCOMPARE(G().PerksDataFile, main->maps()[1].dataFile);
+        QCOMPARE(main->display().LastDisplay.caption, QStringLiteral("Frostmere: Lehrer für Bogenschütze"));
+        QCOMPARE(Automation::instance().dialogs().size(), 1);
+        const QJsonObject record = Automation::instance().dialogs().first().toObject();
+        QCOMPARE(record["name"].toString(), QStringLiteral("frmPerks"));
+        const QJsonArray nodes = record["controls"]["tvPerks"]["nodes"].toArray();
+        QCOMPARE(nodes.size(), 9);
+        QCOMPARE(nodes[0]["text"].toString(), QStringLiteral("Lehrer in Frostmere"));
+        QCOMPARE(nodes[3]["key"].toString(), QStringLiteral("perk archer"));
+        QCOMPARE(nodes[3]["parent"].toString(), QStringLiteral("h"));
+        QCOMPARE(nodes[3]["picture"].toInt(), 8);
+        QCOMPARE(record["closed"]["result"].toInt(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(TestPerks)
+#include "test_perks.moc"
