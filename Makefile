@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DEPS := cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev \
-        libchm-dev xvfb xauth fonts-dejavu-core
+        libchm-dev xvfb xauth fonts-dejavu-core poppler-utils
 
 .PHONY: all deps configure build run test bench sample asan test-asan fuzz clean
 

@@ -2,6 +2,7 @@
 
 #include "app/Actions.h"
 #include "app/Dump.h"
+#include "controls/DesktopViewers.h"
 #include "controls/ModalRunner.h"
 #include "forms/lint/InstallationLint.h"
 #include "forms/main/frmMain.h"
@@ -159,6 +160,7 @@ int RunKarvenna(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(Globals::ProductTitle());
+    InstallDesktopViewers();
 
     Automation& automation = Automation::instance();
     automation.setBatch(cl.batch);
