@@ -26,7 +26,7 @@ QHash<QString, QSet<QString>> build()
     add("frmLang", {"caption", "availablelangs", "currentlang", "author", "email", "website", "buttonselect",
                     "buttoncancel"});
     add("frmExtras", {"caption", "btnSelect", "btnCancel"});
-    add("frmPerks", {"caption", "root", "CaldoraTeachersFor", "FrostmereTeachersFor", "QasiraTeachersFor"});
+    add("frmPerks", {"caption", "root", "ButtonShow", "ButtonCancel", "CaldoraTeachersFor", "FrostmereTeachersFor", "QasiraTeachersFor"});
     add("menus", {});
 
     QSet<QString>& menus = known[QStringLiteral("menus")];
