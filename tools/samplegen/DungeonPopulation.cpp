@@ -77,11 +77,11 @@ private:
 
     void temple()
     {
-        for (int k = 0; k < 34; ++k) {
+        for (int k = 0; k < 22; ++k) {
             const QString trade = P.rng().pick(QVector<QString>{"cultist", "cultist", "adventurer", "priest", "thief"});
             P.put("NPC", P.person(trade, roomSpot(P.rng().pick(m_rooms)), P.rng().chance(0.3), Climate::Desert));
         }
-        P.scatter("creatures", Roles::Things("creature-temple"), "creature", 40, inRooms(), true);
+        P.scatter("creatures", Roles::Things("creature-temple"), "creature", 22, inRooms(), true);
         items(160, "treasure");
         QVector<QPointF> altars;
         for (const Site& f : w.fixtures)
@@ -131,7 +131,7 @@ private:
                 P.put("tombs", coffin);
             }
         }
-        P.scatter("creatures", Roles::Things("creature-tomb"), "creature", 32, inRooms(), true);
+        P.scatter("creatures", Roles::Things("creature-tomb"), "creature", 20, inRooms(), true);
         items(120, "burial goods");
     }
 };

@@ -19,6 +19,9 @@
 bool GenerateSample(const GeneratorOptions& options)
 {
     QDir().mkpath(options.outDir);
+    // Picture names follow the entity names: drop the pictures of an earlier run.
+    if (!options.textOnly)
+        QDir(options.outDir + "/PICS").removeRecursively();
     const Catalog cat = BuildCatalog(kSampleSeed);
     const QVector<Description> descriptions = Describe(cat, kSampleSeed);
     WriteMapData(cat, options.outDir);

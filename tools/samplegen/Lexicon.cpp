@@ -11,7 +11,7 @@ const QHash<QString, Pool>& TemperatePools()
     static const QHash<QString, Pool> pools{
         {"town", {{"Brennhold", "Brennhold"}, {"Wexley", "Wexley"}, {"Mühlenau", "Millmeadow"},
                   {"Tannfeld", "Firfield"}, {"Rabenstein", "Ravenstone"}, {"Kaltenbach", "Coldbrook"},
-                  {"Seewacht", "Seawatch"}, {"Eichhausen", "Oakhouse"}, {"Grünwiese", "Greenmead"}}},
+                  {"Lindenhof", "Lindenyard"}, {"Eichhausen", "Oakhouse"}, {"Grünwiese", "Greenmead"}}},
         {"forest", {{"Finsterwald", "Darkwood"}, {"Eulenforst", "Owl Forest"}, {"Hainbuchenwald", "Hornbeam Wood"},
                     {"Moosgrund", "Mossdale"}, {"Wispernder Hain", "Whispering Grove"}, {"Hirschwald", "Stagwood"},
                     {"Dornenholz", "Thornholt"}, {"Krähenwald", "Crowwood"}}},
@@ -46,7 +46,7 @@ const QHash<QString, Pool>& SnowPools()
 {
     static const QHash<QString, Pool> pools{
         {"town", {{"Eisfurt", "Iceford"}, {"Nordheim", "Northham"}, {"Weißenburg", "Whitecastle"},
-                  {"Kiefernhag", "Pinehedge"}, {"Frosthafen", "Frostharbour"}, {"Schneeberg", "Snowhill"},
+                  {"Kiefernhag", "Pinehedge"}, {"Frostwall", "Frostwall"}, {"Schneeberg", "Snowhill"},
                   {"Bärenfels", "Bearrock"}, {"Hagelstedt", "Hailstead"}}},
         {"forest", {{"Kiefernmeer", "Sea of Pines"}, {"Tannendunkel", "Firgloom"}, {"Raureifwald", "Rimewood"},
                     {"Wolfsforst", "Wolf Forest"}, {"Fichtenhang", "Spruce Slope"}, {"Stiller Forst", "Silent Forest"},
@@ -80,7 +80,7 @@ const QHash<QString, Pool>& DesertPools()
 {
     static const QHash<QString, Pool> pools{
         {"town", {{"Al Sahir", "Al Sahir"}, {"Bab Naqar", "Bab Naqar"}, {"Dar Tamsin", "Dar Tamsin"},
-                  {"Zawiyat", "Zawiyat"}, {"Hafen Sandbucht", "Sandbay Harbour"}, {"Ain Mirra", "Ain Mirra"},
+                  {"Zawiyat", "Zawiyat"}, {"Tell Amar", "Tell Amar"}, {"Ain Mirra", "Ain Mirra"},
                   {"Qalat Rimal", "Qalat Rimal"}, {"Sukkar", "Sukkar"}}},
         {"forest", {{"Palmenhain von Mirra", "Palm Grove of Mirra"}, {"Dattelgärten", "Date Gardens"},
                     {"Tamariskendickicht", "Tamarisk Thicket"}, {"Grüne Senke", "Green Hollow"}, {"Akazienhain", "Acacia Grove"}}},

@@ -88,7 +88,10 @@ void PlaceSites(WorldMap& map, const RegionPlan& plan, Rng& rng)
     auto plainLand = [&](const QPointF& p, double margin) {
         return map.onLand(p) && !map.blocked(p, margin) && !map.inLake(p) && map.coastDistance(p) > 14
                && NearestOf(p, map.peaks, [](const Peak& k) { return k.pos; }) > 22
-               && LineDistance(p, map.canyons) > 16 && LineDistance(p, map.rivers) > 6;
+               && LineDistance(p, map.canyons) > 16 && LineDistance(p, map.rivers) > 6
+               // keep clear of the written names of ranges and towns
+               && NearestOf(p, map.ranges, [](const Area& a) { return a.labelPos; }) > 55
+               && NearestOf(p, map.sitesOfKind("town"), [](const Site* s) { return s->pos + QPointF(0, 24); }) > 38;
     };
     QVector<int> usedPeaks;
     for (const auto& [kind, count] : plan.sites) {
@@ -198,8 +201,10 @@ WorldMap BuildRegion(const RegionPlan& plan, Rng& rng)
         const QPointF target = mouths.isEmpty() ? QPointF(-1, -1) : mouths[rng.range(0, mouths.size() - 1)];
         if (!Valid(target))
             continue;
+        // A river that reaches another one joins it.
         map.rivers.push_back(Wander(start, target, 9, 0.3, 160, rng, [&](const QPointF& p) {
-            return map.onLand(p) && p.x() > 2 && p.y() > 2 && p.x() < 1022 && p.y() < 766;
+            return map.onLand(p) && p.x() > 2 && p.y() > 2 && p.x() < 1022 && p.y() < 766
+                   && LineDistance(p, map.rivers) > 6;
         }));
     }
 
@@ -213,7 +218,7 @@ WorldMap BuildRegion(const RegionPlan& plan, Rng& rng)
             continue;
         const QPointF dir(rng.uniform(-1, 1), rng.uniform(-1, 1));
         map.canyons.push_back(Wander(a, a + dir * 400, 14, 0.5, 16, rng, [&](const QPointF& p) {
-            return map.onLand(p) && !map.blocked(p, 40) && map.coastDistance(p) > 40;
+            return map.onLand(p) && !map.blocked(p, 40) && map.coastDistance(p) > 40 && AreaDistance(p, map.lakes) > 60;
         }));
     }
 
@@ -226,7 +231,7 @@ WorldMap BuildRegion(const RegionPlan& plan, Rng& rng)
             c = FindPoint(rng, [&](const QPointF& p) {
                 return map.onLand(p) && !map.blocked(p, 60) && !map.inLake(p) && map.coastDistance(p) > 26
                        && peakDistance(p) > 42 && LineDistance(p, map.canyons) > 36 && LineDistance(p, map.rivers) > 10
-                       && AreaDistance(p, map.lakes) > 20
+                       && AreaDistance(p, map.lakes) > (desert ? 55 : 20)
                        && NearestOf(p, map.ranges, [](const Area& a) { return a.labelPos; }) > 90
                        && NearestOf(p, map.sites, [](const Site& s) { return s.pos; }) > spacing;
             });
@@ -246,12 +251,11 @@ WorldMap BuildRegion(const RegionPlan& plan, Rng& rng)
         } else {
             c = FindPoint(rng, [&](const QPointF& p) {
                 return map.onLand(p) && !map.blocked(p, 60) && map.coastDistance(p) > 50 && peakDistance(p) > 45
-                       && AreaDistance(p, map.lakes) > 40 && AreaDistance(p, map.forests) > 60
+                       && AreaDistance(p, map.lakes) > 80 && AreaDistance(p, map.forests) > 60
+                       && NearestOf(p, map.ranges, [](const Area& a) { return a.labelPos; }) > 90
                        && NearestOf(p, map.sitesOfKind("town"), [](const Site* s) { return s->pos; }) > 85;
             });
         }
-        if (!Valid(c))
-            continue;
         const double rx = desert ? rng.uniform(24, 34) : rng.uniform(45, 78);
         const double ry = desert ? rng.uniform(14, 20) : rng.uniform(30, 52);
         QPolygonF shape = NoisyBlob(c, rx, ry, 0.25, 48, rng);
@@ -320,7 +324,7 @@ WorldMap BuildCaldora(Rng& rng)
 WorldMap BuildFrostmere(Rng& rng)
 {
     RegionPlan plan{"frostmere", "Frostmere", Climate::Snow, 1600, 1200, {512, 620}, 820, 500,
-                    QRectF(700, 22, 300, 82), QPointF(950, 680),
+                    QRectF(24, 22, 300, 82), QPointF(950, 680),
                     {QPolygonF({{120, 300}, {260, 360}, {380, 330}, {470, 400}}),
                      QPolygonF({{640, 520}, {760, 470}, {880, 520}})},
                     8, 8, 3, 2, 0,
@@ -332,8 +336,8 @@ WorldMap BuildFrostmere(Rng& rng)
 WorldMap BuildQasira(Rng& rng)
 {
     RegionPlan plan{"qasira", "Qasira", Climate::Desert, 1280, 960, {420, 390}, 470, 640,
-                    QRectF(700, 22, 300, 82), QPointF(950, 690),
-                    {QPolygonF({{90, 150}, {200, 110}, {330, 150}}), QPolygonF({{560, 600}, {640, 680}, {720, 700}})},
+                    QRectF(24, 22, 300, 82), QPointF(950, 690),
+                    {QPolygonF({{110, 210}, {230, 170}, {350, 210}}), QPolygonF({{560, 600}, {640, 680}, {720, 700}})},
                     8, 4, 4, 0, 3,
                     {{"shrine", 6}, {"cave", 7}, {"camp", 6}, {"ruin", 5}, {"stone", 5}, {"tomb", 7}, {"tower", 1}}};
     return BuildRegion(plan, rng);

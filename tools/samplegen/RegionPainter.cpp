@@ -1,4 +1,5 @@
 // Draws an outdoor region as a hand-drawn parchment map from its world model.
+#include <QLineF>
 #include <QPainterPathStroker>
 #include <cmath>
 
@@ -209,6 +210,34 @@ void PaintForests(QPainter& p, const WorldMap& w, const Palette& pal, Rng& rng)
     }
 }
 
+// Single trees and rocks between the features, so that open country does not look empty.
+void PaintScatter(QPainter& p, const WorldMap& w, const QPainterPath& land, const Palette& pal, Rng& rng)
+{
+    QVector<QPointF> spots;
+    const int count = w.climate == Climate::Snow ? 220 : w.climate == Climate::Desert ? 45 : 120;
+    for (int i = 0; i < count * 4 && spots.size() < count; ++i) {
+        const QPointF c(rng.uniform(0, 1024), rng.uniform(0, 768));
+        if (!land.contains(c) || w.inLake(c) || w.forestAt(c) >= 0 || w.blocked(c, 16) || w.coastDistance(c) < 12)
+            continue;
+        const Site* s = w.nearestSite(c, {});
+        if (s && QLineF(c, s->pos).length() < 40)
+            continue;
+        if (DistanceToPolyline(c, w.roads.isEmpty() ? QPolygonF() : w.roads.first(), false) < 6)
+            continue;
+        spots << c;
+    }
+    std::sort(spots.begin(), spots.end(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    for (const QPointF& c : spots) {
+        if (w.climate == Climate::Desert) {
+            p.setPen(QPen(Ink::Brown, 0.8));
+            p.setBrush(pal.rockFill);
+            p.drawEllipse(c, rng.uniform(2, 4), rng.uniform(1.5, 2.5));
+        } else {
+            DrawTree(p, c, pal.tree, 7.5, rng);
+        }
+    }
+}
+
 void PaintMountains(QPainter& p, const WorldMap& w, const Palette& pal)
 {
     QVector<Peak> peaks = w.peaks;
@@ -252,11 +281,30 @@ void PaintLabels(QPainter& p, const WorldMap& w, const Palette& pal)
         DrawLabel(p, l.labelPos, l.name, MapFont("book", 11, false, true), Ink::Water.darker(120), halo);
     for (const Area& r : w.ranges)
         DrawLabel(p, r.labelPos, r.name.toUpper(), MapFont("book", 13, true), Ink::Faded, halo);
+    // Town names first; the small names of ruins, towers and tombs only where they do not collide.
+    QVector<QRectF> taken;
     for (const Site& s : w.sites) {
-        if (s.kind == QLatin1String("town"))
-            DrawLabel(p, s.pos + QPointF(0, 14 + s.size * 5), s.name, MapFont("book", 12 + s.size * 2, true), Ink::Brown, halo);
-        else if (s.kind == QLatin1String("ruin") || s.kind == QLatin1String("tower") || s.kind == QLatin1String("tomb"))
-            DrawLabel(p, s.pos + QPointF(0, 11), s.name, MapFont("book", 9, false, true), Ink::Faded, halo);
+        if (s.kind != QLatin1String("town"))
+            continue;
+        const QPointF at = s.pos + QPointF(0, 14 + s.size * 5);
+        const QFont font = MapFont("book", 12 + s.size * 2, true);
+        DrawLabel(p, at, s.name, font, Ink::Brown, halo);
+        const double width = QFontMetricsF(font).horizontalAdvance(s.name);
+        taken << QRectF(at.x() - width / 2, at.y() - 10, width, 20);
+    }
+    for (const Area& f : w.forests)
+        taken << QRectF(f.labelPos.x() - 40, f.labelPos.y() + f.shape.boundingRect().height() / 2, 80, 12);
+    for (const Site& s : w.sites) {
+        if (s.kind != QLatin1String("ruin") && s.kind != QLatin1String("tower") && s.kind != QLatin1String("tomb"))
+            continue;
+        const QFont font = MapFont("book", 9, false, true);
+        const QPointF at = s.pos + QPointF(0, 11);
+        const double width = QFontMetricsF(font).horizontalAdvance(s.name);
+        const QRectF box(at.x() - width / 2, at.y() - 6, width, 12);
+        if (std::any_of(taken.begin(), taken.end(), [&](const QRectF& r) { return r.intersects(box); }))
+            continue;
+        DrawLabel(p, at, s.name, font, Ink::Faded, halo);
+        taken << box;
     }
     if (!w.seaName.isEmpty()) {
         QColor seaHalo = pal.sea.lighter(115);
@@ -281,6 +329,7 @@ QImage PaintRegion(const WorldMap& w, quint64 seed)
     PaintWater(p, w, pal);
     PaintRoads(p, w);
     PaintForests(p, w, pal, rng);
+    PaintScatter(p, w, land, pal, rng);
     PaintMountains(p, w, pal);
     PaintSites(p, w, pal, rng);
     PaintLabels(p, w, pal);
