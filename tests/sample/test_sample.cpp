@@ -322,6 +322,30 @@ private slots:
         QVERIFY(links > 0);
     }
 
+    void keysAreUniqueInTheirSections_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& m : Maps())
+            QTest::newRow(qPrintable(m)) << DataFile(m);
+        QTest::newRow("info") << kHome + "/info.data";
+        QTest::newRow("English") << kHome + "/LANG/English/English.lng";
+        QTest::newRow("pic.ini") << kHome + "/PICS/pic.ini";
+    }
+    void keysAreUniqueInTheirSections()
+    {
+        // A second entry of the same key is never read.
+        QFETCH(QString, file);
+        const QStringList sections = GetIniSections(file);
+        QCOMPARE(QSet<QString>(sections.begin(), sections.end()).size(), sections.size());
+        for (const QString& section : sections) {
+            QSet<QString> seen;
+            for (const QString& key : GetIniKeys(file, section)) {
+                QVERIFY2(!seen.contains(key.toLower()), qPrintable(section + ": " + key));
+                seen.insert(key.toLower());
+            }
+        }
+    }
+
     void dataConventionsAreUsed()
     {
         bool disabledFirst = false, semicolon = false, slash = false, special = false, spacedSpecial = false;

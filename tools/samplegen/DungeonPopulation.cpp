@@ -119,7 +119,9 @@ private:
             const int ancestor = P.person("ancestor", at + QPointF(14, 0), true, Climate::Snow);
             P.put("ancestors", ancestor);
             const QString first = ancestor >= 0 ? P.entity(ancestor).first : QString::number(k + 1);
-            int coffin = P.place("Sarkophag von " + first, "Sarcophagus of " + first, "tomb", at);
+            // Two ancestors may share a given name; their coffins may not.
+            int coffin = P.known("Sarkophag von " + first) ? -1
+                                                           : P.place("Sarkophag von " + first, "Sarcophagus of " + first, "tomb", at);
             if (coffin < 0) {
                 const QString number = QString("%1").arg(k + 1, 2, 10, QLatin1Char('0'));
                 coffin = P.place("Sarkophag " + number, "Sarcophagus " + number, "tomb", at);

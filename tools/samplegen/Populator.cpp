@@ -65,7 +65,7 @@ int Populator::person(const QString& trade, const QPointF& pos, bool epithet, Cl
             e.nameEn = first + ' ' + ep.en;
         } else {
             e.name = (female ? t.role.deF : t.role.de) + ' ' + first;
-            e.nameEn = t.role.en + ' ' + first;
+            e.nameEn = first + " the " + t.role.en;
         }
         const Site* s = m_map.world.isDungeon() ? nullptr : m_map.world.nearestSite(pos, {});
         if (s) {
@@ -121,6 +121,11 @@ int Populator::thing(const Word& what, const QString& kind, const QPointF& pos, 
     e.name = what.de + " (" + placeDe + n + ')';
     e.nameEn = what.en + " (" + placeEn + n + ')';
     return m_cat.add(e);
+}
+
+bool Populator::known(const QString& name) const
+{
+    return m_cat.find(name) != nullptr;
 }
 
 int Populator::place(const QString& de, const QString& en, const QString& kind, const QPointF& pos)

@@ -27,7 +27,8 @@ public:
     // A thing at a place: "<thing> (<place>)" or "<thing> (<place>, n)".
     int thing(const Word& what, const QString& kind, const QPointF& pos, const QString& placeDe,
               const QString& placeEn, int number = 0);
-    // A named site or area as an entity of its own.
+    bool known(const QString& name) const;
+    // A named site or area as an entity of its own; a known name gives the known entity.
     int place(const QString& de, const QString& en, const QString& kind, const QPointF& pos);
 
     const Entity& entity(int index) const { return m_cat.entities[index]; }
