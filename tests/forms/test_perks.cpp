@@ -12,10 +12,10 @@
 #include "support/TestInstall.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-#include <QJsonArray>
 #include <array>
 #include <memory>
 
