@@ -20,6 +20,25 @@ QString HtmlPage(const QString& title, const QString& body, bool english)
            + body + "\n</body>\n</html>\n";
 }
 
+// chmcmd stamps the build time into the header and into the #SYSTEM file; a fixed stamp
+// keeps regenerated files identical to the committed ones.
+static void FixTimestamps(QByteArray& chm)
+{
+    if (chm.size() < 0x20 || !chm.startsWith("ITSF"))
+        return;
+    const char high = chm[0x11];
+    for (int i = 0; i < 4; ++i)
+        chm[0x10 + i] = "\x00\x91\x00\x00"[i];
+    const QByteArray entry("\x0a\x00\x04\x00", 4);
+    for (qsizetype at = chm.indexOf(entry); at >= 0 && at + 8 <= chm.size(); at = chm.indexOf(entry, at + 1)) {
+        if (chm[at + 6] == high && chm[at + 7] == 0) {
+            for (int i = 0; i < 4; ++i)
+                chm[at + 4 + i] = "\x00\x00\x91\x00"[i];
+            break;
+        }
+    }
+}
+
 static bool CompileChm(const Document& doc, const QString& target, bool english)
 {
     QTemporaryDir work;
@@ -48,9 +67,12 @@ static bool CompileChm(const Document& doc, const QString& target, bool english)
         QTextStream(stderr) << "chmcmd failed for " << doc.file << " (is fp-utils installed?)\n";
         return false;
     }
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile::remove(target);
-    return QFile::copy(work.filePath("out.chm"), target);
+    QFile compiled(work.filePath("out.chm"));
+    if (!compiled.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = compiled.readAll();
+    FixTimestamps(bytes);
+    return WriteBinaryFile(target, bytes);
 }
 
 bool WriteDocument(const Document& doc, const QString& folder, bool english, bool htmlOnly)

@@ -51,9 +51,10 @@ void PopulatePerks(Catalog& cat, Rng& rng)
         for (int r : where) {
             RegionTeachers& region = regions[r];
             QVector<int> pool = region.byGroup.value(perk.group);
+            // Fixed group order: the hash's own order changes from run to run.
             if (pool.isEmpty())
-                for (const QVector<int>& g : region.byGroup)
-                    pool += g;
+                for (const QString g : {"f", "h", "m", "s", "t", "a", "o"})
+                    pool += region.byGroup.value(g);
             const int count = std::min<int>(pool.size(), rng.range(1, 3));
             for (int k = 0; k < count; ++k) {
                 const int teacher = pool.takeAt(rng.range(0, pool.size() - 1));
