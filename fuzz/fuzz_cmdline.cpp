@@ -12,10 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (part.size() > line.size())
             __builtin_trap();
 
-    // A path put in double quotes, as the program quotes the documents it opens, is one argument.
-    QString path = QString::fromUtf8(in.ConsumeRemainingBytesAsString());
-    path.remove(QLatin1Char('"'));
-    const QStringList split = Shell::ParseCommandLine(QStringLiteral("mshta.exe \"") + path + QLatin1Char('"'));
+    // Any path quoted as the program quotes the documents it starts is one argument again.
+    const QString path = QString::fromUtf8(in.ConsumeRemainingBytesAsString());
+    const QStringList split = Shell::ParseCommandLine(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(path));
     if (split.size() != 2 || split[1] != path)
         __builtin_trap();
     return 0;

@@ -106,8 +106,13 @@ QStringList ParseCommandLine(const QString& commandLine)
     QString current;
     bool inQuotes = false;
     bool started = false;   // "" is an argument of its own
-    for (const QChar c : commandLine) {
-        if (c == QLatin1Char('"')) {
+    for (qsizetype i = 0; i < commandLine.size(); ++i) {
+        const QChar c = commandLine[i];
+        if (c == QLatin1Char('"') && inQuotes && i + 1 < commandLine.size()
+            && commandLine[i + 1] == QLatin1Char('"')) {
+            current.append(c);
+            ++i;
+        } else if (c == QLatin1Char('"')) {
             inQuotes = !inQuotes;
             started = true;
         } else if (!inQuotes && (c == QLatin1Char(' ') || c == QLatin1Char('\t'))) {
@@ -123,6 +128,13 @@ QStringList ParseCommandLine(const QString& commandLine)
     if (started)
         parts.append(current);
     return parts;
+}
+
+QString QuoteArgument(const QString& argument)
+{
+    QString quoted = argument;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 bool StartProcess(const QString& commandLine)

@@ -18,8 +18,11 @@ int ShellExec(const QString& target, const QString& verb = QStringLiteral("open"
 // viewer. Returns false when nothing could be started. Batch mode records it.
 bool StartProcess(const QString& commandLine);
 
-// Splits a command line into program and arguments, honouring double quotes.
+// Splits a command line into program and arguments, honouring double quotes; inside quotes
+// "" stands for one quote character.
 QStringList ParseCommandLine(const QString& commandLine);
+// One argument of a command line, in double quotes, that ParseCommandLine gives back whole.
+QString QuoteArgument(const QString& argument);
 
 // Viewers the UI library provides (the core has no windows). A handler gets a file path
 // and returns whether it could show it.

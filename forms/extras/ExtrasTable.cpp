@@ -64,11 +64,11 @@ Opened Open(const QString& tag)
     const QString type = StringOps::GetSplitItem(tag, 2, QStringLiteral(".")).trimmed().toLower();
     const QString fileName = tag.trimmed().toLower();
     if (type == QLatin1String("exe")) {
-        Shell::StartProcess(quoted(DocumentPath(fileName)));
+        Shell::StartProcess(Shell::QuoteArgument(DocumentPath(fileName)));
         return Opened::Program;
     }
     if (type == QLatin1String("html")) {
-        Shell::StartProcess(QStringLiteral("mshta.exe ") + quoted(DocumentPath(fileName)));
+        Shell::StartProcess(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(DocumentPath(fileName)));
         return Opened::Page;
     }
     if (type == QLatin1String("chm")) {

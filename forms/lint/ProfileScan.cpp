@@ -154,17 +154,19 @@ void ProfileScan::reportEncoding(Report& report) const
         report.error(m_path, 1, QStringLiteral("UTF-16 text; the program reads only UTF-8 or Windows-1252"));
         return;
     }
-    if (TextCodec::IsValidUtf8(m_bytes.constData(), m_bytes.size()))
-        return;
+    const bool utf8 = TextCodec::IsValidUtf8(m_bytes.constData(), m_bytes.size());
     const auto* p = reinterpret_cast<const unsigned char*>(m_bytes.constData());
     for (qsizetype i = 0; i < m_bytes.size(); ++i) {
-        if (isForeignByte(p[i])) {
+        // Control bytes are foreign to both encodings; the other foreign bytes only to Windows-1252.
+        if (isForeignByte(p[i]) && (!utf8 || p[i] < 0x20)) {
             report.error(m_path, LineOfOffset(m_bytes, i),
                          QStringLiteral("neither UTF-8 nor Windows-1252 text (byte 0x%1)")
                              .arg(int(p[i]), 2, 16, QLatin1Char('0')));
             return;
         }
     }
+    if (utf8)
+        return;
     if (const qsizetype at = firstUtf8Sequence(m_bytes); at >= 0)
         report.warning(m_path, LineOfOffset(m_bytes, at),
                        QStringLiteral("mixed encodings: the file is read as Windows-1252, so the UTF-8 "

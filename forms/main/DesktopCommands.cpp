@@ -18,7 +18,7 @@ QString quoted(const QString& path) { return Q + path + Q; }
 
 void runHtmlHost(const QString& page)
 {
-    Shell::StartProcess(QStringLiteral("mshta.exe") + QLatin1Char(' ') + quoted(page));
+    Shell::StartProcess(QStringLiteral("mshta.exe") + QLatin1Char(' ') + Shell::QuoteArgument(page));
 }
 
 } // namespace

@@ -46,16 +46,21 @@ Snapshot snapshot(const QString& home)
     return result;
 }
 
-// The settings file without its language value, which a run may change.
+// The settings file without its language value and the header above it, which a run may
+// change or add; lines end at CR, LF or both, as the reader takes them.
 QByteArrayList settingsWithoutLanguage(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
+    QByteArray bytes = f.readAll();
+    bytes.replace("\r\n", "\n").replace('\r', '\n');
     QByteArrayList kept;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (!line.trimmed().toLower().startsWith("language") && !line.trimmed().isEmpty())
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QByteArray t = line.trimmed().toLower();
+        if (!t.startsWith("language") && !t.isEmpty() && t != "[general]")
             kept.append(line.trimmed());
+    }
     return kept;
 }
 
@@ -164,6 +169,17 @@ private slots:
         auto b = std::async(std::launch::async, worker);
         a.get();
         b.get();
+    }
+
+    // The sample installation is what authors copy: the check finds no error in it.
+    void sampleHasNoErrors()
+    {
+        QProcess check;
+        check.start(QStringLiteral(KARVENNA_BIN), {"--check", "--home", QStringLiteral(KARVENNA_SAMPLE_DIR)});
+        QVERIFY(check.waitForFinished(kCheckLimitMs));
+        const QByteArray out = check.readAllStandardOutput();
+        QVERIFY2(!out.contains(": error: "), out.left(3000));
+        QCOMPARE(check.exitCode(), 0);
     }
 
     void survives_data()

@@ -134,7 +134,7 @@ const QList<Case> kCases{
     {"binary-garbage-data", [](const QString& h) { writeBytes(caldora(h), garbage(64 * 1024, 1)); },
      Outcome::Runs, "is missing"},
     {"ten-megabyte-line",
-     [](const QString& h) { addEntries(caldora(h), "caves", "Riese=" + QByteArray(10 * 1024 * 1024, '7') + "\r\n"); },
+     [](const QString& h) { addEntries(caldora(h), "caves", "Riese=1" + QByteArray(10 * 1024 * 1024, '7') + ",5\r\n"); },
      Outcome::Runs, "beyond the positions"},
     {"nul-bytes",
      [](const QString& h) {
