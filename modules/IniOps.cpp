@@ -24,10 +24,11 @@ bool isWritable(const QFileInfo& info)
 
 } // namespace
 
-QString ReadIni(const QString& file, const QString& section, const QString& key,
-                const QString& defaultValue)
+namespace {
+
+QString readFrom(const IniDocument* document, const QString& section, const QString& key,
+                 const QString& defaultValue)
 {
-    const auto document = IniCache::Load(file);
     if (!document)
         return defaultValue;
     QString value = document->value(section, key).value_or(QString());
@@ -39,6 +40,21 @@ QString ReadIni(const QString& file, const QString& section, const QString& key,
         value.truncate(cut);
     }
     return value.isEmpty() ? defaultValue : value;
+}
+
+} // namespace
+
+QString ReadIni(const QString& file, const QString& section, const QString& key,
+                const QString& defaultValue)
+{
+    return readFrom(IniCache::Load(file).get(), section, key, defaultValue);
+}
+
+Reader::Reader(const QString& file) : m_document(IniCache::Load(file)) {}
+
+QString Reader::ReadIni(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return readFrom(m_document.get(), section, key, defaultValue);
 }
 
 void WriteIni(const QString& file, const QString& section, const QString& key, const QString& value)

@@ -3,6 +3,9 @@
 // Lookups follow the Windows profile-function rules; GetIniKeys is a stricter line scanner.
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class IniDocument;
 
 namespace IniOps {
 
@@ -19,5 +22,17 @@ QStringList GetIniSections(const QString& file);
 
 // Keys of the section whose header line is exactly "[" + section + "]".
 QStringList GetIniKeys(const QString& file, const QString& section);
+
+// One file looked at once for several lookups within a single operation: the same rules as
+// ReadIni, without checking the file on disk again for every key.
+class Reader
+{
+public:
+    explicit Reader(const QString& file);
+    QString ReadIni(const QString& section, const QString& key, const QString& defaultValue) const;
+
+private:
+    std::shared_ptr<const IniDocument> m_document;
+};
 
 } // namespace IniOps

@@ -76,8 +76,9 @@ void CacheTranslationTable()
     s.EntityKeys = IniOps::GetIniKeys(s.LanguageFile, kEntities);
     s.EntityNames.clear();
     s.EntityNames.reserve(s.EntityKeys.size());
+    const IniOps::Reader file(s.LanguageFile);
     for (const QString& key : std::as_const(s.EntityKeys))
-        s.EntityNames.append(IniOps::ReadIni(s.LanguageFile, kEntities, key, QString()));
+        s.EntityNames.append(file.ReadIni(kEntities, key, QString()));
 }
 
 QString LocalizeName(const QString& name)
@@ -85,9 +86,10 @@ QString LocalizeName(const QString& name)
     LanguageState& st = State();
     QString s = trimmedBlanks(name);
 
+    const IniOps::Reader file(st.LanguageFile);
     st.RegionNames.clear();
     for (const QString& word : RegionWords())
-        st.RegionNames.append(IniOps::ReadIni(st.LanguageFile, kEntities, word, word));
+        st.RegionNames.append(file.ReadIni(kEntities, word, word));
     for (qsizetype i = 0; i < RegionWords().size(); ++i)
         s = replaceAll(s, RegionWords().at(i), st.RegionNames.at(i));
 
@@ -95,7 +97,7 @@ QString LocalizeName(const QString& name)
     for (const QString& key : std::as_const(st.EntityKeys)) {
         if (!s.startsWith(key, Qt::CaseSensitive))
             continue;
-        const QString translation = IniOps::ReadIni(st.LanguageFile, kEntities, key, QString());
+        const QString translation = file.ReadIni(kEntities, key, QString());
         const QString result = replaceAll(s, key, translation);
         return trimmedBlanks(result).isEmpty() ? s : result;
     }
