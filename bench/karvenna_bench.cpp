@@ -1,0 +1,213 @@
+// The in-process benchmarks of `make bench`. Each measured operation has its reference
+// beside it (the floor, the naive design, a plain repaint, a plain hash lookup); the report
+// divides their medians.
+#include "BenchSetup.h"
+#include "DisplayBench.h"
+#include "Floor.h"
+#include "NaiveProfile.h"
+#include "forms/find/SearchCache.h"
+#include "forms/main/DescriptionLookup.h"
+#include "forms/main/frmMain.h"
+#include "modules/IniCache.h"
+#include "modules/IniOps.h"
+
+#include <QApplication>
+#include <QHash>
+#include <benchmark/benchmark.h>
+#include <cstring>
+
+using BenchSetup::Install;
+
+namespace {
+
+// No name begins with it: the search scans every record.
+const QString kMissingTerm = QStringLiteral("Zzz");
+
+int FirstSearch(Install install)
+{
+    IniCache::Clear();
+    SearchState& state = SearchState::instance();
+    state.SearchCache.clear();
+    const QString folder = BenchSetup::Folder(install);
+    const QString info = BenchSetup::InfoFile(install);
+    for (const QString& id : Synthetic::MapIds())
+        Search::CacheEntities(folder + u'/' + id + u".data"_qs, folder + u'/' + id + u".jpg"_qs,
+                              info);
+    return Search::FindMatch(state.SearchCache, 0, kMissingTerm, 0, Search::NameForm::LocalizeAgain);
+}
+
+void BM_FirstSearch(benchmark::State& st, Install install)
+{
+    BenchSetup::UseGerman();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(FirstSearch(install));
+    st.counters["records"] = double(SearchState::instance().SearchCache.size());
+}
+
+void BM_Floor(benchmark::State& st, Install install)
+{
+    QStringList files = BenchSetup::DataFiles(install);
+    files.append(BenchSetup::InfoFile(install));
+    for (auto _ : st)
+        benchmark::DoNotOptimize(Floor::ReadAndSplit(files));
+}
+
+void BM_NaiveFirstSearch(benchmark::State& st, Install install)
+{
+    BenchSetup::UseGerman();
+    const QString folder = BenchSetup::Folder(install);
+    const QString info = BenchSetup::InfoFile(install);
+    for (auto _ : st) {
+        QList<SearchRecord> records;
+        for (const QString& id : Synthetic::MapIds())
+            NaiveProfile::CacheEntities(folder + u'/' + id + u".data"_qs,
+                                        folder + u'/' + id + u".jpg"_qs, info, records);
+        benchmark::DoNotOptimize(Search::FindMatch(records, 0, kMissingTerm, 0,
+                                                   Search::NameForm::LocalizeAgain));
+    }
+}
+
+// F3 after a hit on the first record, when the only other hit is the last record.
+void BM_FindAgain(benchmark::State& st, Install install)
+{
+    BenchSetup::UseGerman();
+    FirstSearch(install);
+    const QList<SearchRecord>& cache = SearchState::instance().SearchCache;
+    const QString term = cache.last().name;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(
+            Search::FindMatch(cache, 1, term, 0, Search::NameForm::AsStored));
+}
+
+void BM_ShowCategory(benchmark::State& st)
+{
+    BenchSetup::UseGerman();
+    frmMain& main = DisplayBench::Main();
+    int turn = 0;
+    for (auto _ : st) {
+        DisplayBench::ShowCategory(turn++);
+        main.repaint();
+    }
+}
+
+// Two window sizes in turn; each resize replays the 81-entry category.
+const QSize kSizes[2] = {QSize(945, 691), QSize(800, 600)};
+
+void BM_ResizeReplay(benchmark::State& st)
+{
+    BenchSetup::UseGerman();
+    frmMain& main = DisplayBench::Main();
+    DisplayBench::ShowCategory(0);
+    int turn = 0;
+    for (auto _ : st) {
+        const QSize size = kSizes[turn++ % 2];
+        main.resizeMapArea(size.width(), size.height());
+        main.repaint();
+    }
+    main.resizeMapArea(kSizes[0].width(), kSizes[0].height());
+}
+
+void BM_PlainRepaint(benchmark::State& st)
+{
+    DisplayBench::PlainMap& plain = DisplayBench::Plain();
+    for (auto _ : st)
+        plain.repaint();
+}
+
+void BM_PlainResizeRepaint(benchmark::State& st)
+{
+    DisplayBench::PlainMap& plain = DisplayBench::Plain();
+    int turn = 0;
+    for (auto _ : st) {
+        plain.resize(kSizes[turn++ % 2]);
+        plain.repaint();
+    }
+    plain.resize(kSizes[0]);
+}
+
+// English names shown on the map, one per section of the first map.
+QStringList HoverNames(Install install)
+{
+    const Synthetic::Size size = BenchSetup::SizeOf(install);
+    QStringList names;
+    for (int s = 0; s < size.sectionsPerMap; ++s)
+        names.append(Synthetic::EnglishName(size, 0, s, s % size.entriesPerSection));
+    return names;
+}
+
+void BM_HoverDescribe(benchmark::State& st, Install install)
+{
+    BenchSetup::UseEnglish(install);
+    const QStringList names = HoverNames(install);
+    qsizetype i = 0;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(DescriptionLookup::Describe(names[i++ % names.size()]));
+    BenchSetup::UseGerman();
+}
+
+void BM_HoverHash(benchmark::State& st, Install install)
+{
+    const Synthetic::Size size = BenchSetup::SizeOf(install);
+    QHash<QString, QString> descriptions;
+    QStringList keys;
+    for (int s = 0; s < size.sectionsPerMap; ++s)
+        keys.append(Synthetic::EntityName(size, 0, s, s % size.entriesPerSection).toLower());
+    for (const QString& key : std::as_const(keys))
+        descriptions.insert(key, IniOps::ReadIni(BenchSetup::InfoFile(install), u"info"_qs, key, {}));
+    qsizetype i = 0;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(descriptions.value(keys[i++ % keys.size()]));
+}
+
+void Register()
+{
+    using benchmark::RegisterBenchmark;
+    const auto ms = benchmark::kMillisecond;
+    const auto us = benchmark::kMicrosecond;
+    RegisterBenchmark("search_first/L", BM_FirstSearch, Install::L)->Unit(ms);
+    RegisterBenchmark("floor/L", BM_Floor, Install::L)->Unit(ms);
+    RegisterBenchmark("search_first/M", BM_FirstSearch, Install::M)->Unit(ms);
+    // Seconds per run: three runs are enough to see how far it is.
+    RegisterBenchmark("naive_first/M", BM_NaiveFirstSearch, Install::M)
+        ->Unit(ms)
+        ->Iterations(1)
+        ->Repetitions(3);
+    RegisterBenchmark("find_again/L", BM_FindAgain, Install::L)->Unit(us);
+    RegisterBenchmark("show_category", BM_ShowCategory)->Unit(us);
+    RegisterBenchmark("resize_replay", BM_ResizeReplay)->Unit(us);
+    RegisterBenchmark("plain_repaint", BM_PlainRepaint)->Unit(us);
+    RegisterBenchmark("plain_resize_repaint", BM_PlainResizeRepaint)->Unit(us);
+    RegisterBenchmark("hover_describe/L", BM_HoverDescribe, Install::L)->Unit(us);
+    RegisterBenchmark("hover_hash/L", BM_HoverHash, Install::L)->Unit(us);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Our own options first; Google Benchmark takes the rest.
+    BenchSetup::Options& options = BenchSetup::options();
+    options.dataFolder = QStringLiteral(KARVENNA_BENCH_DATA);
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--tiny") == 0)
+            options.tiny = true;
+        else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc)
+            options.dataFolder = QString::fromLocal8Bit(argv[++i]);
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+    Register();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    DisplayBench::Release();
+    return 0;
+}

@@ -1,0 +1,62 @@
+#include "BenchResults.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <cstdio>
+
+namespace BenchResults {
+
+namespace {
+
+double nanoseconds(double value, const QString& unit)
+{
+    if (unit == u"us")
+        return value * 1e3;
+    if (unit == u"ms")
+        return value * 1e6;
+    if (unit == u"s")
+        return value * 1e9;
+    return value;
+}
+
+} // namespace
+
+QHash<QString, double> Run(const QString& program, const QStringList& arguments)
+{
+    QHash<QString, double> medians;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setReadChannel(QProcess::StandardOutput);
+    process.start(program, arguments + QStringList{QStringLiteral("--benchmark_format=json")});
+    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
+        std::fprintf(stderr, "%s failed:\n%s\n", qPrintable(program),
+                     process.readAllStandardError().constData());
+        return medians;
+    }
+    const QJsonArray runs =
+        QJsonDocument::fromJson(process.readAllStandardOutput()).object().value(u"benchmarks").toArray();
+    QHash<QString, QList<double>> samples;
+    for (const QJsonValue& value : runs) {
+        const QJsonObject run = value.toObject();
+        // "naive_first/M/iterations:1/repeats:3" counts as "naive_first/M".
+        QString name = run.value(u"run_name").toString();
+        name.truncate(name.indexOf(u"/iterations:"_qs) < 0 ? name.size() : name.indexOf(u"/iterations:"_qs));
+        const double ns = nanoseconds(run.value(u"cpu_time").toDouble(),
+                                      run.value(u"time_unit").toString());
+        if (run.value(u"run_type").toString() == u"aggregate") {
+            if (run.value(u"aggregate_name").toString() == u"median")
+                medians.insert(name, ns);
+        } else {
+            samples[name].append(ns);
+        }
+    }
+    // A single repetition has no aggregates: its one run is the median.
+    for (auto it = samples.cbegin(); it != samples.cend(); ++it)
+        if (!medians.contains(it.key()) && it.value().size() == 1)
+            medians.insert(it.key(), it.value().first());
+    return medians;
+}
+
+} // namespace BenchResults

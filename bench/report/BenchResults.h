@@ -1,0 +1,12 @@
+#pragma once
+// Runs karvenna-bench and reads the medians of its JSON output.
+#include <QHash>
+#include <QStringList>
+
+namespace BenchResults {
+
+// Median CPU time in nanoseconds of every benchmark by its name ("search_first/L"), empty
+// when the program could not be run.
+QHash<QString, double> Run(const QString& program, const QStringList& arguments);
+
+} // namespace BenchResults

@@ -1,0 +1,200 @@
+// karvenna-bench-report: runs every benchmark of `make bench` and prints one table of ratios,
+// each measured side by side in this run, with its goal. Whole-process start-up runs are
+// interleaved with the minimal Qt program's; the in-process benchmarks come from
+// karvenna-bench (Google Benchmark), medians of interleaved repetitions.
+#include "BenchResults.h"
+#include "StartupRun.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Options
+{
+    bool smoke = false;  // tiny data, one run of each: checks that everything works
+    int startups = 21;
+    int repetitions = 7;
+};
+
+double median(QList<double> values)
+{
+    if (values.isEmpty())
+        return NAN;
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+QString number(double value, int decimals = 1)
+{
+    return std::isnan(value) ? QStringLiteral("—") : QString::number(value, 'f', decimals);
+}
+
+QString time(double ns)
+{
+    if (std::isnan(ns))
+        return QStringLiteral("—");
+    if (ns >= 1e6)
+        return number(ns / 1e6, ns >= 1e8 ? 0 : 1) + u" ms"_qs;
+    if (ns >= 1e3)
+        return number(ns / 1e3, 1) + u" µs"_qs;
+    return number(ns, 0) + u" ns"_qs;
+}
+
+struct Row
+{
+    QString number, measure, karvenna, reference, ratio, goal;
+    bool measured = false, met = false;
+};
+
+class Table
+{
+public:
+    void add(const Row& row) { m_rows.append(row); }
+    bool complete() const
+    {
+        return std::all_of(m_rows.cbegin(), m_rows.cend(), [](const Row& r) { return r.measured; });
+    }
+    void print() const
+    {
+        QTextStream out(stdout);
+        out << "| # | Measure | Karvenna | Reference | Ratio | Goal | Result |\n"
+            << "|---|---|---:|---:|---:|---|---|\n";
+        for (const Row& r : m_rows)
+            out << "| " << r.number << " | " << r.measure << " | " << r.karvenna << " | "
+                << r.reference << " | " << r.ratio << " | " << r.goal << " | "
+                << (!r.measured ? "not measured" : r.met ? "met" : "**missed**") << " |\n";
+    }
+
+private:
+    QList<Row> m_rows;
+};
+
+// A row whose goal is ratio <= limit; ratio = karvenna / reference.
+Row atMost(const QString& n, const QString& measure, double karvenna, double reference,
+           double limit, const QString& karvennaText, const QString& referenceText)
+{
+    const double ratio = karvenna / reference;
+    const bool measured = !std::isnan(ratio) && reference > 0;
+    return {n, measure, karvennaText, referenceText, number(ratio, 2) + u'×',
+            u"≤ "_qs + number(limit, 2) + u'×', measured, measured && ratio <= limit};
+}
+
+Options parse(const QStringList& args)
+{
+    Options o;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == u"--smoke")
+            o.smoke = true;
+        else if (args[i] == u"--startups" && i + 1 < args.size())
+            o.startups = std::max(1, args[++i].toInt());
+        else if (args[i] == u"--repetitions" && i + 1 < args.size())
+            o.repetitions = std::max(1, args[++i].toInt());
+    }
+    if (o.smoke)
+        o.startups = o.repetitions = 1;
+    return o;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const Options options = parse(app.arguments());
+    QTemporaryDir temp;
+    if (!temp.isValid())
+        return 1;
+
+    // 1. Start-up, the two programs in turn so that both see the same machine.
+    const QString picture = QStringLiteral(KARVENNA_START_PICTURE);
+    const QString registry = temp.filePath(u"registry.ini"_qs);
+    {
+        QFile file(registry);
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        file.write("[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
+    }
+    const QString platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                                 ? u"offscreen"_qs
+                                 : qEnvironmentVariable("QT_QPA_PLATFORM");
+    const QStringList env = {u"KARVENNA_EXIT_AFTER_FIRST_PAINT=1"_qs,
+                             u"KARVENNA_REGISTRY="_qs + registry, u"QT_QPA_PLATFORM="_qs + platform};
+    QList<double> karvennaMs, minimalMs, karvennaMb, minimalMb;
+    std::fprintf(stderr, "start-up: %d runs of each program...\n", options.startups);
+    for (int i = 0; i < options.startups; ++i) {
+        if (const auto k = StartupRun::Run(QStringLiteral(KARVENNA_BIN),
+                                           {u"--home"_qs, QStringLiteral(KARVENNA_SAMPLE_DIR)}, env)) {
+            karvennaMs.append(k->milliseconds);
+            karvennaMb.append(k->peakMegabytes);
+        }
+        if (const auto m = StartupRun::Run(QStringLiteral(KARVENNA_MINIMAL_BIN), {picture}, env)) {
+            minimalMs.append(m->milliseconds);
+            minimalMb.append(m->peakMegabytes);
+        }
+    }
+    const QSize pictureSize = QImageReader(picture).size();
+    const double pictureMb = double(pictureSize.width()) * pictureSize.height() * 4 / 1048576.0;
+
+    // 2-6. In-process benchmarks.
+    QStringList benchArgs = {u"--benchmark_repetitions="_qs + QString::number(options.repetitions),
+                             u"--benchmark_enable_random_interleaving=true"_qs,
+                             u"--benchmark_report_aggregates_only=true"_qs};
+    if (options.smoke)
+        benchArgs << u"--tiny"_qs << u"--data"_qs << temp.path() << u"--benchmark_min_time=0"_qs;
+    std::fprintf(stderr, "in-process benchmarks (%d repetitions)...\n", options.repetitions);
+    const QHash<QString, double> b = BenchResults::Run(QStringLiteral(KARVENNA_BENCH_BIN), benchArgs);
+    const auto ns = [&b](const char* name) { return b.value(QString::fromLatin1(name), NAN); };
+
+    Table table;
+    const double km = median(karvennaMs), mm = median(minimalMs);
+    table.add(atMost(u"1"_qs, u"start-up to first paint, sample (vs minimal Qt window)"_qs, km, mm,
+                     1.3, number(km) + u" ms"_qs, number(mm) + u" ms"_qs));
+    const double kb = median(karvennaMb), mb = median(minimalMb);
+    table.add(atMost(u"1"_qs,
+                     u"peak memory at first paint (vs minimal Qt window; allowance: 1.3× + "_qs +
+                         number(pictureMb) + u" MB decoded picture)"_qs,
+                     kb, mb, 1.3 + pictureMb / mb, number(kb) + u" MB"_qs, number(mb) + u" MB"_qs));
+    const double firstL = ns("search_first/L"), floorL = ns("floor/L");
+    table.add(atMost(u"2"_qs, u"first search, L: 100 000 entities (vs reading and splitting the files)"_qs,
+                     firstL, floorL, 3.0, time(firstL), time(floorL)));
+    const double firstM = ns("search_first/M"), naiveM = ns("naive_first/M");
+    {
+        const double speedup = naiveM / firstM;
+        const bool measured = !std::isnan(speedup);
+        table.add({u"3"_qs, u"first search, M: 10 000 entities (vs re-reading the file at every read)"_qs,
+                   time(firstM), time(naiveM), number(speedup, 0) + u"× faster"_qs, u"≥ 50× faster"_qs,
+                   measured, measured && speedup >= 50});
+    }
+    const double again = ns("find_again/L");
+    {
+        const double share = again / firstL * 100;
+        const bool measured = !std::isnan(share);
+        table.add({u"4"_qs, u"find again, L, whole cache scanned (vs first search, L)"_qs, time(again),
+                   time(firstL), number(share, 2) + u" %"_qs, u"≤ 1 %"_qs, measured,
+                   measured && share <= 1.0});
+    }
+    const double show = ns("show_category"), plain = ns("plain_repaint");
+    table.add(atMost(u"5"_qs, u"show an 81-entry category + paint (vs plain repaint of the map)"_qs,
+                     show, plain, 2.0, time(show), time(plain)));
+    const double replay = ns("resize_replay"), plainResize = ns("plain_resize_repaint");
+    table.add(atMost(u"5"_qs, u"resize, replay the category + paint (vs plain resize + repaint)"_qs,
+                     replay, plainResize, 2.0, time(replay), time(plainResize)));
+    const double hover = ns("hover_describe/L"), hash = ns("hover_hash/L");
+    table.add(atMost(u"6"_qs, u"hover description: DelocalizeName + \"info\" read, L (vs hash lookup)"_qs,
+                     hover, hash, 20.0, time(hover), time(hash)));
+
+    std::fprintf(stderr, "\n");
+    table.print();
+    std::printf("\nMedians of %d start-ups (%s) and %d repetitions; CPU time in process.\n",
+                options.startups, qPrintable(platform), options.repetitions);
+    // The smoke test only asks that every benchmark ran and reported.
+    return options.smoke && !table.complete() ? 1 : 0;
+}
