@@ -22,6 +22,7 @@ constexpr int kMarkerCount = 81;
 constexpr int kReferenceWidth = 1024;
 constexpr int kReferenceHeight = 768;
 constexpr int kTwipsPerPixel = 15;
+constexpr int kValueLimit = 2047; // what ReadIni returns at most
 const QString kComma = QStringLiteral(",");
 
 struct Category
@@ -119,6 +120,12 @@ void checkRecord(const ProfileScan& scan, const ScannedSection& section, const S
                  Report& report)
 {
     const QString& file = scan.path();
+    if (entry.value.size() > kValueLimit)
+        report.warning(file, entry.line, QStringLiteral("record of \"%1\" is %2 characters long; the program reads "
+                                                        "only the first %3")
+                                             .arg(entry.key.left(80))
+                                             .arg(entry.value.size())
+                                             .arg(kValueLimit));
     const QString record = IniOps::ReadIni(file, section.name, entry.key, QString());
     if (StringOps::GetSplitItem(record, 1, kComma).trimmed() == QLatin1String("#")) {
         const QString target = StringOps::GetSplitItem(record, 2, kComma).trimmed();
