@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -494,6 +495,23 @@ private slots:
         QVERIFY(described > total / 2);
         QVERIFY(described < total);
         QCOMPARE(GetIniKeys(kHome + "/LANG/English/info.data", "info"), keys);
+    }
+
+    void programCheckFindsNoFault()
+    {
+        // The program's own installation check reads the sample the way the program does.
+        if (!QFileInfo::exists(QStringLiteral(KARVENNA_BIN)))
+            QSKIP("the program is not built");
+        QProcess check;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        check.setProcessEnvironment(env);
+        check.start(QStringLiteral(KARVENNA_BIN), {"--check", "--home", kHome});
+        QVERIFY(check.waitForFinished(120000));
+        const QString out = QString::fromUtf8(check.readAllStandardOutput() + check.readAllStandardError());
+        for (const QString& line : out.split('\n'))
+            QVERIFY2(!line.contains(QLatin1String(": error:")) && !line.contains(QLatin1String(": warning:")), qPrintable(line));
+        QCOMPARE(check.exitCode(), 0);
     }
 
     void documentsAndMusicArePresent()

@@ -79,8 +79,6 @@ const QVector<Text>& Quirks()
     return q;
 }
 
-QString Pick(Rng& rng, const QVector<QString>& list) { return list[rng.range(0, list.size() - 1)]; }
-
 Text Person(const Entity& e, Rng& rng)
 {
     const Text trade = TradeLines().value(e.role, {"Lebt hier.", "Lives here."});
