@@ -213,6 +213,13 @@ QVector<Description> Describe(const Catalog& cat, quint64 seed)
     Rng rng(seed ^ 0xDE5C81B7ull);
     QVector<Description> out;
     QHash<QString, QString> firstOfKind;  // creature species -> entity with the full text
+    // Who is found at a place, for the place's own description.
+    QHash<QString, QStringList> residents, residentsEn;
+    for (const Entity& e : cat.entities)
+        if (e.kind == QLatin1String("person") && !e.where.isEmpty() && residents.value(e.where).size() < 3) {
+            residents[e.where] << e.name;
+            residentsEn[e.where] << e.nameEn;
+        }
     bool chronicleWritten = false;
     for (const Entity& e : cat.entities) {
         if (!e.hasInfo)
@@ -227,6 +234,10 @@ QVector<Description> Describe(const Catalog& cat, quint64 seed)
             t = Orc(e, rng);
         } else if (e.kind == QLatin1String("place")) {
             t = Place(e, rng);
+            if (residents.contains(e.name)) {
+                t.de += "\\nHier anzutreffen: " + residents.value(e.name).join(", ");
+                t.en += "\\nMet here: " + residentsEn.value(e.name).join(", ");
+            }
         } else {
             // Creatures of one species share the first one's description.
             const QString species = e.mapId + '/' + e.role;
