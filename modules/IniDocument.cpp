@@ -37,7 +37,19 @@ QStringView IniDocument::trimBlanks(QStringView text)
 
 QString IniDocument::fold(QStringView name)
 {
-    return trimBlanks(name).toString().toCaseFolded();
+    // Every name of every file passes through here: Latin-1 text (all but the micro sign,
+    // which folds to Greek mu) folds character by character without the Unicode tables.
+    const QStringView text = trimBlanks(name);
+    QString folded(text.size(), Qt::Uninitialized);
+    QChar* out = folded.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x100 || c == 0xB5)
+            return text.toString().toCaseFolded();
+        const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+        out[i] = QChar(char16_t(upper ? c + 0x20 : c));
+    }
+    return folded;
 }
 
 IniDocument::IniDocument(TextCodec::Decoded decoded)
@@ -70,7 +82,7 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
         section.header = i;
         if (!m_sections.empty())
             m_sections.back().end = i;
-        insertFirst(m_firstSection, section.name.toCaseFolded(), qsizetype(m_sections.size()));
+        insertFirst(m_firstSection, fold(section.name), qsizetype(m_sections.size()));
         m_sections.push_back(std::move(section));
     }
     if (!m_sections.empty())
@@ -81,7 +93,7 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
         const Section& s = m_sections[size_t(index)];
         for (qsizetype i = s.header + 1; i < s.end; ++i) {
             if (kind(i) == LineKind::Entry)
-                insertFirst(m_keys, std::pair{index, entryKey(i).toString().toCaseFolded()}, i);
+                insertFirst(m_keys, std::pair{index, fold(entryKey(i))}, i);
         }
     }
 }

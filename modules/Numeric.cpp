@@ -30,11 +30,17 @@ qsizetype scanNumber(const QString& text, qsizetype i, bool skipBlanks, double& 
         skip();
     }
     bool digits = false;
+    // Whole numbers of up to 15 digits are exact in a double: no need to parse them again.
+    qint64 whole = 0;
+    int wholeDigits = 0;
     while (at(i).isDigit() && at(i).unicode() < 128) {
+        whole = whole * 10 + (at(i).unicode() - u'0');
+        ++wholeDigits;
         number += at(i++);
         digits = true;
         skip();
     }
+    const bool plainWhole = wholeDigits > 0 && wholeDigits <= 15 && at(i) != u'.';
     if (at(i) == u'.') {
         number += at(i++);
         skip();
@@ -63,6 +69,10 @@ qsizetype scanNumber(const QString& text, qsizetype i, bool skipBlanks, double& 
             number += exponent;
             i = k;
         }
+    }
+    if (plainWhole && !number.contains(u'e')) {
+        value = number.startsWith(u'-') ? -double(whole) : double(whole);
+        return i - begin;
     }
     bool ok = false;
     value = number.toDouble(&ok);

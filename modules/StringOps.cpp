@@ -6,7 +6,7 @@ namespace StringOps {
 
 QString GetToken(const QString& text, qint16 n, const QString& separator)
 {
-    QString rest = text;
+    QStringView rest = text;
     for (int i = 1; i < n; ++i) {
         const qsizetype at = rest.indexOf(separator);
         if (at < 0)
@@ -14,7 +14,7 @@ QString GetToken(const QString& text, qint16 n, const QString& separator)
         rest = rest.mid(at + separator.size());
     }
     const qsizetype at = rest.indexOf(separator);
-    return at < 0 ? rest : rest.left(at);
+    return (at < 0 ? rest : rest.left(at)).toString();
 }
 
 QString GetSplitItem(const QString& text, qint16 n, const QString& separator)
@@ -22,8 +22,18 @@ QString GetSplitItem(const QString& text, qint16 n, const QString& separator)
     if (text.isEmpty() || n < 1)
         return {};
     // An empty separator does not split at all.
-    const QStringList items = separator.isEmpty() ? QStringList{text} : text.split(separator);
-    return n <= items.size() ? items.at(n - 1) : QString();
+    if (separator.isEmpty())
+        return n == 1 ? text : QString();
+    // The n-th piece of a split, found without making the others.
+    QStringView rest = text;
+    for (int i = 1; i < n; ++i) {
+        const qsizetype at = rest.indexOf(separator);
+        if (at < 0)
+            return {};
+        rest = rest.mid(at + separator.size());
+    }
+    const qsizetype at = rest.indexOf(separator);
+    return (at < 0 ? rest : rest.left(at)).toString();
 }
 
 bool Contains(const QString& text, const QString& part)

@@ -18,26 +18,92 @@ bool IsDisabledKey(const QString& key)
     return key.startsWith(u';') || key.startsWith(u'/') || key.startsWith(u'*');
 }
 
-QString Description(const QString& source, const QString& key)
+const QString kInfo = QStringLiteral("Info");
+
+QString Description(const IniOps::Reader& source, const QString& key)
 {
-    const QString text = IniOps::ReadIni(source, QStringLiteral("Info"), key, QString());
+    const QString text = source.ReadIni(kInfo, key, QString());
     if (!text.startsWith(u'#'))
         return text;
     // One level only: the target's text is used even if it is a link itself.
-    return IniOps::ReadIni(source, QStringLiteral("Info"), text.mid(1).trimmed(), QString());
+    return source.ReadIni(kInfo, text.mid(1).trimmed(), QString());
+}
+
+// The term of a search, lower-cased once.
+struct Term
+{
+    explicit Term(const QString& text)
+        : text(text), lower(text.toLower()),
+          latin1(std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x100; }))
+    {
+    }
+    QString text, lower;
+    bool latin1;  // then lower is text lowered character by character
+};
+
+// Latin-1 lowers one character to one, exactly as QString::toLower does there; the scans
+// below use that to compare without making lower-cased copies, and take the long way as
+// soon as they meet any other character.
+char16_t LowerLatin1(char16_t c)
+{
+    const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+    return upper ? char16_t(c + 0x20) : c;
 }
 
 // The first len(term) characters, lower-cased, equal the term lower-cased.
-bool NameBeginsWith(const QString& name, const QString& term, const QString& lowerTerm)
+bool NameBeginsWith(const QString& name, const Term& term)
 {
-    return name.left(term.size()).toLower() == lowerTerm;
+    if (term.latin1) {
+        const QStringView prefix = QStringView(name).left(term.text.size());
+        qsizetype i = 0;
+        for (; i < prefix.size(); ++i) {
+            const char16_t c = prefix[i].unicode();
+            if (c >= 0x100)
+                break;
+            if (LowerLatin1(c) != term.lower[i].unicode())
+                return false;
+        }
+        if (i == prefix.size())
+            return prefix.size() == term.lower.size();
+    }
+    return name.left(term.text.size()).toLower() == term.lower;
 }
 
-bool NameMatches(const QString& name, const QString& term, const QString& lowerTerm,
-                 Search::NameForm form)
+// The description lower-cased contains the term lower-cased.
+bool DescriptionContains(const QString& description, const Term& term)
+{
+    if (description.isEmpty())
+        return false;  // an empty text contains nothing
+    if (term.latin1) {
+        const QChar* d = description.constData();
+        const QChar* t = term.lower.constData();
+        const qsizetype n = description.size(), m = term.lower.size();
+        qsizetype i = 0;
+        for (; i + m <= n; ++i) {
+            if (d[i].unicode() >= 0x100)
+                break;
+            qsizetype j = 0;
+            while (j < m && d[i + j].unicode() < 0x100 &&
+                   LowerLatin1(d[i + j].unicode()) == t[j].unicode())
+                ++j;
+            if (j == m)
+                return true;
+        }
+        // Everything before position i is Latin-1; the rest cannot start a match unless it
+        // holds another character.
+        bool other = false;
+        for (qsizetype k = i; k < n && !other; ++k)
+            other = d[k].unicode() >= 0x100;
+        if (!other)
+            return false;
+    }
+    return StringOps::Contains(description.toLower(), term.lower);
+}
+
+bool NameMatches(const QString& name, const Term& term, Search::NameForm form)
 {
     const bool localize = form == Search::NameForm::LocalizeAgain && !LOCAL::IsGerman();
-    return NameBeginsWith(localize ? LOCAL::LocalizeName(name) : name, term, lowerTerm);
+    return NameBeginsWith(localize ? LOCAL::LocalizeName(name) : name, term);
 }
 
 } // namespace
@@ -79,7 +145,9 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
 {
     QList<SearchRecord>& cache = SearchState::instance().SearchCache;
     const bool german = LOCAL::IsGerman();
-    const QString descriptions = DescriptionSource(infoFile);
+    // Each file is looked at once for the whole map rather than at every read.
+    const IniOps::Reader descriptions(DescriptionSource(infoFile));
+    const IniOps::Reader data(dataFile);
 
     for (const QString& section : IniOps::GetIniSections(dataFile)) {
         QString category = section;
@@ -94,16 +162,16 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
             record.name = german ? key : LOCAL::LocalizeName(key);
             record.description = Description(descriptions, key);
 
-            QString value = IniOps::ReadIni(dataFile, section, key, QString());
+            QString value = data.ReadIni(section, key, QString());
             if (StringOps::GetSplitItem(value, 1, kComma).trimmed() == u"#") {
                 const QString target = StringOps::GetSplitItem(value, 2, kComma).trimmed();
-                value = IniOps::ReadIni(dataFile, target, key, QString());
+                value = data.ReadIni(target, key, QString());
                 if (StringOps::GetToken(value, 1, kComma).trimmed().isEmpty())
                     return LinkError{dataFile, section, key, target};
             }
             record.x = Coordinate(StringOps::GetToken(value, 1, kComma));
             record.y = Coordinate(StringOps::GetToken(value, 2, kComma));
-            cache.append(record);
+            cache.append(std::move(record));
         }
     }
     return std::nullopt;
@@ -111,23 +179,22 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
 
 bool Search::MatchesName(const QString& name, const QString& term, NameForm form)
 {
-    return NameMatches(name, term, term.toLower(), form);
+    return NameMatches(name, Term(term), form);
 }
 
 bool Search::MatchesDescription(const QString& description, const QString& term)
 {
-    return StringOps::Contains(description.toLower(), term.toLower());
+    return DescriptionContains(description, Term(term));
 }
 
 int Search::FindMatch(const QList<SearchRecord>& records, int from, const QString& term, int mode,
                       NameForm form)
 {
-    const QString lowerTerm = term.toLower();
+    const Term t(term);
     for (int i = std::max(from, 0); i < records.size(); ++i) {
         const SearchRecord& record = records[i];
-        const bool match = mode == 0
-                               ? NameMatches(record.name, term, lowerTerm, form)
-                               : StringOps::Contains(record.description.toLower(), lowerTerm);
+        const bool match = mode == 0 ? NameMatches(record.name, t, form)
+                                     : DescriptionContains(record.description, t);
         if (match)
             return i;
     }
