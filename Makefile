@@ -23,12 +23,13 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-# Opens Karvenna on the embedded sample installation (under Xvfb when there is no display).
+# Opens Karvenna on the sample installation, staged in the build folder (under Xvfb when
+# there is no display).
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	  $(BUILD)/karvenna --home data/sample; \
+	  $(BUILD)/karvenna; \
 	else \
-	  echo "No display found: running under Xvfb."; xvfb-run -a $(BUILD)/karvenna --home data/sample; \
+	  echo "No display found: running under Xvfb."; xvfb-run -a $(BUILD)/karvenna; \
 	fi
 
 test: build

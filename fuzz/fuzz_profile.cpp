@@ -2,6 +2,7 @@
 #include "FuzzFile.h"
 #include "modules/IniOps.h"
 
+#include <QDebug>
 #include <QRegularExpression>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -23,15 +24,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     IniOps::GetIniKeys(file, section);
 
     IniOps::WriteIni(file, section, key, value);
-    // What a write stored must read back, when it is something the format can hold.
-    const bool storable = !section.trimmed().isEmpty() && !key.trimmed().isEmpty()
-                          && value.trimmed() == value && !value.isEmpty()
-                          && !(section + key + value).contains(QRegularExpression(QStringLiteral("[\\r\\n\\[\\]=;\"\\x00]")))
-                          && !key.trimmed().startsWith(QLatin1Char('['));
-    if (storable && section.trimmed() == section && key.trimmed() == key && value.size() <= 2047) {
+    // What a write stored must read back, when it is plain text the format can hold in any
+    // encoding (a Windows-1252 file turns what it cannot hold into "?").
+    static const QRegularExpression plain(QStringLiteral("^[\\x20-\\x7e]+$"));
+    static const QRegularExpression special(QStringLiteral("[\\[\\]=;\"]"));
+    const QString all = section + key + value;
+    const bool storable = plain.match(all).hasMatch() && !all.contains(special)
+                          && section.trimmed() == section && key.trimmed() == key && value.trimmed() == value
+                          && !section.isEmpty() && !key.isEmpty() && !value.isEmpty();
+    if (storable) {
         const QString back = IniOps::ReadIni(file, section, key, QString());
-        if (back != value)
+        if (back != value) {
+            qWarning() << "written" << section << key << value << "read back" << back;
             __builtin_trap();
+        }
     }
     IniOps::GetIniSections(file);
     return 0;
