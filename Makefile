@@ -63,7 +63,7 @@ fuzz:
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	    build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
-	done
+	done; rm -rf /dev/shm/karvenna-fuzz-* /tmp/karvenna-fuzz-*
 
 clean:
 	rm -rf $(BUILD) build-release build-asan build-fuzz
