@@ -131,12 +131,9 @@ void frmMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
     QList<QMenu*> stack;  // stack[level - 1] holds entries of that level
-    const MenuEntry* topMenu = nullptr;
     for (const MenuEntry& entry : MenuTable::Entries()) {
         stack.resize(std::min<qsizetype>(stack.size(), entry.level));
         QMenu* parentMenu = entry.level > 0 ? stack.value(entry.level - 1) : nullptr;
-        if (entry.level == 0)
-            topMenu = &entry;
 
         if (entry.kind == MenuKind::Separator) {
             QAction* separator = parentMenu->addSeparator();
@@ -160,13 +157,9 @@ void frmMain::buildMenus()
             if (entry.shortcut)
                 action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
             action->setEnabled(entry.kind != MenuKind::Divider && entry.enabled);
-            if (entry.kind != MenuKind::Divider) {
-                const MenuEntry* top = topMenu;
-                connect(action, &QAction::triggered, this, [this, &entry, action, top] {
-                    Q_UNUSED(top);
-                    runMenuEntry(entry, action);
-                });
-            }
+            if (entry.kind != MenuKind::Divider)
+                connect(action, &QAction::triggered, this,
+                        [this, &entry, action] { runMenuEntry(entry, action); });
         }
         action->setObjectName(QString::fromUtf8(entry.name));
         m_actions.append(action);
@@ -212,10 +205,10 @@ void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
     if (entry.kind == MenuKind::List || entry.kind == MenuKind::ListThenAll)
         Change(map->picture, map->dataFile, category);
     if (entry.kind == MenuKind::All || entry.kind == MenuKind::ListThenAll) {
-        const QString caption = action->text().isEmpty() ? QString() : action->text();
+        // The captions as the menus show them now, accelerators included.
         const QString mapCaption = m_menuByName.value(QString::fromLatin1(top->name))->title();
-        ChangeMulti(map->picture, map->dataFile, category, mapCaption + QStringLiteral(": ") + caption,
-                    entry.hideLabels);
+        ChangeMulti(map->picture, map->dataFile, category,
+                    mapCaption + QStringLiteral(": ") + action->text(), entry.hideLabels);
     }
 }
 

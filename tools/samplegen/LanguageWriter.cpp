@@ -37,7 +37,7 @@ QVector<Section> EnglishSections(const Catalog& cat)
 {
     QVector<Section> s;
     s.push_back({"general", {{"language", "English"}, {"version", "1.4"}, {"author", "The Karvenna team"},
-                             {"website", "http://karvenna.thornvale.example/"}, {"email", "translators@karvenna.example"}}});
+                             {"website", "karvenna.thornvale.example/"}, {"email", "translators@karvenna.example"}}});
     Section menus{"menus", {}};
     for (const MenuCaption& m : MenuCaptions())
         menus.entries.push_back({m.name == QLatin1String("mnuExtras") ? QString("miExtras") : m.name, Caption(m)});
@@ -49,7 +49,7 @@ QVector<Section> EnglishSections(const Catalog& cat)
     s.push_back({"frmFind", {{"caption", "Find"}, {"searchfor", "Search for:"}, {"options", "Options"},
                              {"searchinnames", "Search in names"}, {"searchindescriptions", "Search in descriptions"},
                              {"buttonfind", "&Find"}, {"buttoncancel", "&Cancel"},
-                             {"notfoundmessage", "Nothing was found.\\nTry a shorter search term."},
+                             {"notfoundmessage", "The search term \"%s\" could not be found."},
                              {"notfoundcaption", "Find"}, {"SearchResult", "Search result: %s"}}});
     s.push_back({"frmPrint", {{"caption", "Print"}, {"label", "Printers"}, {"optionlandscape", "Landscape"},
                               {"optionportrait", "Portrait"}, {"buttonprint", "&Print"}, {"buttoncancel", "&Cancel"}}});
@@ -112,7 +112,7 @@ QVector<Section> FrenchSections(const Catalog& cat)
 {
     QVector<Section> s;
     s.push_back({"general", {{"language", "Français"}, {"version", "0.3"}, {"author", "Équipe Karvenna"},
-                             {"website", "http://karvenna.thornvale.example/fr/"}, {"email", "fr@karvenna.example"}}});
+                             {"website", "karvenna.thornvale.example/fr/"}, {"email", "fr@karvenna.example"}}});
     s.push_back({"menus", {{"mnuFile", "&Fichier"}, {"miPrint", "&Imprimer..."}, {"mnuLanguage", "Choisir la &langue..."},
                            {"miQuit", "&Quitter"}, {"mnuFind", "&Rechercher"}, {"miFind", "&Rechercher..."},
                            {"miFindAgain", "Rechercher le &suivant"}, {"miHelp", "&Aide"}, {"miAbout", "À &propos..."},
