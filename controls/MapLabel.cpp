@@ -27,7 +27,11 @@ QFont MapLabel::fontFor(Style style)
 
 QSize MapLabel::sizeFor(Style style, const QString& caption)
 {
-    const QFontMetrics metrics(fontFor(style));
+    // Every name of every display is measured: the metrics of the two fonts are made once
+    // (and kept to the end, past the application object).
+    static const QFontMetrics* const nameMetrics = new QFontMetrics(fontFor(Style::Name));
+    static const QFontMetrics* const headingMetrics = new QFontMetrics(fontFor(Style::Heading));
+    const QFontMetrics& metrics = style == Style::Heading ? *headingMetrics : *nameMetrics;
     return QSize(metrics.horizontalAdvance(caption) + 2 * kPadding, metrics.height() + 2);
 }
 

@@ -2,6 +2,8 @@
 
 #include "modules/IniOps.h"
 
+#include <QHash>
+
 namespace LOCAL {
 
 namespace {
@@ -25,6 +27,33 @@ QString replaceAll(QString text, const QString& what, const QString& with)
     if (what.isEmpty())
         return text;
     return text.replace(what, with, Qt::CaseSensitive);
+}
+
+// DelocalizeName's candidates: for each first character, the indexes of the names that begin
+// with it, in table order. The index keeps a copy of the list it was made from, so any change
+// to the table detaches the two and makes it build the index again.
+struct NameIndex
+{
+    QStringList names;
+    QHash<QChar, QList<qsizetype>> byFirst;
+};
+
+const QHash<QChar, QList<qsizetype>>& namesByFirstCharacter(LanguageState& st)
+{
+    static NameIndex index;
+    if (index.names.constData() == st.EntityNames.constData() &&
+        index.names.size() == st.EntityNames.size())
+        return index.byFirst;
+    for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
+        // An empty translation would match every name; ";" matches only comment-like ones.
+        if (trimmedBlanks(st.EntityNames.at(i)).isEmpty())
+            st.EntityNames[i] = QStringLiteral(";");
+    }
+    index.byFirst.clear();
+    for (qsizetype i = 0; i < st.EntityNames.size(); ++i)
+        index.byFirst[st.EntityNames.at(i).front()].append(i);
+    index.names = st.EntityNames;
+    return index.byFirst;
 }
 
 } // namespace
@@ -112,10 +141,13 @@ QString DelocalizeName(const QString& text)
     for (qsizetype i = 0; i < st.RegionNames.size() && i < RegionWords().size(); ++i)
         s = replaceAll(s, st.RegionNames.at(i), RegionWords().at(i));
 
-    for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
-        // An empty translation would match every name; ";" matches only comment-like ones.
-        if (trimmedBlanks(st.EntityNames.at(i)).isEmpty())
-            st.EntityNames[i] = QStringLiteral(";");
+    // Only names that begin with the first character of s can begin s; the first in table
+    // order wins.
+    const auto& byFirst = namesByFirstCharacter(st);
+    const auto candidates = s.isEmpty() ? byFirst.constEnd() : byFirst.constFind(s.front());
+    if (candidates == byFirst.constEnd())
+        return s;
+    for (const qsizetype i : *candidates) {
         const QString& shown = st.EntityNames.at(i);
         if (!s.startsWith(shown, Qt::CaseSensitive))
             continue;

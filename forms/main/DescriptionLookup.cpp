@@ -19,9 +19,9 @@ QString DescriptionLookup::DescriptionFile()
 QString DescriptionLookup::Describe(const QString& shownName)
 {
     const QString key = (LOCAL::IsGerman() ? shownName : LOCAL::DelocalizeName(shownName)).toLower();
-    const QString file = DescriptionFile();
-    QString text = IniOps::ReadIni(file, QStringLiteral("info"), key, QString());
+    const IniOps::Reader file(DescriptionFile());
+    QString text = file.ReadIni(QStringLiteral("info"), key, QString());
     if (text.startsWith(QLatin1Char('#')))
-        text = IniOps::ReadIni(file, QStringLiteral("info"), text.mid(1), QString());
+        text = file.ReadIni(QStringLiteral("info"), text.mid(1), QString());
     return text;
 }

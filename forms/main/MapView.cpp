@@ -1,5 +1,6 @@
 #include "forms/main/MapView.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +11,7 @@
 namespace {
 // Pictures beyond this are refused rather than exhausting memory.
 constexpr qint64 kMaxPixels = 16384LL * 16384LL;
+constexpr qsizetype kMaxPictures = 5;
 
 void reportFirstPaint()
 {
@@ -32,17 +34,38 @@ MapView::MapView(QWidget* parent) : QWidget(parent)
 
 bool MapView::loadFile(const QString& path)
 {
+    const QFileInfo file(path);
+    const auto known = m_pictures.constFind(path);
+    if (known != m_pictures.constEnd() && file.isFile() && known->modified == file.lastModified() &&
+        known->bytes == file.size()) {
+        if (m_path != path) {
+            m_path = path;
+            m_image = known->image;
+            m_scaled = known->scaled;
+            update();
+        }
+        return true;
+    }
+
     QImageReader reader(path);
     const QSize size = reader.size();
     QImage image;
     if (size.isValid() && qint64(size.width()) * size.height() <= kMaxPixels)
         image = reader.read();
     setImage(image);
-    return !image.isNull();
+    if (image.isNull())
+        return false;
+    // The five maps are all the program shows here; anything beyond starts the cache afresh.
+    if (m_pictures.size() >= kMaxPictures)
+        m_pictures.clear();
+    m_pictures.insert(path, {file.lastModified(), file.size(), image, QPixmap()});
+    m_path = path;
+    return true;
 }
 
 void MapView::setImage(const QImage& image)
 {
+    m_path.clear();
     m_image = image;
     m_scaled = QPixmap();
     update();
@@ -55,9 +78,12 @@ void MapView::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor(226, 211, 170));
         return;
     }
-    if (m_scaled.size() != size())
+    if (m_scaled.size() != size()) {
         m_scaled = QPixmap::fromImage(
             m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (const auto known = m_pictures.find(m_path); known != m_pictures.end())
+            known->scaled = m_scaled;
+    }
     painter.drawPixmap(0, 0, m_scaled);
     painter.end();
     reportFirstPaint();

@@ -1,5 +1,7 @@
 #pragma once
 // imgMap: the map picture drawn stretched over its control size.
+#include <QDateTime>
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -24,6 +26,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // A map picture decoded once, and scaled once per size, for as long as its file stays the
+    // same: showing a category again or another map only draws.
+    struct Picture
+    {
+        QDateTime modified;
+        qint64 bytes = 0;
+        QImage image;
+        QPixmap scaled;
+    };
+
     QImage m_image;
     QPixmap m_scaled;  // the picture at the current size, made once per size
+    QString m_path;    // file of the shown picture; empty for a picture set directly
+    QHash<QString, Picture> m_pictures;
 };
