@@ -15,14 +15,7 @@ namespace {
 constexpr int kClientWidth = 4335;
 constexpr int kClientHeight = 5145;
 
-template <typename T>
-T* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    TwipsGeometry::Place(w, left, top, width, height);
-    return w;
-}
+using TwipsGeometry::Make;
 
 } // namespace
 

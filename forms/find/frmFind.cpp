@@ -23,14 +23,7 @@ namespace {
 constexpr int kClientWidth = 6030;
 constexpr int kClientHeight = 1935;
 
-template <typename T>
-T* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    TwipsGeometry::Place(w, left, top, width, height);
-    return w;
-}
+using TwipsGeometry::Make;
 
 // The design widths were measured in MS Sans Serif; a wider platform font must not cut texts.
 void WidenToText(QWidget* w)

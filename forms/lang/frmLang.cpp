@@ -27,14 +27,7 @@ HyperlinkRegistry& links()
     return registry;
 }
 
-template <typename T>
-T* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    TwipsGeometry::Place(w, left, top, width, height);
-    return w;
-}
+using TwipsGeometry::Make;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int width,
                   const QString& text = QString())

@@ -17,14 +17,7 @@ constexpr int kClientWidth = 5475;
 constexpr int kClientHeight = 2415;
 const QString kBanner = QStringLiteral(":/print/banner.png");
 
-template <typename T>
-T* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    TwipsGeometry::Place(w, left, top, width, height);
-    return w;
-}
+using TwipsGeometry::Make;
 
 } // namespace
 
