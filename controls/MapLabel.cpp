@@ -4,6 +4,7 @@
 #include "controls/Fonts.h"
 
 #include <QFontMetrics>
+#include <QHash>
 
 namespace {
 constexpr int kPadding = 2;  // pixels left and right of the text
@@ -32,7 +33,16 @@ QSize MapLabel::sizeFor(Style style, const QString& caption)
     static const QFontMetrics* const nameMetrics = new QFontMetrics(fontFor(Style::Name));
     static const QFontMetrics* const headingMetrics = new QFontMetrics(fontFor(Style::Heading));
     const QFontMetrics& metrics = style == Style::Heading ? *headingMetrics : *nameMetrics;
-    return QSize(metrics.horizontalAdvance(caption) + 2 * kPadding, metrics.height() + 2);
+    // Every display and every resize measures its names again; names repeat.
+    static auto* const known = new QHash<std::pair<int, QString>, QSize>;
+    const std::pair<int, QString> key{int(style), caption};
+    if (const auto it = known->constFind(key); it != known->constEnd())
+        return *it;
+    if (known->size() > 8192)
+        known->clear();
+    const QSize size(metrics.horizontalAdvance(caption) + 2 * kPadding, metrics.height() + 2);
+    known->insert(key, size);
+    return size;
 }
 
 void MapLabel::setColours(quint32 fore, quint32 back)

@@ -1,7 +1,9 @@
 #include "controls/ctlLocation.h"
 
 #include <QMouseEvent>
+#include <QHash>
 #include <QPainter>
+#include <QPixmap>
 
 ctlLocation::ctlLocation(QWidget* parent) : QWidget(parent)
 {
@@ -33,14 +35,30 @@ void ctlLocation::setBackColor(quint32 colour)
 
 void ctlLocation::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // The figure fills the marker; the ring is thick enough to read the colour on any map.
-    const qreal ring = std::max<qreal>(2.0, width() / 5.0);
-    const QRectF r = QRectF(rect()).adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2);
-    painter.setPen(QPen(fromBgr(m_borderColor), ring));
-    painter.setBrush(fromBgr(m_backColor));
-    painter.drawEllipse(r);
+    // Up to 82 markers share a handful of looks: each look is drawn once and then copied.
+    using Look = std::pair<std::pair<quint32, quint32>, std::pair<QSize, int>>;
+    static QHash<Look, QPixmap> looks;
+    const qreal ratio = devicePixelRatioF();
+    const Look look{{m_borderColor, m_backColor}, {size(), qRound(ratio * 1000)}};
+    auto known = looks.constFind(look);
+    if (known == looks.constEnd()) {
+        if (looks.size() > 64)
+            looks.clear();
+        QPixmap figure(QSize(qRound(width() * ratio), qRound(height() * ratio)));
+        figure.setDevicePixelRatio(ratio);
+        figure.fill(Qt::transparent);
+        QPainter painter(&figure);
+        painter.setRenderHint(QPainter::Antialiasing);
+        // The figure fills the marker; the ring is thick enough to read the colour on any map.
+        const qreal ring = std::max<qreal>(2.0, width() / 5.0);
+        const QRectF r = QRectF(rect()).adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2);
+        painter.setPen(QPen(fromBgr(m_borderColor), ring));
+        painter.setBrush(fromBgr(m_backColor));
+        painter.drawEllipse(r);
+        painter.end();
+        known = looks.insert(look, figure);
+    }
+    QPainter(this).drawPixmap(0, 0, *known);
 }
 
 void ctlLocation::mouseMoveEvent(QMouseEvent* event)

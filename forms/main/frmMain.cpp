@@ -292,6 +292,11 @@ void frmMain::EndProgram()
 void frmMain::syncDisplay()
 {
     m_syncing = true;
+    // Moving 160 markers and labels one by one would collect their old and new places into
+    // one ever more complex dirty region; the area is painted once as a whole instead.
+    QWidget* area = mapArea();
+    const bool updates = area->updatesEnabled();
+    area->setUpdatesEnabled(false);
     const MainDisplay& d = m_display;
     m_mapView->setGeometry(TwipsGeometry::ToPixels(d.imgMap.left, d.imgMap.top, d.imgMap.width,
                                                    d.imgMap.height));
@@ -332,6 +337,7 @@ void frmMain::syncDisplay()
     m_cboItems->raise();
     if (QAction* print = action(QStringLiteral("miPrint")))
         print->setEnabled(d.printEnabled);
+    area->setUpdatesEnabled(updates);
     m_syncing = false;
 }
 
