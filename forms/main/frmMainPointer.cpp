@@ -132,10 +132,7 @@ bool frmMain::doubleClick(const QString& control)
     if ((control == QLatin1String("ITEM") && m_display.ITEM.visible)
         || (control == QLatin1String("lblCaption") && m_display.lblCaption.visible)) {
         // The selection marker and its name act as the info button.
-        const bool wasVisible = m_display.btnInfo.visible;
-        m_display.btnInfo.visible = true;
         clickInfoButton();
-        m_display.btnInfo.visible = wasVisible;
         return true;
     }
     return false;

@@ -152,6 +152,29 @@ private slots:
         QCOMPARE(dump.value("currentMap").toString(), QString());
     }
 
+    void substituteLanguageDeutschMeansEnglish()
+    {
+        TestInstall install;
+        install.writeMinimalInstallation(kCaldora, "[general]\nSubstLang= deutsch \n");
+        QCOMPARE(run(install, {}).value("language").toObject().value("substitute").toString(),
+                 QStringLiteral("English"));
+        TestInstall other;
+        other.writeMinimalInstallation(kCaldora, "[general]\nSubstLang= Francais \n");
+        QCOMPARE(run(other, {}).value("language").toObject().value("substitute").toString(),
+                 QStringLiteral("Francais"));
+    }
+
+    void withoutDescriptionsTheBalloonIsEmpty()
+    {
+        TestInstall install;
+        install.writeMinimalInstallation(kCaldora);
+        const QJsonObject dump = run(install, {"--open", "miCaldoraCaves", "--hover", "DOT:0", "--hover", "lblDOT:0"});
+        QCOMPARE(dump.value("balloon").toObject().value("text").toString(), QString());
+        QCOMPARE(dump.value("controls").toObject().value("lblDOT").toArray().at(0).toObject().value("toolTip").toString(),
+                 QString());
+        QVERIFY(dump.value("errors").toArray().isEmpty());
+    }
+
     void languageDialogConditionFollowsTheSystemLanguage()
     {
         TestInstall install;
