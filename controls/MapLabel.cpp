@@ -5,15 +5,18 @@
 
 #include <QFontMetrics>
 #include <QHash>
+#include <QPainter>
 
 namespace {
 constexpr int kPadding = 2;  // pixels left and right of the text
 }
 
-MapLabel::MapLabel(Style style, QWidget* parent) : QLabel(parent)
+MapLabel::MapLabel(Style style, QWidget* parent) : QLabel(parent), m_style(style)
 {
     setFont(fontFor(style));
-    setAutoFillBackground(true);
+    // The background is filled in paintEvent: Qt cuts an auto-filled (opaque) widget out of
+    // every sibling below it, which with 160 markers and labels costs more than the drawing.
+    setAutoFillBackground(false);
     setMouseTracking(true);
     setAlignment(style == Style::Heading ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     setContentsMargins(0, 0, 0, 0);
@@ -55,6 +58,43 @@ void MapLabel::setColours(quint32 fore, quint32 back)
     p.setColor(QPalette::WindowText, ctlLocation::fromBgr(fore));
     p.setColor(QPalette::Window, ctlLocation::fromBgr(back));
     setPalette(p);
+}
+
+void MapLabel::paintEvent(QPaintEvent* event)
+{
+    if (m_drawingLook) {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().brush(backgroundRole()));
+        painter.end();
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Names repeat between displays, and a resize redraws every one of them: each look (text,
+    // colours, size) is drawn once and then copied.
+    static auto* const looks = new QHash<QString, QPixmap>;
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("%1/%2/%3/%4x%5/%6/%7/")
+                            .arg(int(m_style))
+                            .arg(palette().color(foregroundRole()).rgba())
+                            .arg(palette().color(backgroundRole()).rgba())
+                            .arg(width())
+                            .arg(height())
+                            .arg(qRound(ratio * 1000))
+                            .arg(isEnabled()) +
+                        text();
+    auto look = looks->constFind(key);
+    if (look == looks->constEnd()) {
+        if (looks->size() > 1024)
+            looks->clear();
+        QPixmap picture(QSize(qRound(width() * ratio), qRound(height() * ratio)));
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        m_drawingLook = true;
+        render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
+        m_drawingLook = false;
+        look = looks->insert(key, picture);
+    }
+    QPainter(this).drawPixmap(0, 0, *look);
 }
 
 void MapLabel::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }

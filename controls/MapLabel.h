@@ -21,10 +21,13 @@ signals:
     void DblClick();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    Style m_style;
     quint32 m_fore = 0, m_back = 0;
+    bool m_drawingLook = false;  // paintEvent is drawing the cached picture of a look
 };
