@@ -60,8 +60,13 @@ PlainMap::PlainMap(const QString& picture) : m_image(picture)
 
 void PlainMap::paintEvent(QPaintEvent*)
 {
+    // The picture stretched smoothly to the widget, scaled once per size: the least a window
+    // that shows the map in Karvenna's quality has to do.
     QPainter painter(this);
-    painter.drawImage(rect(), m_image);
+    if (m_scaled.size() != size())
+        m_scaled = QPixmap::fromImage(
+            m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.drawPixmap(0, 0, m_scaled);
 }
 
 PlainMap& Plain()

@@ -1,7 +1,8 @@
 #pragma once
 // The main window on the display installation, and the plain widget it is measured against:
-// one that only draws the map picture over its whole size.
+// one that only draws the map picture over its whole size, smoothly scaled once per size.
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 class frmMain;
@@ -24,6 +25,7 @@ protected:
 
 private:
     QImage m_image;
+    QPixmap m_scaled;
 };
 
 // A shown plain widget as large as the main window's map area.

@@ -24,7 +24,22 @@ QString word(int index)
            (index >= n * n * int(kEndings.size()) ? QString::number(index) : QString());
 }
 
-QString englishWord(int index) { return u"Place%1"_qs.arg(index, 5, 10, QChar(u'0')); }
+const QStringList kEnglishSyllables = {u"Wolf"_qs,  u"Bear"_qs,  u"Ice"_qs,   u"Green"_qs,
+                                       u"Stone"_qs, u"Moor"_qs,  u"High"_qs,  u"Spring"_qs,
+                                       u"Thorn"_qs, u"Falcon"_qs, u"Raven"_qs, u"Storm"_qs,
+                                       u"Ash"_qs,   u"Gold"_qs,  u"Mist"_qs,  u"Pine"_qs,
+                                       u"River"_qs, u"Ear"_qs,   u"Swamp"_qs, u"White"_qs};
+const QStringList kEnglishEndings = {u" grotto"_qs, u" hut"_qs, u" shrine"_qs, u" tower"_qs,
+                                     u" rock"_qs};
+
+// The same word in English: the translations differ in their first letters as real ones do.
+QString englishWord(int index)
+{
+    const int n = int(kEnglishSyllables.size());
+    return kEnglishSyllables[index % n] + kEnglishSyllables[(index / n) % n].toLower() +
+           kEnglishEndings[(index / (n * n)) % kEnglishEndings.size()] +
+           (index >= n * n * int(kEnglishEndings.size()) ? QString::number(index) : QString());
+}
 
 int wordOf(const Size& size, int map, int section, int entry)
 {
@@ -47,7 +62,7 @@ bool write(const QString& path, const QString& text)
 
 QString stampOf(const Size& size)
 {
-    return u"%1x%2x%3 v2"_qs.arg(size.sectionsPerMap).arg(size.entriesPerSection).arg(size.words);
+    return u"%1x%2x%3 v3"_qs.arg(size.sectionsPerMap).arg(size.entriesPerSection).arg(size.words);
 }
 
 } // namespace

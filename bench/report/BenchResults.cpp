@@ -42,7 +42,9 @@ QHash<QString, double> Run(const QString& program, const QStringList& arguments)
         const QJsonObject run = value.toObject();
         // "naive_first/M/iterations:1/repeats:3" counts as "naive_first/M".
         QString name = run.value(u"run_name").toString();
-        name.truncate(name.indexOf(u"/iterations:"_qs) < 0 ? name.size() : name.indexOf(u"/iterations:"_qs));
+        for (const QString& suffix : {u"/iterations:"_qs, u"/repeats:"_qs, u"/process_time"_qs})
+            if (const qsizetype at = name.indexOf(suffix); at >= 0)
+                name.truncate(at);
         const double ns = nanoseconds(run.value(u"cpu_time").toDouble(),
                                       run.value(u"time_unit").toString());
         if (run.value(u"run_type").toString() == u"aggregate") {
