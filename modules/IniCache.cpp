@@ -70,7 +70,13 @@ Cache& cache()
 
 QString keyOf(const QString& path)
 {
-    return QFileInfo(path).absoluteFilePath();
+    // Every read passes here: an absolute path without "." or ".." parts, doubled or trailing
+    // slashes is already its own absolute form.
+    const bool clean = path.startsWith(u'/') && !path.contains(QStringLiteral("//")) &&
+                       !path.contains(QStringLiteral("/./")) &&
+                       !path.contains(QStringLiteral("/../")) && !path.endsWith(u'/') &&
+                       !path.endsWith(QStringLiteral("/.")) && !path.endsWith(QStringLiteral("/.."));
+    return clean ? path : QFileInfo(path).absoluteFilePath();
 }
 
 } // namespace
