@@ -29,31 +29,43 @@ QString replaceAll(QString text, const QString& what, const QString& with)
     return text.replace(what, with, Qt::CaseSensitive);
 }
 
-// DelocalizeName's candidates: for each first character, the indexes of the names that begin
-// with it, in table order. The index keeps a copy of the list it was made from, so any change
-// to the table detaches the two and makes it build the index again.
+// DelocalizeName's candidates: the indexes of the names by their first two characters (names
+// of one character by that one), in table order. The index keeps a copy of the list it was
+// made from, so any change to the table detaches the two and makes it build the index again.
 struct NameIndex
 {
     QStringList names;
-    QHash<QChar, QList<qsizetype>> byFirst;
+    QHash<quint32, QList<qsizetype>> byStart;
+    QHash<char16_t, QList<qsizetype>> single;
 };
 
-const QHash<QChar, QList<qsizetype>>& namesByFirstCharacter(LanguageState& st)
+quint32 startOf(QStringView text)
+{
+    return (quint32(text[0].unicode()) << 16) | text[1].unicode();
+}
+
+const NameIndex& nameIndex(LanguageState& st)
 {
     static NameIndex index;
     if (index.names.constData() == st.EntityNames.constData() &&
         index.names.size() == st.EntityNames.size())
-        return index.byFirst;
+        return index;
     for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
         // An empty translation would match every name; ";" matches only comment-like ones.
         if (trimmedBlanks(st.EntityNames.at(i)).isEmpty())
             st.EntityNames[i] = QStringLiteral(";");
     }
-    index.byFirst.clear();
-    for (qsizetype i = 0; i < st.EntityNames.size(); ++i)
-        index.byFirst[st.EntityNames.at(i).front()].append(i);
+    index.byStart.clear();
+    index.single.clear();
+    for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
+        const QString& name = st.EntityNames.at(i);
+        if (name.size() == 1)
+            index.single[name[0].unicode()].append(i);
+        else
+            index.byStart[startOf(name)].append(i);
+    }
     index.names = st.EntityNames;
-    return index.byFirst;
+    return index;
 }
 
 } // namespace
@@ -141,13 +153,21 @@ QString DelocalizeName(const QString& text)
     for (qsizetype i = 0; i < st.RegionNames.size() && i < RegionWords().size(); ++i)
         s = replaceAll(s, st.RegionNames.at(i), RegionWords().at(i));
 
-    // Only names that begin with the first character of s can begin s; the first in table
-    // order wins.
-    const auto& byFirst = namesByFirstCharacter(st);
-    const auto candidates = s.isEmpty() ? byFirst.constEnd() : byFirst.constFind(s.front());
-    if (candidates == byFirst.constEnd())
-        return s;
-    for (const qsizetype i : *candidates) {
+    // Only names that begin with the first two characters of s (or are its first character)
+    // can begin s; the first of them in table order wins.
+    const NameIndex& index = nameIndex(st);
+    static const QList<qsizetype> none;
+    const QList<qsizetype>* two = &none;
+    const QList<qsizetype>* one = &none;
+    if (s.size() >= 2)
+        if (const auto it = index.byStart.constFind(startOf(s)); it != index.byStart.constEnd())
+            two = &*it;
+    if (!s.isEmpty())
+        if (const auto it = index.single.constFind(s[0].unicode()); it != index.single.constEnd())
+            one = &*it;
+    for (qsizetype a = 0, b = 0; a < two->size() || b < one->size();) {
+        const bool fromTwo = b >= one->size() || (a < two->size() && two->at(a) < one->at(b));
+        const qsizetype i = fromTwo ? two->at(a++) : one->at(b++);
         const QString& shown = st.EntityNames.at(i);
         if (!s.startsWith(shown, Qt::CaseSensitive))
             continue;
