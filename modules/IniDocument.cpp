@@ -57,14 +57,24 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
 {
     const qsizetype n = m_text.size();
     const QChar* p = m_text.constData();
+    const QStringView all(m_text);
     qsizetype start = 0;
+    // Files end their lines with "\n" or "\r\n": find those with the fast search, and look
+    // for a lone "\r" only inside each line.
     for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == u'\n' || p[i] == u'\r') {
-            const qsizetype eol = (p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n') ? 2 : 1;
-            m_lines.push_back({start, i - start, eol});
-            i += eol - 1;
-            start = i + 1;
-        }
+        qsizetype next = all.indexOf(u'\n', i);
+        if (next < 0)
+            next = n;
+        // A "\r" before it ends the line: on its own, or as the start of "\r\n".
+        if (const qsizetype cr = all.sliced(i, next - i).indexOf(u'\r'); cr >= 0)
+            next = i + cr;
+        else if (next == n)
+            break;
+        i = next;
+        const qsizetype eol = (p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n') ? 2 : 1;
+        m_lines.push_back({start, i - start, eol});
+        i += eol - 1;
+        start = i + 1;
     }
     if (start < n)
         m_lines.push_back({start, n - start, 0});

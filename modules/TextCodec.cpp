@@ -1,5 +1,7 @@
 #include "modules/TextCodec.h"
 
+#include <cstring>
+
 #include <QHash>
 #include <QStringDecoder>
 
@@ -47,6 +49,15 @@ bool IsValidUtf8(const char* data, qsizetype size)
     const auto* p = reinterpret_cast<const uchar*>(data);
     qsizetype i = 0;
     while (i < size) {
+        // Profile files are mostly ASCII: take eight such bytes at a time.
+        if (i + 8 <= size) {
+            quint64 word;
+            std::memcpy(&word, p + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const uchar c = p[i];
         if (c < 0x80) {
             ++i;
