@@ -194,7 +194,7 @@ private slots:
         const Result& r = m_results[name];
         QVERIFY2(r.run.exitCode != -2, "hangs");
         QVERIFY2(r.run.exitCode != -3, "crashes: " + r.run.stdErr.right(2000));
-        QCOMPARE(r.run.exitCode, 0);
+        QVERIFY2(r.run.exitCode == 0, qPrintable(QString("exit %1: %2").arg(r.run.exitCode).arg(QString::fromLocal8Bit(r.run.stdErr.right(3000)))));
         QVERIFY2(!r.run.dump().isEmpty(), "writes no dump");
         const auto& c = *std::find_if(Hostile::Cases().begin(), Hostile::Cases().end(),
                                       [&](const Hostile::Case& h) { return h.name == name; });
