@@ -34,7 +34,9 @@ qsizetype scanNumber(const QString& text, qsizetype i, bool skipBlanks, double& 
     qint64 whole = 0;
     int wholeDigits = 0;
     while (at(i).isDigit() && at(i).unicode() < 128) {
-        whole = whole * 10 + (at(i).unicode() - u'0');
+        // Past 15 digits the text is parsed again below; accumulating on would overflow.
+        if (wholeDigits < 15)
+            whole = whole * 10 + (at(i).unicode() - u'0');
         ++wholeDigits;
         number += at(i++);
         digits = true;
