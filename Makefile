@@ -47,8 +47,10 @@ sample: build
 asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKARVENNA_SANITIZE=ON >/dev/null
 	cmake --build build-asan -j$(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd build-asan && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -j$(JOBS)
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails its test.
 test-asan: asan
 
 # libFuzzer targets (clang) over the profile reader, record fields, language files and command
