@@ -171,17 +171,19 @@ void MainDisplay::ChangeMulti(const QString& picturePath, const QString& dataFil
     SetPicture(picturePath);
 
     keyList = IniOps::GetIniKeys(dataFile, category);
+    // The data file is looked at once for the whole display rather than at every record.
+    const IniOps::Reader data(dataFile);
     // 81 marker elements: entries beyond them are not shown.
     const int count = std::min<int>(keyList.size(), kMarkerCount);
     for (int i = 0; i < count; ++i) {
         const QString& key = keyList[i];
-        QString record = IniOps::ReadIni(dataFile, category, key, QString());
+        QString record = data.ReadIni(category, key, QString());
         if (field(record, 3) == QLatin1String("*")) {
             DOT[i].borderColor = kMarkerGreen;
             lblDOT[i].foreColor = kMarkerGreen;
         }
         if (field(record, 1) == QLatin1String("#"))
-            record = IniOps::ReadIni(dataFile, field(record, 2), key, QString());
+            record = data.ReadIni(field(record, 2), key, QString());
         const qint16 x = leadingCoordinate(record, 1);
         const qint16 y = leadingCoordinate(record, 2);
         DOT[i].left = ScaledX(x) - kMarkerOffset;
