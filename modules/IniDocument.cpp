@@ -98,6 +98,7 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
     if (!m_sections.empty())
         m_sections.back().end = lineCount();
 
+    m_keys.reserve(lineCount() - qsizetype(m_sections.size()));  // no growing on the way
     for (const auto& [folded, index] : m_firstSection.asKeyValueRange()) {
         Q_UNUSED(folded);
         const Section& s = m_sections[size_t(index)];
