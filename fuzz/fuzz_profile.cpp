@@ -25,9 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     IniOps::WriteIni(file, section, key, value);
     // What a write stored must read back, when it is plain text the format can hold in any
-    // encoding (a Windows-1252 file turns what it cannot hold into "?").
+    // encoding (a Windows-1252 file turns what it cannot hold into "?") and not in quotes,
+    // which reading removes as the system's profile functions do.
     static const QRegularExpression plain(QStringLiteral("^[\\x20-\\x7e]+$"));
-    static const QRegularExpression special(QStringLiteral("[\\[\\]=;\"]"));
+    static const QRegularExpression special(QStringLiteral("[\\[\\]=;\"']"));
     const QString all = section + key + value;
     const bool storable = plain.match(all).hasMatch() && !all.contains(special)
                           && section.trimmed() == section && key.trimmed() == key && value.trimmed() == value
