@@ -78,13 +78,19 @@ void MapView::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor(226, 211, 170));
         return;
     }
-    if (m_scaled.size() != size()) {
-        m_scaled = QPixmap::fromImage(
-            m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        if (const auto known = m_pictures.find(m_path); known != m_pictures.end())
-            known->scaled = m_scaled;
+    // A picture of the view's own size (the start image at the designed size) needs no
+    // scaled copy.
+    if (m_image.size() == size()) {
+        painter.drawImage(0, 0, m_image);
+    } else {
+        if (m_scaled.size() != size()) {
+            m_scaled = QPixmap::fromImage(
+                m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            if (const auto known = m_pictures.find(m_path); known != m_pictures.end())
+                known->scaled = m_scaled;
+        }
+        painter.drawPixmap(0, 0, m_scaled);
     }
-    painter.drawPixmap(0, 0, m_scaled);
     painter.end();
     reportFirstPaint();
 }
