@@ -4,12 +4,16 @@ JOBS ?= $(shell nproc)
 DEPS := cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev \
         libchm-dev xvfb xauth fonts-dejavu-core poppler-utils
 
-.PHONY: all deps configure build run test bench sample asan test-asan fuzz clean
+.PHONY: all deps install-packages configure build run test bench sample asan test-asan fuzz clean
 
 all: build
 
 deps:
-	@missing=""; for p in $(DEPS); do \
+	@$(MAKE) --no-print-directory install-packages PACKAGES="$(DEPS)"
+
+# Installs those of PACKAGES that are missing (apt-get update first, only when needed).
+install-packages:
+	@missing=""; for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -58,6 +62,7 @@ test-asan: asan
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := profile record language cmdline
 fuzz:
+	@$(MAKE) --no-print-directory install-packages PACKAGES="cmake make clang libclang-rt-14-dev qt6-base-dev libgl-dev"
 	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build-fuzz -j$(JOBS)
 	@for t in $(FUZZ_TARGETS); do \
