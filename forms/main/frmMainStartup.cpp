@@ -158,5 +158,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     if (m_toolTip)
         m_toolTip->Destroy();
+    // Unloading the main window ends the program; batch mode runs no further actions.
+    m_ended = true;
     QMainWindow::closeEvent(event);
 }

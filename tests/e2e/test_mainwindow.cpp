@@ -293,6 +293,15 @@ private slots:
         QCOMPARE(dump.value("errors").toArray().size(), 5);
     }
 
+    void quitEndsTheProgram()
+    {
+        TestInstall install;
+        install.writeMinimalInstallation(kCaldora);
+        const QJsonObject dump = run(install, {"--open", "miQuit", "--open", "miCaldoraCaves"});
+        QCOMPARE(dump.value("currentMap").toString(), QString());
+        QVERIFY(dump.value("errors").toArray().isEmpty());
+    }
+
     void malformedCommandLineExitsWithUsage()
     {
         const BatchResult r = RunKarvenna({"--batch", "--size", "wide"});
