@@ -46,6 +46,7 @@ bench: deps
 
 # Regenerates data/sample from the generator (deterministic).
 sample: build
+	@$(MAKE) --no-print-directory install-packages PACKAGES="fp-utils"
 	$(BUILD)/tools/samplegen/karvenna-samplegen data/sample
 
 asan: deps
