@@ -1,5 +1,6 @@
 #include "modules/LOCAL.h"
 
+#include "modules/FileSystem.h"
 #include "modules/IniOps.h"
 
 #include <QHash>
@@ -105,6 +106,14 @@ QString Expand(QString text, const QString& value)
 QString LanguageFileOf(const QString& stem)
 {
     return State().LanguageFolder + stem + u'/' + stem + QStringLiteral(".lng");
+}
+
+QString OwnOrSubstituteFile(const QString& fileName)
+{
+    const LanguageState& st = State();
+    const QString own = st.LanguageFolder + st.LanguageStem + u'/' + fileName;
+    return FileSystem::FileExists(own) ? own
+                                       : st.LanguageFolder + st.SubstituteLanguage + u'/' + fileName;
 }
 
 void CacheTranslationTable()

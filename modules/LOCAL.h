@@ -33,6 +33,10 @@ QString Expand(QString text, const QString& value = {});
 // LanguageFile of a stem: LanguageFolder + stem + "/" + stem + ".lng".
 QString LanguageFileOf(const QString& stem);
 
+// A file of the current language's folder (LanguageFolder + stem + "/" + fileName) when it
+// exists and is not empty, otherwise the same file of the substitute language, unchecked.
+QString OwnOrSubstituteFile(const QString& fileName);
+
 void CacheTranslationTable();
 QString LocalizeName(const QString& name);
 QString DelocalizeName(const QString& text);

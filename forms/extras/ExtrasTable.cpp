@@ -1,6 +1,5 @@
 #include "forms/extras/ExtrasTable.h"
 
-#include "modules/FileSystem.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "modules/StringOps.h"
@@ -53,10 +52,7 @@ QString DocumentPath(const QString& fileName)
     const LanguageState& language = LOCAL::State();
     if (language.LanguageStem == QLatin1String("Deutsch"))
         return G().ProgramFolder + QLatin1Char('/') + G().ExtrasFolder + QLatin1Char('/') + fileName;
-    const QString own = language.LanguageFolder + language.LanguageStem + QLatin1Char('/') + fileName;
-    if (FileSystem::FileExists(own))
-        return own;
-    return language.LanguageFolder + language.SubstituteLanguage + QLatin1Char('/') + fileName;
+    return LOCAL::OwnOrSubstituteFile(fileName);
 }
 
 Opened Open(const QString& tag)

@@ -1,6 +1,5 @@
 #include "forms/info/EntityInfo.h"
 
-#include "modules/FileSystem.h"
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
@@ -99,11 +98,7 @@ QString EntityInfo::PicturesFolder()
 
 QString EntityInfo::TranslatedDescriptionFile()
 {
-    const LanguageState& language = LOCAL::State();
-    const QString own = language.LanguageFolder + language.LanguageStem + QStringLiteral("/info.data");
-    if (FileSystem::FileExists(own))
-        return own;
-    return language.LanguageFolder + language.SubstituteLanguage + QStringLiteral("/info.data");
+    return LOCAL::OwnOrSubstituteFile(QStringLiteral("info.data"));
 }
 
 QString EntityInfo::TrimBlanks(const QString& text)

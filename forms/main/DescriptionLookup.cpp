@@ -1,6 +1,5 @@
 #include "forms/main/DescriptionLookup.h"
 
-#include "modules/FileSystem.h"
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
@@ -9,11 +8,7 @@ QString DescriptionLookup::DescriptionFile()
 {
     if (LOCAL::IsGerman())
         return G().InProgramFolder(QStringLiteral("info.data"));
-    const LanguageState& lang = LOCAL::State();
-    const QString own = lang.LanguageFolder + lang.LanguageStem + QStringLiteral("/info.data");
-    return FileSystem::FileExists(own)
-               ? own
-               : lang.LanguageFolder + lang.SubstituteLanguage + QStringLiteral("/info.data");
+    return LOCAL::OwnOrSubstituteFile(QStringLiteral("info.data"));
 }
 
 QString DescriptionLookup::Describe(const QString& shownName)

@@ -1,7 +1,6 @@
 #include "forms/main/DesktopCommands.h"
 
 #include "forms/main/WebAddresses.h"
-#include "modules/FileSystem.h"
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
@@ -46,10 +45,7 @@ void OpenReadMe()
     const QString readMe = QStringLiteral("/readme.html");
     QDir::setCurrent(G().ProgramFolder);
     if (language.LanguageStem != kGermanStem) {
-        const QString own = language.LanguageFolder + language.LanguageStem + readMe;
-        runHtmlHost(FileSystem::FileExists(own)
-                        ? own
-                        : language.LanguageFolder + language.SubstituteLanguage + readMe);
+        runHtmlHost(LOCAL::OwnOrSubstituteFile(QStringLiteral("readme.html")));
         return;
     }
     runHtmlHost(G().ProgramFolder + readMe);
