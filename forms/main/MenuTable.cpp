@@ -337,6 +337,18 @@ const char* MenuEntry::languageKey() const
 
 std::span<const MenuEntry> MenuTable::Entries() { return kEntries; }
 
+const MenuEntry* MenuTable::TopMenuOf(const MenuEntry& entry)
+{
+    const MenuEntry* top = nullptr;
+    for (const MenuEntry& e : kEntries) {
+        if (e.level == 0)
+            top = &e;
+        if (&e == &entry)
+            return top;
+    }
+    return nullptr;
+}
+
 const MenuEntry* MenuTable::Find(const char* name)
 {
     for (const MenuEntry& e : kEntries)

@@ -41,5 +41,7 @@ namespace MenuTable {
 
 std::span<const MenuEntry> Entries();
 const MenuEntry* Find(const char* name);
+// The menu bar entry that holds an entry (the entry itself at level 0).
+const MenuEntry* TopMenuOf(const MenuEntry& entry);
 
 } // namespace MenuTable

@@ -186,13 +186,7 @@ void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
         return;
     }
     // Category and perk items belong to the map of the top menu that holds them.
-    const MenuEntry* top = nullptr;
-    for (const MenuEntry& e : MenuTable::Entries()) {
-        if (e.level == 0)
-            top = &e;
-        if (&e == &entry)
-            break;
-    }
+    const MenuEntry* top = MenuTable::TopMenuOf(entry);
     const MapFiles* map = top && top->map ? mapById(QString::fromLatin1(top->map)) : nullptr;
     if (!map)
         return;

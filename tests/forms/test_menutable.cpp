@@ -17,13 +17,12 @@ struct Shown
 QHash<QString, Shown> categoryCommands()
 {
     QHash<QString, Shown> result;
-    QString map;
     for (const MenuEntry& e : MenuTable::Entries()) {
-        if (e.level == 0)
-            map = e.map ? QString::fromLatin1(e.map) : QString();
+        const MenuEntry* top = MenuTable::TopMenuOf(e);
         if (e.category)
             result.insert(QString::fromLatin1(e.name),
-                          {map, e.kind, QString::fromUtf8(e.category), e.hideLabels});
+                          {top && top->map ? QString::fromLatin1(top->map) : QString(), e.kind,
+                           QString::fromUtf8(e.category), e.hideLabels});
     }
     return result;
 }
