@@ -29,6 +29,8 @@ class Reader
 {
 public:
     explicit Reader(const QString& file);
+    // A file already taken from IniCache (null reads as a missing file).
+    explicit Reader(std::shared_ptr<const IniDocument> document) : m_document(std::move(document)) {}
     QString ReadIni(const QString& section, const QString& key, const QString& defaultValue) const;
 
 private:
