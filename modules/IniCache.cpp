@@ -30,6 +30,7 @@ Stamp stampOf(const struct stat& st)
 
 struct Entry
 {
+    QByteArray encodedPath;  // the key as the system calls take it, made once
     Stamp stamp;
     std::shared_ptr<const IniDocument> document;
     qint64 cost = 0;
@@ -68,38 +69,68 @@ Cache& cache()
     return c;
 }
 
+// An absolute path without "." or ".." parts, doubled or trailing slashes is already its own
+// absolute form. Every read passes here, so it is one pass over the path.
+bool isClean(const QString& path)
+{
+    const qsizetype n = path.size();
+    if (n == 0 || path[0] != u'/' || path[n - 1] == u'/')
+        return false;
+    const QChar* p = path.constData();
+    for (qsizetype i = 1; i < n; ++i) {
+        if (p[i - 1] != u'/')
+            continue;
+        // A part that starts at i: empty, "." or "..".
+        qsizetype end = i;
+        while (end < n && p[end] != u'/' && end - i < 3)
+            ++end;
+        const qsizetype length = end - i;
+        const bool partEnds = end == n || p[end] == u'/';
+        if (partEnds && (length == 0 || (length == 1 && p[i] == u'.') ||
+                         (length == 2 && p[i] == u'.' && p[i + 1] == u'.')))
+            return false;
+    }
+    return true;
+}
+
 QString keyOf(const QString& path)
 {
-    // Every read passes here: an absolute path without "." or ".." parts, doubled or trailing
-    // slashes is already its own absolute form.
-    const bool clean = path.startsWith(u'/') && !path.contains(QStringLiteral("//")) &&
-                       !path.contains(QStringLiteral("/./")) &&
-                       !path.contains(QStringLiteral("/../")) && !path.endsWith(u'/') &&
-                       !path.endsWith(QStringLiteral("/.")) && !path.endsWith(QStringLiteral("/.."));
-    return clean ? path : QFileInfo(path).absoluteFilePath();
+    return isClean(path) ? path : QFileInfo(path).absoluteFilePath();
 }
 
 } // namespace
 
 std::shared_ptr<const IniDocument> Load(const QString& path)
 {
+    FileFacts facts;
+    return Load(path, facts);
+}
+
+std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
+{
+    facts = FileFacts();
     if (path.isEmpty())
         return nullptr;
     Cache& c = cache();
     QMutexLocker lock(&c.mutex);
     const QString key = keyOf(path);
 
+    const auto known = c.entries.find(key);
+    const QByteArray encoded =
+        known != c.entries.end() ? known->encodedPath : QFile::encodeName(key);
     struct stat st
     {
     };
-    if (::stat(QFile::encodeName(key).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::stat(encoded.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
         c.remove(key);
         return nullptr;
     }
-    if (const auto it = c.entries.find(key); it != c.entries.end()) {
-        if (it->stamp == stampOf(st)) {
-            c.recent.splice(c.recent.begin(), c.recent, it->recent);
-            return it->document;
+    facts.regular = true;
+    facts.size = qint64(st.st_size);
+    if (known != c.entries.end()) {
+        if (known->stamp == stampOf(st)) {
+            c.recent.splice(c.recent.begin(), c.recent, known->recent);
+            return known->document;
         }
         c.remove(key);
     }
@@ -120,6 +151,7 @@ std::shared_ptr<const IniDocument> Load(const QString& path)
     ++c.parses;
 
     Entry entry;
+    entry.encodedPath = encoded;
     entry.stamp = stampOf(opened);
     entry.document = document;
     entry.cost = qint64(document->text().size()) * 2 + document->lineCount() * 32 + 256;

@@ -12,6 +12,14 @@ namespace IniCache {
 // The parsed file, or nullptr when it is missing, not a regular file or unreadable.
 std::shared_ptr<const IniDocument> Load(const QString& path);
 
+// What the look at the disk saw, for callers that choose between files by it.
+struct FileFacts
+{
+    bool regular = false;  // exists and is a regular file
+    qint64 size = -1;
+};
+std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts);
+
 // Drops the file from the cache (after this program wrote it).
 void Forget(const QString& path);
 void Clear();

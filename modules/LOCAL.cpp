@@ -1,9 +1,10 @@
 #include "modules/LOCAL.h"
 
 #include "modules/FileSystem.h"
+#include "modules/IniCache.h"
 #include "modules/IniOps.h"
+#include "modules/PrefixIndex.h"
 
-#include <QHash>
 
 namespace LOCAL {
 
@@ -30,42 +31,27 @@ QString replaceAll(QString text, const QString& what, const QString& with)
     return text.replace(what, with, Qt::CaseSensitive);
 }
 
-// DelocalizeName's candidates: the indexes of the names by their first two characters (names
-// of one character by that one), in table order. The index keeps a copy of the list it was
-// made from, so any change to the table detaches the two and makes it build the index again.
-struct NameIndex
+// The indexes of the translation table: they keep a reference to the list they were made
+// from, so any change to the table detaches the two and makes them build again.
+const PrefixIndex& nameIndex(LanguageState& st)
 {
-    QStringList names;
-    QHash<quint32, QList<qsizetype>> byStart;
-    QHash<char16_t, QList<qsizetype>> single;
-};
-
-quint32 startOf(QStringView text)
-{
-    return (quint32(text[0].unicode()) << 16) | text[1].unicode();
-}
-
-const NameIndex& nameIndex(LanguageState& st)
-{
-    static NameIndex index;
-    if (index.names.constData() == st.EntityNames.constData() &&
-        index.names.size() == st.EntityNames.size())
+    static PrefixIndex index;
+    if (index.isBuiltFrom(st.EntityNames))
         return index;
     for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
         // An empty translation would match every name; ";" matches only comment-like ones.
         if (trimmedBlanks(st.EntityNames.at(i)).isEmpty())
             st.EntityNames[i] = QStringLiteral(";");
     }
-    index.byStart.clear();
-    index.single.clear();
-    for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
-        const QString& name = st.EntityNames.at(i);
-        if (name.size() == 1)
-            index.single[name[0].unicode()].append(i);
-        else
-            index.byStart[startOf(name)].append(i);
-    }
-    index.names = st.EntityNames;
+    index = PrefixIndex(st.EntityNames);
+    return index;
+}
+
+const PrefixIndex& keyIndex(const LanguageState& st)
+{
+    static PrefixIndex index;
+    if (!index.isBuiltFrom(st.EntityKeys))
+        index = PrefixIndex(st.EntityKeys);
     return index;
 }
 
@@ -116,6 +102,16 @@ QString OwnOrSubstituteFile(const QString& fileName)
                                        : st.LanguageFolder + st.SubstituteLanguage + u'/' + fileName;
 }
 
+IniOps::Reader OwnOrSubstituteReader(const QString& fileName)
+{
+    const LanguageState& st = State();
+    IniCache::FileFacts own;
+    auto document = IniCache::Load(st.LanguageFolder + st.LanguageStem + u'/' + fileName, own);
+    if (own.regular && own.size > 0)
+        return IniOps::Reader(std::move(document));
+    return IniOps::Reader(st.LanguageFolder + st.SubstituteLanguage + u'/' + fileName);
+}
+
 void CacheTranslationTable()
 {
     LanguageState& s = State();
@@ -144,14 +140,13 @@ QString LocalizeName(const QString& name)
         s = replaceAll(s, RegionWords().at(i), st.RegionNames.at(i));
 
     // The first key that begins the name wins, even when a longer one would fit better.
-    for (const QString& key : std::as_const(st.EntityKeys)) {
-        if (!s.startsWith(key, Qt::CaseSensitive))
-            continue;
-        const QString translation = file.ReadIni(kEntities, key, QString());
-        const QString result = replaceAll(s, key, translation);
-        return trimmedBlanks(result).isEmpty() ? s : result;
-    }
-    return s;
+    const qsizetype i = keyIndex(st).firstPrefixOf(s);
+    if (i < 0)
+        return s;
+    const QString& key = st.EntityKeys.at(i);
+    const QString translation = file.ReadIni(kEntities, key, QString());
+    const QString result = replaceAll(s, key, translation);
+    return trimmedBlanks(result).isEmpty() ? s : result;
 }
 
 QString DelocalizeName(const QString& text)
@@ -162,29 +157,14 @@ QString DelocalizeName(const QString& text)
     for (qsizetype i = 0; i < st.RegionNames.size() && i < RegionWords().size(); ++i)
         s = replaceAll(s, st.RegionNames.at(i), RegionWords().at(i));
 
-    // Only names that begin with the first two characters of s (or are its first character)
-    // can begin s; the first of them in table order wins.
-    const NameIndex& index = nameIndex(st);
-    static const QList<qsizetype> none;
-    const QList<qsizetype>* two = &none;
-    const QList<qsizetype>* one = &none;
-    if (s.size() >= 2)
-        if (const auto it = index.byStart.constFind(startOf(s)); it != index.byStart.constEnd())
-            two = &*it;
-    if (!s.isEmpty())
-        if (const auto it = index.single.constFind(s[0].unicode()); it != index.single.constEnd())
-            one = &*it;
-    for (qsizetype a = 0, b = 0; a < two->size() || b < one->size();) {
-        const bool fromTwo = b >= one->size() || (a < two->size() && two->at(a) < one->at(b));
-        const qsizetype i = fromTwo ? two->at(a++) : one->at(b++);
-        const QString& shown = st.EntityNames.at(i);
-        if (!s.startsWith(shown, Qt::CaseSensitive))
-            continue;
-        const QString result =
-            replaceAll(s, shown, i < st.EntityKeys.size() ? st.EntityKeys.at(i) : QString());
-        return trimmedBlanks(result).isEmpty() ? s : result;
-    }
-    return s;
+    // The first name in table order that begins s wins.
+    const qsizetype i = nameIndex(st).firstPrefixOf(s);
+    if (i < 0)
+        return s;
+    const QString& shown = st.EntityNames.at(i);
+    const QString result =
+        replaceAll(s, shown, i < st.EntityKeys.size() ? st.EntityKeys.at(i) : QString());
+    return trimmedBlanks(result).isEmpty() ? s : result;
 }
 
 } // namespace LOCAL

@@ -1,5 +1,7 @@
 #pragma once
 // Language state, text lookup and the entity-name translation of language files.
+#include "modules/IniOps.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +38,8 @@ QString LanguageFileOf(const QString& stem);
 // A file of the current language's folder (LanguageFolder + stem + "/" + fileName) when it
 // exists and is not empty, otherwise the same file of the substitute language, unchecked.
 QString OwnOrSubstituteFile(const QString& fileName);
+// That file, read; the usual case looks at the disk once.
+IniOps::Reader OwnOrSubstituteReader(const QString& fileName);
 
 void CacheTranslationTable();
 QString LocalizeName(const QString& name);

@@ -4,19 +4,27 @@
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 
+namespace {
+const QString kInfoFile = QStringLiteral("info.data");
+const QString kInfo = QStringLiteral("info");
+} // namespace
+
 QString DescriptionLookup::DescriptionFile()
 {
     if (LOCAL::IsGerman())
-        return G().InProgramFolder(QStringLiteral("info.data"));
-    return LOCAL::OwnOrSubstituteFile(QStringLiteral("info.data"));
+        return G().InProgramFolder(kInfoFile);
+    return LOCAL::OwnOrSubstituteFile(kInfoFile);
 }
 
 QString DescriptionLookup::Describe(const QString& shownName)
 {
-    const QString key = (LOCAL::IsGerman() ? shownName : LOCAL::DelocalizeName(shownName)).toLower();
-    const IniOps::Reader file(DescriptionFile());
-    QString text = file.ReadIni(QStringLiteral("info"), key, QString());
+    // Asked at every mouse move over a marker: the file is looked at once.
+    const bool german = LOCAL::IsGerman();
+    const QString key = (german ? shownName : LOCAL::DelocalizeName(shownName)).toLower();
+    const IniOps::Reader file = german ? IniOps::Reader(G().InProgramFolder(kInfoFile))
+                                       : LOCAL::OwnOrSubstituteReader(kInfoFile);
+    QString text = file.ReadIni(kInfo, key, QString());
     if (text.startsWith(QLatin1Char('#')))
-        text = file.ReadIni(QStringLiteral("info"), text.mid(1), QString());
+        text = file.ReadIni(kInfo, text.mid(1), QString());
     return text;
 }

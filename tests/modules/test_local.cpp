@@ -3,6 +3,8 @@
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 class TestLocal : public QObject
@@ -64,6 +66,9 @@ private slots:
     void regionWordsBeforeFirstLocalize();
     void emptyTranslationsBecomeSemicolons();
     void missingLanguageFile();
+    void ownOrSubstitute_data();
+    void ownOrSubstitute();
+    void ownFileAppearsLater();
 };
 
 void TestLocal::languageFileOf()
@@ -295,6 +300,58 @@ void TestLocal::missingLanguageFile()
     QCOMPARE(LOCAL::Text("frmFind", "caption", "Find"), QString("Find"));
     QCOMPARE(LOCAL::LocalizeName(" Höhle in Caldora "), QString("Höhle in Caldora"));
     QCOMPARE(LOCAL::DelocalizeName("Höhle in Caldora"), QString("Höhle in Caldora"));
+}
+
+void TestLocal::ownOrSubstitute_data()
+{
+    QTest::addColumn<QString>("own");  // "missing", "folder" or the file's text
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("own file") << "[info]\nx=own\n"
+                              << "own";
+    QTest::newRow("own file without the key") << "[info]\ny=own\n"
+                                              << "";
+    QTest::newRow("own file empty") << ""
+                                    << "substitute";
+    QTest::newRow("own file missing") << "missing"
+                                      << "substitute";
+    QTest::newRow("a folder in its place") << "folder"
+                                           << "substitute";
+}
+
+void TestLocal::ownOrSubstitute()
+{
+    QFETCH(QString, own);
+    QFETCH(QString, expected);
+    useLanguage("Francais", "[entities]\n");
+    LOCAL::State().SubstituteLanguage = "English";
+    m_install.writeText("LANG/English/info.data", "[info]\nx=substitute\n");
+    const QString ownPath = m_install.file("LANG/Francais/info.data");
+    QFile::remove(ownPath);
+    QDir().rmdir(ownPath);
+    if (own == "folder")
+        QDir().mkpath(ownPath);
+    else if (own != "missing")
+        m_install.writeText("LANG/Francais/info.data", own);
+
+    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), expected);
+    // The file name and the reader choose alike.
+    const bool usesOwn = own != "missing" && own != "folder" && !own.isEmpty();
+    QCOMPARE(LOCAL::OwnOrSubstituteFile("info.data"),
+             m_install.file(usesOwn ? "LANG/Francais/info.data" : "LANG/English/info.data"));
+}
+
+void TestLocal::ownFileAppearsLater()
+{
+    useLanguage("Francais", "[entities]\n");
+    LOCAL::State().SubstituteLanguage = "English";
+    m_install.writeText("LANG/English/info.data", "[info]\nx=substitute\n");
+    QFile::remove(m_install.file("LANG/Francais/info.data"));
+    QDir().rmdir(m_install.file("LANG/Francais/info.data"));
+    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), QString("substitute"));
+    m_install.writeText("LANG/Francais/info.data", "[info]\nx=own\n");
+    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), QString("own"));
+    m_install.writeText("LANG/Francais/info.data", "");
+    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), QString("substitute"));
 }
 
 QTEST_GUILESS_MAIN(TestLocal)
