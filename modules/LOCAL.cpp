@@ -129,10 +129,14 @@ void CacheTranslationTable()
 
 QString LocalizeName(const QString& name)
 {
+    return LocalizeName(name, IniOps::Reader(State().LanguageFile));
+}
+
+QString LocalizeName(const QString& name, const IniOps::Reader& file)
+{
     LanguageState& st = State();
     QString s = trimmedBlanks(name);
 
-    const IniOps::Reader file(st.LanguageFile);
     st.RegionNames.clear();
     for (const QString& word : RegionWords())
         st.RegionNames.append(file.ReadIni(kEntities, word, word));

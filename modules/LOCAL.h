@@ -43,6 +43,8 @@ IniOps::Reader OwnOrSubstituteReader(const QString& fileName);
 
 void CacheTranslationTable();
 QString LocalizeName(const QString& name);
+// The same with the language file already at hand: many names, one look at the disk.
+QString LocalizeName(const QString& name, const IniOps::Reader& languageFile);
 QString DelocalizeName(const QString& text);
 
 } // namespace LOCAL

@@ -234,6 +234,7 @@ void TestLocal::localize()
     QFETCH(QString, expected);
     useLanguage("English", english());
     QCOMPARE(LOCAL::LocalizeName(name), expected);
+    QCOMPARE(LOCAL::LocalizeName(name, IniOps::Reader(LOCAL::State().LanguageFile)), expected);
 }
 
 void TestLocal::emptyKeyStopsTheWalk()
