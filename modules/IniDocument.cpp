@@ -1,5 +1,11 @@
 #include "modules/IniDocument.h"
 
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 bool isBlank(QChar c)
@@ -7,11 +13,39 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// The first occurrence of a name counts; later ones are ignored.
-template <typename Key> void insertFirst(QHash<Key, qsizetype>& hash, Key key, qsizetype value)
+// Position of the first "\n" or "\r" from `from` on, or size; eq becomes the position of the
+// first "=" before it, or stays -1.
+qsizetype findLineBreak(const char16_t* p, qsizetype from, qsizetype size, qsizetype& eq)
 {
-    if (!hash.contains(key))
-        hash.insert(std::move(key), value);
+    qsizetype i = from;
+#if defined(__SSE2__)
+    // Files are long: sixteen characters a step, all three marks at once, one bit each.
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i equals = _mm_set1_epi16(u'=');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 8));
+        const __m128i breaksA = _mm_or_si128(_mm_cmpeq_epi16(a, lf), _mm_cmpeq_epi16(a, cr));
+        const __m128i breaksB = _mm_or_si128(_mm_cmpeq_epi16(b, lf), _mm_cmpeq_epi16(b, cr));
+        const unsigned breaks = unsigned(_mm_movemask_epi8(_mm_packs_epi16(breaksA, breaksB)));
+        if (eq < 0) {
+            const unsigned signs = unsigned(_mm_movemask_epi8(
+                _mm_packs_epi16(_mm_cmpeq_epi16(a, equals), _mm_cmpeq_epi16(b, equals))));
+            if (signs && (!breaks || std::countr_zero(signs) < std::countr_zero(breaks)))
+                eq = i + std::countr_zero(signs);
+        }
+        if (breaks)
+            return i + std::countr_zero(breaks);
+    }
+#endif
+    for (; i < size; ++i) {
+        if (p[i] == u'\n' || p[i] == u'\r')
+            return i;
+        if (p[i] == u'=' && eq < 0)
+            eq = i;
+    }
+    return size;
 }
 
 QString withoutLineBreaks(QStringView text)
@@ -25,64 +59,52 @@ QString withoutLineBreaks(QStringView text)
 
 } // namespace
 
-QStringView IniDocument::trimBlanks(QStringView text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString IniDocument::fold(QStringView name)
 {
-    // Every name of every file passes through here: Latin-1 text (all but the micro sign,
-    // which folds to Greek mu) folds character by character without the Unicode tables.
-    const QStringView text = trimBlanks(name);
-    QString folded(text.size(), Qt::Uninitialized);
-    QChar* out = folded.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= 0x100 || c == 0xB5)
-            return text.toString().toCaseFolded();
-        const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-        out[i] = QChar(char16_t(upper ? c + 0x20 : c));
+    return FoldedIndex::fold(name);
+}
+
+void IniDocument::splitLines()
+{
+    const qsizetype n = m_text.size();
+    const auto* p = reinterpret_cast<const char16_t*>(m_text.constData());
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype eq = -1;
+        const qsizetype end = findLineBreak(p, start, n, eq);
+        Line l;
+        l.start = start;
+        l.length = end - start;
+        l.equals = eq < 0 ? -1 : eq - start;
+        l.eolLength = end == n ? 0 : (p[end] == u'\r' && end + 1 < n && p[end + 1] == u'\n') ? 2 : 1;
+        qsizetype first = start;
+        while (first < end && isBlank(QChar(p[first])))
+            ++first;
+        if (first < end) {
+            l.kind = p[first] == u';'   ? LineKind::Comment
+                     : p[first] == u'[' ? LineKind::Header
+                                        : LineKind::Entry;
+        }
+        m_lines.push_back(l);
+        start = end + l.eolLength;
     }
-    return folded;
 }
 
 IniDocument::IniDocument(TextCodec::Decoded decoded)
     : m_text(std::move(decoded.text)), m_encoding(decoded.encoding)
 {
-    const qsizetype n = m_text.size();
-    const QChar* p = m_text.constData();
-    const QStringView all(m_text);
-    qsizetype start = 0;
-    // Files end their lines with "\n" or "\r\n": find those with the fast search, and look
-    // for a lone "\r" only inside each line.
-    for (qsizetype i = 0; i < n; ++i) {
-        qsizetype next = all.indexOf(u'\n', i);
-        if (next < 0)
-            next = n;
-        // A "\r" before it ends the line: on its own, or as the start of "\r\n".
-        if (const qsizetype cr = all.sliced(i, next - i).indexOf(u'\r'); cr >= 0)
-            next = i + cr;
-        else if (next == n)
-            break;
-        i = next;
-        const qsizetype eol = (p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n') ? 2 : 1;
-        m_lines.push_back({start, i - start, eol});
-        i += eol - 1;
-        start = i + 1;
-    }
-    if (start < n)
-        m_lines.push_back({start, n - start, 0});
+    splitLines();
 
+    qsizetype entries = 0;
     for (qsizetype i = 0; i < lineCount(); ++i) {
         const QStringView whole = line(i);
-        if (whole.startsWith(u'['))
-            insertFirst(m_firstStrictHeader, whole.toString(), i);
+        if (whole.startsWith(u'[')) {
+            QString header = whole.toString();
+            if (!m_firstStrictHeader.contains(header))
+                m_firstStrictHeader.insert(std::move(header), i);
+        }
+        if (kind(i) == LineKind::Entry)
+            ++entries;
         if (kind(i) != LineKind::Header)
             continue;
         const QStringView afterBracket = trimBlanks(whole).mid(1);
@@ -92,19 +114,24 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
         section.header = i;
         if (!m_sections.empty())
             m_sections.back().end = i;
-        insertFirst(m_firstSection, fold(section.name), qsizetype(m_sections.size()));
         m_sections.push_back(std::move(section));
     }
     if (!m_sections.empty())
         m_sections.back().end = lineCount();
 
-    m_keys.reserve(lineCount() - qsizetype(m_sections.size()));  // no growing on the way
-    for (const auto& [folded, index] : m_firstSection.asKeyValueRange()) {
-        Q_UNUSED(folded);
-        const Section& s = m_sections[size_t(index)];
+    // The names live in m_sections, which no longer grows.
+    m_firstSection.reserve(qsizetype(m_sections.size()));
+    for (size_t index = 0; index < m_sections.size(); ++index)
+        m_firstSection.insertFirst(0, m_sections[index].name, qsizetype(index));
+
+    m_keys.reserve(entries);
+    for (size_t index = 0; index < m_sections.size(); ++index) {
+        if (m_firstSection.find(0, m_sections[index].name) != qsizetype(index))
+            continue;
+        const Section& s = m_sections[index];
         for (qsizetype i = s.header + 1; i < s.end; ++i) {
             if (kind(i) == LineKind::Entry)
-                insertFirst(m_keys, std::pair{index, fold(entryKey(i))}, i);
+                m_lines[size_t(i)].indexed = m_keys.insertFirst(quint32(index), entryKey(i), i);
         }
     }
 }
@@ -115,63 +142,90 @@ QStringView IniDocument::line(qsizetype index) const
     return QStringView(m_text).mid(l.start, l.length);
 }
 
-IniDocument::LineKind IniDocument::kind(qsizetype index) const
+QStringView IniDocument::keyOf(QStringView line)
 {
-    const QStringView text = trimBlanks(line(index));
-    if (text.isEmpty())
-        return LineKind::Blank;
-    if (text.front() == u';')
-        return LineKind::Comment;
-    if (text.front() == u'[')
-        return LineKind::Header;
-    return LineKind::Entry;
+    const qsizetype eq = line.indexOf(u'=');
+    return trimBlanks(eq < 0 ? line : line.first(eq));
 }
 
 QStringView IniDocument::entryKey(qsizetype index) const
 {
-    const QStringView text = line(index);
-    const qsizetype eq = text.indexOf(u'=');
-    return trimBlanks(eq < 0 ? text : text.left(eq));
+    const Line& l = m_lines[size_t(index)];
+    const QStringView text(m_text.constData() + l.start, l.equals < 0 ? l.length : l.equals);
+    return trimBlanks(text);
 }
 
 QStringView IniDocument::entryValue(qsizetype index) const
 {
-    const QStringView text = line(index);
-    const qsizetype eq = text.indexOf(u'=');
-    if (eq < 0)
+    const Line& l = m_lines[size_t(index)];
+    if (l.equals < 0)
         return {};
-    QStringView value = trimBlanks(text.mid(eq + 1));
+    QStringView value = trimBlanks(
+        QStringView(m_text.constData() + l.start + l.equals + 1, l.length - l.equals - 1));
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
         value.back() == value.front())
         value = value.mid(1, value.size() - 2);
     return value;
 }
 
+std::vector<IniDocument::Entry> IniDocument::strictEntries(const QString& section) const
+{
+    std::vector<Entry> entries;
+    const auto [first, end] = strictSectionLines(u'[' + section + u']');
+    if (first < 0)
+        return entries;
+    entries.reserve(size_t(end - first));
+    // Where the listed header also opens the first section of that name, an entry that is the
+    // first of its key there is what a lookup of the key finds: no need to look it up.
+    const auto found = sectionIndex(section);
+    const bool same = found && m_sections[size_t(*found)].header == first - 1;
+    const qsizetype sectionEnd = same ? m_sections[size_t(*found)].end : first;
+    for (qsizetype i = first; i < end; ++i) {
+        if (kind(i) == LineKind::Blank)
+            continue;
+        const QStringView key = entryKey(i);
+        std::optional<QStringView> value;
+        if (i < sectionEnd && m_lines[size_t(i)].indexed)
+            value = entryValue(i);
+        else if (found)
+            value = valueView(*found, key);
+        entries.push_back({key, value});
+    }
+    return entries;
+}
+
 std::optional<qsizetype> IniDocument::sectionIndex(QStringView name) const
 {
-    const auto it = m_firstSection.constFind(fold(name));
-    if (it == m_firstSection.constEnd())
-        return std::nullopt;
-    return it.value();
+    return m_firstSection.find(0, name);
 }
 
 std::optional<qsizetype> IniDocument::keyLine(qsizetype section, QStringView key) const
 {
-    const auto it = m_keys.constFind({section, fold(key)});
-    if (it == m_keys.constEnd())
-        return std::nullopt;
-    return it.value();
+    return m_keys.find(quint32(section), key);
 }
 
-std::optional<QString> IniDocument::value(QStringView section, QStringView key) const
+std::optional<QStringView> IniDocument::valueView(QStringView section, QStringView key) const
 {
     const auto s = sectionIndex(section);
     if (!s)
         return std::nullopt;
-    const auto l = keyLine(*s, key);
+    return valueView(*s, key);
+}
+
+std::optional<QStringView> IniDocument::valueView(qsizetype section, QStringView key) const
+{
+    const auto l = keyLine(section, key);
     if (!l)
         return std::nullopt;
-    return entryValue(*l).toString();
+    return entryValue(*l);
+}
+
+std::optional<QString> IniDocument::value(QStringView section, QStringView key) const
+{
+    const auto v = valueView(section, key);
+    if (!v)
+        return std::nullopt;
+    return v->toString();
 }
 
 QStringList IniDocument::sectionNames() const

@@ -1,6 +1,7 @@
 #pragma once
 // One profile file taken apart into lines and sections, with the lookups of the Windows
 // profile functions and the edit that WriteIni makes. Built in linear time from the text.
+#include "modules/FoldedIndex.h"
 #include "modules/TextCodec.h"
 
 #include <QHash>
@@ -13,6 +14,9 @@ class IniDocument
 {
 public:
     explicit IniDocument(TextCodec::Decoded decoded);
+    // The indexes point into the text.
+    IniDocument(const IniDocument&) = delete;
+    IniDocument& operator=(const IniDocument&) = delete;
 
     TextCodec::Encoding encoding() const { return m_encoding; }
     const QString& text() const { return m_text; }
@@ -22,6 +26,11 @@ public:
     // Value of the first key of that name in the first section of that name, trimmed and
     // unquoted; nullopt when there is no such key. Names are trimmed and matched ignoring case.
     std::optional<QString> value(QStringView section, QStringView key) const;
+    // The same as a view into text().
+    std::optional<QStringView> valueView(QStringView section, QStringView key) const;
+    // The same in two steps, for many keys of one section.
+    std::optional<qsizetype> sectionIndex(QStringView name) const;
+    std::optional<QStringView> valueView(qsizetype section, QStringView key) const;
 
     // Section names of every header, in file order, trimmed.
     QStringList sectionNames() const;
@@ -33,16 +42,31 @@ public:
     // The whole text after setting key in section to value, as WritePrivateProfileString does.
     QString withValue(QStringView section, QStringView key, QStringView value) const;
 
+    // The lines of strictSectionLines("[" + section + "]") that are not blank: each with its
+    // key as GetIniKeys cuts it, and what value(section, key) gives for that key.
+    struct Entry
+    {
+        QStringView key;
+        std::optional<QStringView> value;
+    };
+    std::vector<Entry> strictEntries(const QString& section) const;
+
     // Trims blanks and tabs, the only characters the profile rules ignore around names.
-    static QStringView trimBlanks(QStringView text);
+    static QStringView trimBlanks(QStringView text) { return FoldedIndex::trimBlanks(text); }
     static QString fold(QStringView name);
+    // The key of an entry line: the text before the first "=" (all of it without one), trimmed.
+    static QStringView keyOf(QStringView line);
 
 private:
+    enum class LineKind : quint8 { Blank, Comment, Header, Entry };
     struct Line
     {
         qsizetype start = 0;
-        qsizetype length = 0;    // without the line break
-        qsizetype eolLength = 0; // 0, 1 ("\n" or "\r") or 2 ("\r\n")
+        qsizetype length = 0;   // without the line break
+        qsizetype equals = -1;  // offset of the first "=", -1 without one
+        quint8 eolLength = 0;   // 0, 1 ("\n" or "\r") or 2 ("\r\n")
+        LineKind kind = LineKind::Blank;
+        bool indexed = false;   // the entry a lookup of its key in its section finds
     };
     struct Section
     {
@@ -50,12 +74,11 @@ private:
         qsizetype header = 0; // line index of the header
         qsizetype end = 0;    // first line after the section
     };
-    enum class LineKind { Blank, Comment, Header, Entry };
 
-    LineKind kind(qsizetype index) const;
+    void splitLines();
+    LineKind kind(qsizetype index) const { return m_lines[size_t(index)].kind; }
     QStringView entryKey(qsizetype index) const;
     QStringView entryValue(qsizetype index) const;
-    std::optional<qsizetype> sectionIndex(QStringView name) const;
     std::optional<qsizetype> keyLine(qsizetype section, QStringView key) const;
     QString lineBreak(qsizetype afterLine) const;
 
@@ -63,9 +86,9 @@ private:
     TextCodec::Encoding m_encoding;
     std::vector<Line> m_lines;
     std::vector<Section> m_sections;
-    QHash<QString, qsizetype> m_firstSection;      // folded name -> index into m_sections
+    FoldedIndex m_firstSection;                    // name -> index into m_sections
     QHash<QString, qsizetype> m_firstStrictHeader; // exact line -> line index
-    // (section index, folded key) -> line of the first entry of that key; only the first
+    // Key (grouped by section index) -> line of the first entry of that key; only the first
     // section of a name is indexed, later ones can never be read.
-    QHash<std::pair<qsizetype, QString>, qsizetype> m_keys;
+    FoldedIndex m_keys;
 };

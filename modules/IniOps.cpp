@@ -26,12 +26,8 @@ bool isWritable(const QFileInfo& info)
 
 namespace {
 
-QString readFrom(const IniDocument* document, const QString& section, const QString& key,
-                 const QString& defaultValue)
+QStringView cut(QStringView value)
 {
-    if (!document)
-        return defaultValue;
-    QString value = document->value(section, key).value_or(QString());
     if (value.size() > kValueLimit) {
         qsizetype cut = kValueLimit;
         // Never leave half of a character behind.
@@ -39,7 +35,60 @@ QString readFrom(const IniDocument* document, const QString& section, const QStr
             --cut;
         value.truncate(cut);
     }
-    return value.isEmpty() ? defaultValue : value;
+    return value;
+}
+
+QStringView valueFrom(const IniDocument* document, QStringView section, QStringView key)
+{
+    if (!document)
+        return {};
+    return cut(document->valueView(section, key).value_or(QStringView()));
+}
+
+QString readFrom(const IniDocument* document, const QString& section, const QString& key,
+                 const QString& defaultValue)
+{
+    const QStringView value = valueFrom(document, section, key);
+    return value.isEmpty() ? defaultValue : value.toString();
+}
+
+QStringList sectionsOf(const IniDocument* document)
+{
+    QStringList result;
+    if (!document)
+        return result;
+    // The names as the system function hands them over: each followed by a NUL, in a buffer
+    // whose end cuts off whatever does not fit.
+    QString buffer;
+    for (const QString& name : document->sectionNames()) {
+        buffer += name;
+        buffer += QChar(0);
+        if (buffer.size() >= kSectionsLimit)
+            break;
+    }
+    buffer.truncate(kSectionsLimit);
+    for (const QStringView piece : QStringView(buffer).split(QChar(0))) {
+        if (!IniDocument::trimBlanks(piece).isEmpty())
+            result.append(piece.toString());
+    }
+    return result;
+}
+
+QStringList keysOf(const IniDocument* document, const QString& section)
+{
+    QStringList keys;
+    if (!document)
+        return keys;
+    const auto [first, end] = document->strictSectionLines(u'[' + section + u']');
+    if (first >= 0)
+        keys.reserve(end - first);
+    for (qsizetype i = first; i < end; ++i) {
+        const QStringView line = document->line(i);
+        if (IniDocument::trimBlanks(line).isEmpty())
+            continue;
+        keys.append(IniDocument::keyOf(line).toString());
+    }
+    return keys;
 }
 
 } // namespace
@@ -55,6 +104,42 @@ Reader::Reader(const QString& file) : m_document(IniCache::Load(file)) {}
 QString Reader::ReadIni(const QString& section, const QString& key, const QString& defaultValue) const
 {
     return readFrom(m_document.get(), section, key, defaultValue);
+}
+
+qsizetype Reader::FindSection(QStringView section) const
+{
+    if (!m_document)
+        return -1;
+    return m_document->sectionIndex(section).value_or(-1);
+}
+
+QStringView Reader::Value(qsizetype section, QStringView key) const
+{
+    if (!m_document || section < 0)
+        return {};
+    return cut(m_document->valueView(section, key).value_or(QStringView()));
+}
+
+QStringList Reader::GetIniSections() const
+{
+    return sectionsOf(m_document.get());
+}
+
+QStringList Reader::GetIniKeys(const QString& section) const
+{
+    return keysOf(m_document.get(), section);
+}
+
+std::vector<Reader::Entry> Reader::GetIniEntries(const QString& section) const
+{
+    std::vector<Entry> entries;
+    if (!m_document)
+        return entries;
+    const auto found = m_document->strictEntries(section);
+    entries.reserve(found.size());
+    for (const IniDocument::Entry& e : found)
+        entries.push_back({e.key.toString(), cut(e.value.value_or(QStringView()))});
+    return entries;
 }
 
 void WriteIni(const QString& file, const QString& section, const QString& key, const QString& value)
@@ -82,42 +167,12 @@ void WriteIni(const QString& file, const QString& section, const QString& key, c
 
 QStringList GetIniSections(const QString& file)
 {
-    QStringList result;
-    const auto document = IniCache::Load(file);
-    if (!document)
-        return result;
-    // The names as the system function hands them over: each followed by a NUL, in a buffer
-    // whose end cuts off whatever does not fit.
-    QString buffer;
-    for (const QString& name : document->sectionNames()) {
-        buffer += name;
-        buffer += QChar(0);
-        if (buffer.size() >= kSectionsLimit)
-            break;
-    }
-    buffer.truncate(kSectionsLimit);
-    for (const QStringView piece : QStringView(buffer).split(QChar(0))) {
-        if (!IniDocument::trimBlanks(piece).isEmpty())
-            result.append(piece.toString());
-    }
-    return result;
+    return sectionsOf(IniCache::Load(file).get());
 }
 
 QStringList GetIniKeys(const QString& file, const QString& section)
 {
-    QStringList keys;
-    const auto document = IniCache::Load(file);
-    if (!document)
-        return keys;
-    const auto [first, end] = document->strictSectionLines(u'[' + section + u']');
-    for (qsizetype i = first; i < end; ++i) {
-        const QStringView line = document->line(i);
-        if (IniDocument::trimBlanks(line).isEmpty())
-            continue;
-        const qsizetype eq = line.indexOf(u'=');
-        keys.append(IniDocument::trimBlanks(eq < 0 ? line : line.left(eq)).toString());
-    }
-    return keys;
+    return keysOf(IniCache::Load(file).get(), section);
 }
 
 } // namespace IniOps

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 class IniDocument;
 
@@ -24,7 +25,7 @@ QStringList GetIniSections(const QString& file);
 QStringList GetIniKeys(const QString& file, const QString& section);
 
 // One file looked at once for several lookups within a single operation: the same rules as
-// ReadIni, without checking the file on disk again for every key.
+// the functions above, without checking the file on disk again for every call.
 class Reader
 {
 public:
@@ -32,6 +33,20 @@ public:
     // A file already taken from IniCache (null reads as a missing file).
     explicit Reader(std::shared_ptr<const IniDocument> document) : m_document(std::move(document)) {}
     QString ReadIni(const QString& section, const QString& key, const QString& defaultValue) const;
+    // What ReadIni finds, as a view into the text this reader holds (empty where ReadIni gives
+    // the default), with the section looked up once for many keys: -1 stands for a missing one.
+    qsizetype FindSection(QStringView section) const;
+    QStringView Value(qsizetype section, QStringView key) const;
+    QStringList GetIniSections() const;
+    QStringList GetIniKeys(const QString& section) const;
+    // Every key GetIniKeys lists, in its order, with the value Value(section, key) gives: one
+    // walk over the section instead of a lookup per key.
+    struct Entry
+    {
+        QString key;
+        QStringView value;
+    };
+    std::vector<Entry> GetIniEntries(const QString& section) const;
 
 private:
     std::shared_ptr<const IniDocument> m_document;

@@ -1,9 +1,14 @@
 #include "modules/TextCodec.h"
 
+#include <bit>
 #include <cstring>
+#include <optional>
 
 #include <QHash>
-#include <QStringDecoder>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace TextCodec {
 
@@ -29,11 +34,102 @@ const QHash<char16_t, char>& reverseHighControls()
     return table;
 }
 
-// fromUtf8 would drop a second BOM that is part of the text.
-QString fromValidUtf8(QByteArrayView bytes)
+// Length of the well-formed sequence that starts with the non-ASCII byte at p[0] (no overlong
+// forms, no surrogates, nothing past U+10FFFF), or 0 when it is not one.
+int sequenceLength(const uchar* p, qsizetype available)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+    const uchar c = p[0];
+    int extra = 0;
+    uchar low = 0x80, high = 0xBF; // allowed range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        extra = 1;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        extra = 2;
+        if (c == 0xE0)
+            low = 0xA0; // overlong
+        else if (c == 0xED)
+            high = 0x9F; // surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        extra = 3;
+        if (c == 0xF0)
+            low = 0x90; // overlong
+        else if (c == 0xF4)
+            high = 0x8F; // past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (available <= extra)
+        return 0;
+    if (p[1] < low || p[1] > high)
+        return 0;
+    for (int k = 2; k <= extra; ++k) {
+        if ((p[k] & 0xC0) != 0x80)
+            return 0;
+    }
+    return extra + 1;
+}
+
+// Writes the UTF-16 units of a well-formed sequence of length bytes; returns how many.
+int writeSequence(const uchar* p, int length, char16_t* out)
+{
+    if (length == 2) {
+        out[0] = char16_t(((p[0] & 0x1F) << 6) | (p[1] & 0x3F));
+        return 1;
+    }
+    if (length == 3) {
+        out[0] = char16_t(((p[0] & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+        return 1;
+    }
+    const char32_t u = (char32_t(p[0] & 0x07) << 18) | (char32_t(p[1] & 0x3F) << 12) |
+                       (char32_t(p[2] & 0x3F) << 6) | char32_t(p[3] & 0x3F);
+    out[0] = QChar::highSurrogate(u);
+    out[1] = QChar::lowSurrogate(u);
+    return 2;
+}
+
+// Checks and converts in one pass: the files are large and mostly ASCII, so runs of ASCII go
+// sixteen bytes at a time. Every byte is converted, a BOM inside the text included. Nothing
+// when the bytes are not well-formed UTF-8.
+std::optional<QString> fromUtf8(const char* data, qsizetype size)
+{
+    const auto* p = reinterpret_cast<const uchar*>(data);
+    // UTF-8 never takes fewer bytes than UTF-16 units, so the whole run fits in size units.
+    QString text(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    qsizetype i = 0, o = 0;
+    while (i < size) {
+#if defined(__SSE2__)
+        if (i + 16 <= size) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            const __m128i zero = _mm_setzero_si128();
+            // Widened in full even when only a part is ASCII: o <= i, so the stores stay
+            // inside the text, and what lies past the ASCII run is written again below.
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + o), _mm_unpacklo_epi8(bytes, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + o + 8),
+                             _mm_unpackhi_epi8(bytes, zero));
+            const unsigned high = unsigned(_mm_movemask_epi8(bytes));
+            if (high == 0) {
+                i += 16;
+                o += 16;
+                continue;
+            }
+            const int ascii = std::countr_zero(high);
+            i += ascii;
+            o += ascii;
+        }
+#endif
+        if (p[i] < 0x80) {
+            out[o++] = p[i++];
+            continue;
+        }
+        const int length = sequenceLength(p + i, size - i);
+        if (length == 0)
+            return std::nullopt;
+        o += writeSequence(p + i, length, out + o);
+        i += length;
+    }
+    text.truncate(o);
+    return text;
 }
 
 bool startsWithBom(const QByteArray& bytes)
@@ -58,39 +154,14 @@ bool IsValidUtf8(const char* data, qsizetype size)
                 continue;
             }
         }
-        const uchar c = p[i];
-        if (c < 0x80) {
+        if (p[i] < 0x80) {
             ++i;
             continue;
         }
-        int extra = 0;
-        uchar low = 0x80, high = 0xBF; // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            if (c == 0xE0)
-                low = 0xA0; // overlong
-            else if (c == 0xED)
-                high = 0x9F; // surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            if (c == 0xF0)
-                low = 0x90; // overlong
-            else if (c == 0xF4)
-                high = 0x8F; // past U+10FFFF
-        } else {
+        const int length = sequenceLength(p + i, size - i);
+        if (length == 0)
             return false;
-        }
-        if (size - i <= extra)
-            return false;
-        if (p[i + 1] < low || p[i + 1] > high)
-            return false;
-        for (int k = 2; k <= extra; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-        }
-        i += extra + 1;
+        i += length;
     }
     return true;
 }
@@ -132,11 +203,12 @@ QByteArray ToWindows1252(const QString& text)
 Decoded Decode(const QByteArray& bytes)
 {
     Decoded result;
-    if (startsWithBom(bytes) && IsValidUtf8(bytes.constData() + 3, bytes.size() - 3)) {
-        result.text = fromValidUtf8(QByteArrayView(bytes).sliced(3));
+    std::optional<QString> utf8;
+    if (startsWithBom(bytes) && (utf8 = fromUtf8(bytes.constData() + 3, bytes.size() - 3))) {
+        result.text = std::move(*utf8);
         result.encoding = Encoding::Utf8WithBom;
-    } else if (IsValidUtf8(bytes.constData(), bytes.size())) {
-        result.text = fromValidUtf8(bytes);
+    } else if ((utf8 = fromUtf8(bytes.constData(), bytes.size()))) {
+        result.text = std::move(*utf8);
         result.encoding = Encoding::Utf8;
     } else {
         result.text = FromWindows1252(bytes.constData(), bytes.size());

@@ -7,6 +7,7 @@
 #include "modules/StringOps.h"
 
 #include <algorithm>
+#include <vector>
 #include <cmath>
 
 namespace {
@@ -20,13 +21,58 @@ bool IsDisabledKey(const QString& key)
 
 const QString kInfo = QStringLiteral("Info");
 
-QString Description(const IniOps::Reader& source, const QString& key)
+QString Description(const IniOps::Reader& source, qsizetype info, const QString& key)
 {
-    const QString text = source.ReadIni(kInfo, key, QString());
+    const QStringView text = source.Value(info, key);
     if (!text.startsWith(u'#'))
-        return text;
+        return text.toString();
     // One level only: the target's text is used even if it is a link itself.
-    return source.ReadIni(kInfo, text.mid(1).trimmed(), QString());
+    return source.Value(info, text.mid(1).trimmed()).toString();
+}
+
+// The first comma of text, or -1. Positions are a few characters long: a plain loop beats
+// the general search there.
+qsizetype Comma(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u',')
+            return i;
+    }
+    return -1;
+}
+
+// The n-th piece of text split at ",", as GetToken cuts it: past the last comma the last
+// piece repeats.
+QStringView Token(QStringView text, int n)
+{
+    for (int i = 1; i < n; ++i) {
+        const qsizetype at = Comma(text);
+        if (at < 0)
+            break;
+        text = text.mid(at + 1);
+    }
+    const qsizetype at = Comma(text);
+    return at < 0 ? text : text.first(at);
+}
+
+// Positions are plain numbers nearly always: those are read here at once, anything else
+// takes the full conversion.
+qint16 CoordinateOf(QStringView field)
+{
+    qsizetype i = 0;
+    const qsizetype n = field.size();
+    while (i < n && (field[i] == u' ' || field[i] == u'\t'))
+        ++i;
+    const qsizetype digits = i;
+    int value = 0;
+    while (i < n && i - digits < 5 && field[i] >= u'0' && field[i] <= u'9')
+        value = value * 10 + (field[i++].unicode() - u'0');
+    const bool number = i > digits;
+    while (i < n && (field[i] == u' ' || field[i] == u'\t'))
+        ++i;
+    if (number && i == n)
+        return qint16(std::min(value, 32767));
+    return Search::Coordinate(field.toString());
 }
 
 // The term of a search, lower-cased once.
@@ -100,10 +146,16 @@ bool DescriptionContains(const QString& description, const Term& term)
     return StringOps::Contains(description.toLower(), term.lower);
 }
 
-bool NameMatches(const QString& name, const Term& term, Search::NameForm form)
+bool Localizes(Search::NameForm form)
 {
-    const bool localize = form == Search::NameForm::LocalizeAgain && !LOCAL::IsGerman();
-    return NameBeginsWith(localize ? LOCAL::LocalizeName(name) : name, term);
+    return form == Search::NameForm::LocalizeAgain && !LOCAL::IsGerman();
+}
+
+// Only a translated name is a new string: the stored one is compared where it is, without
+// touching its reference count, which would cost more than the comparison itself.
+bool NameMatches(const QString& name, const Term& term, bool localize)
+{
+    return localize ? NameBeginsWith(LOCAL::LocalizeName(name), term) : NameBeginsWith(name, term);
 }
 
 } // namespace
@@ -148,11 +200,21 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
     // Each file is looked at once for the whole map rather than at every read.
     const IniOps::Reader descriptions(DescriptionSource(infoFile));
     const IniOps::Reader data(dataFile);
+    const qsizetype info = descriptions.FindSection(kInfo);
 
-    for (const QString& section : IniOps::GetIniSections(dataFile)) {
+    const QStringList sections = data.GetIniSections();
+    std::vector<std::vector<IniOps::Reader::Entry>> entriesOf;
+    entriesOf.reserve(size_t(sections.size()));
+    // All names of the map first, one after the other in memory: a name search then reads
+    // them in order.
+    for (const QString& section : sections)
+        entriesOf.push_back(data.GetIniEntries(section));
+
+    for (qsizetype s = 0; s < sections.size(); ++s) {
+        const QString& section = sections[s];
         QString category = section;
         category.remove(u'[').remove(u']');
-        for (const QString& key : IniOps::GetIniKeys(dataFile, section)) {
+        for (const auto& [key, value] : entriesOf[size_t(s)]) {
             if (IsDisabledKey(key))
                 continue;
             SearchRecord record;
@@ -160,17 +222,21 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
             record.picture = picture;
             record.category = category;
             record.name = german ? key : LOCAL::LocalizeName(key);
-            record.description = Description(descriptions, key);
+            record.description = Description(descriptions, info, key);
 
-            QString value = data.ReadIni(section, key, QString());
-            if (StringOps::GetSplitItem(value, 1, kComma).trimmed() == u"#") {
-                const QString target = StringOps::GetSplitItem(value, 2, kComma).trimmed();
-                value = data.ReadIni(target, key, QString());
-                if (StringOps::GetToken(value, 1, kComma).trimmed().isEmpty())
+            const qsizetype comma = Comma(value);
+            if ((comma < 0 ? value : value.first(comma)).trimmed() == u"#") {
+                const QString link = value.toString();
+                const QString target = StringOps::GetSplitItem(link, 2, kComma).trimmed();
+                const QString targetValue = data.ReadIni(target, key, QString());
+                if (StringOps::GetToken(targetValue, 1, kComma).trimmed().isEmpty())
                     return LinkError{dataFile, section, key, target};
+                record.x = Coordinate(StringOps::GetToken(targetValue, 1, kComma));
+                record.y = Coordinate(StringOps::GetToken(targetValue, 2, kComma));
+            } else {
+                record.x = CoordinateOf(Token(value, 1));
+                record.y = CoordinateOf(Token(value, 2));
             }
-            record.x = Coordinate(StringOps::GetToken(value, 1, kComma));
-            record.y = Coordinate(StringOps::GetToken(value, 2, kComma));
             cache.append(std::move(record));
         }
     }
@@ -179,7 +245,7 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
 
 bool Search::MatchesName(const QString& name, const QString& term, NameForm form)
 {
-    return NameMatches(name, Term(term), form);
+    return NameMatches(name, Term(term), Localizes(form));
 }
 
 bool Search::MatchesDescription(const QString& description, const QString& term)
@@ -191,9 +257,10 @@ int Search::FindMatch(const QList<SearchRecord>& records, int from, const QStrin
                       NameForm form)
 {
     const Term t(term);
+    const bool localize = Localizes(form);
     for (int i = std::max(from, 0); i < records.size(); ++i) {
         const SearchRecord& record = records[i];
-        const bool match = mode == 0 ? NameMatches(record.name, t, form)
+        const bool match = mode == 0 ? NameMatches(record.name, t, localize)
                                      : DescriptionContains(record.description, t);
         if (match)
             return i;

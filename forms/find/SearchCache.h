@@ -17,6 +17,9 @@ struct SearchRecord
     qint16 y = 0;
 };
 
+// Records hold implicitly shared strings only: growing the cache may move them as bytes.
+Q_DECLARE_TYPEINFO(SearchRecord, Q_RELOCATABLE_TYPE);
+
 // Lives until the program ends; the dump reports it as "search".
 struct SearchState
 {
