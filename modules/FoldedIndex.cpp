@@ -20,13 +20,11 @@ char16_t foldLatin1(char16_t c)
 
 constexpr quint64 kPrime = 0x100000001b3ULL;
 
-quint64 seedOf(quint32 group)
-{
-    return (0xcbf29ce484222325ULL ^ group) * kPrime;
-}
+constexpr quint64 kSeed = 0xcbf29ce484222325ULL;
 
-quint32 finish(quint64 h)
+quint32 finish(quint64 h, quint32 group)
 {
+    h ^= quint64(group) * 0x9e3779b97f4a7c15ULL;
     h ^= h >> 29;
     h *= 0xbf58476d1ce4e5b9ULL;
     h ^= h >> 32;
@@ -86,12 +84,13 @@ bool FoldedIndex::latin1Only(QStringView text)
     return true;
 }
 
-quint32 FoldedIndex::hashOf(quint32 group, QStringView name)
+quint64 FoldedIndex::nameHash(QStringView name)
 {
     // Hashed four characters at a time with bit 5 of every character set: Latin-1 folds by
     // clearing or setting that bit, so names that fold alike hash alike without folding them.
     // The micro sign folds to Greek mu, which the general way below hashes as a micro sign.
-    const auto mixIn = [](quint64 h, const char16_t* p, qsizetype n, quint64& seen) {
+    const auto mixIn = [](const char16_t* p, qsizetype n, quint64& seen) {
+        quint64 h = kSeed;
         qsizetype i = 0;
         for (; i + 4 <= n; i += 4) {
             quint64 word;
@@ -107,17 +106,18 @@ quint32 FoldedIndex::hashOf(quint32 group, QStringView name)
         return (h ^ (tail | 0x0020002000200020ULL) ^ quint64(n) << 58) * kPrime;
     };
     quint64 seen = 0;
-    quint64 h = mixIn(seedOf(group), reinterpret_cast<const char16_t*>(name.data()), name.size(),
-                      seen);
-    if (seen & 0xFF00FF00FF00FF00ULL) {
-        // Not Latin-1 alone: the hash of the folded text, with the same mixing.
-        QString folded = fold(name);
-        folded.replace(QChar(0x03BC), QChar(0xB5));
-        quint64 ignored = 0;
-        h = mixIn(seedOf(group), reinterpret_cast<const char16_t*>(folded.constData()),
-                  folded.size(), ignored);
-    }
-    return finish(h);
+    const quint64 h = mixIn(reinterpret_cast<const char16_t*>(name.data()), name.size(), seen);
+    if (!(seen & 0xFF00FF00FF00FF00ULL))
+        return h;
+    // Not Latin-1 alone: the hash of the folded text, with the same mixing.
+    QString folded = fold(name);
+    folded.replace(QChar(0x03BC), QChar(0xB5));
+    return mixIn(reinterpret_cast<const char16_t*>(folded.constData()), folded.size(), seen);
+}
+
+quint32 FoldedIndex::hashOf(quint32 group, QStringView name)
+{
+    return finish(nameHash(name), group);
 }
 
 void FoldedIndex::reserve(qsizetype count)
@@ -163,7 +163,11 @@ qsizetype FoldedIndex::lookup(quint32 group, QStringView name, quint32 hash) con
 bool FoldedIndex::insertFirst(quint32 group, QStringView name, qsizetype value)
 {
     name = trimBlanks(name);
-    const quint32 hash = hashOf(group, name);
+    return insertHashed(group, name, value, hashOf(group, name));
+}
+
+bool FoldedIndex::insertHashed(quint32 group, QStringView name, qsizetype value, quint32 hash)
+{
     if (lookup(group, name, hash) >= 0)
         return false;
     if ((m_entries.size() + 1) * 2 > m_slots.size())
@@ -175,6 +179,28 @@ bool FoldedIndex::insertFirst(quint32 group, QStringView name, qsizetype value)
         at = (at + 1) & mask;
     m_slots[at] = {hash, quint32(m_entries.size())};
     return true;
+}
+
+std::vector<char> FoldedIndex::insertAllFirst(const std::vector<Item>& items)
+{
+    reserve(size() + qsizetype(items.size()));
+    // The slots, scattered over a table that may be far larger than the caches, are fetched a
+    // few insertions ahead; the names are only read where hashes meet.
+    std::vector<quint32> hashes(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        hashes[i] = finish(items[i].nameHash, items[i].group);
+    std::vector<char> added(items.size());
+    constexpr size_t ahead = 16;
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = 0; i < items.size(); ++i) {
+#if defined(__GNUC__)
+        if (i + ahead < items.size())
+            __builtin_prefetch(&m_slots[hashes[i + ahead] & mask]);
+#endif
+        const Item& item = items[i];
+        added[i] = insertHashed(item.group, item.name, item.value, hashes[i]);
+    }
+    return added;
 }
 
 std::optional<qsizetype> FoldedIndex::find(quint32 group, QStringView name) const

@@ -31,6 +31,19 @@ public:
     // the first occurrence counts; true when it was added. name must stay valid as long as the
     // index.
     bool insertFirst(quint32 group, QStringView name, qsizetype value);
+    // Hash of a trimmed name that all names folding alike share.
+    static quint64 nameHash(QStringView trimmedName);
+
+    // insertFirst for every item in order; added[i] tells whether item i was added. Large
+    // batches go much faster than single calls: the table is read ahead of the insertions.
+    struct Item
+    {
+        quint32 group;
+        QStringView name;   // trimmed
+        qsizetype value;
+        quint64 nameHash;   // nameHash(name)
+    };
+    std::vector<char> insertAllFirst(const std::vector<Item>& items);
     std::optional<qsizetype> find(quint32 group, QStringView name) const;
     qsizetype size() const { return qsizetype(m_entries.size()); }
 
@@ -53,6 +66,7 @@ private:
     static quint32 hashOf(quint32 group, QStringView trimmedName);
     void grow(size_t slotCount);
     qsizetype lookup(quint32 group, QStringView trimmedName, quint32 hash) const;
+    bool insertHashed(quint32 group, QStringView trimmedName, qsizetype value, quint32 hash);
 
     std::vector<Entry> m_entries;
     std::vector<Slot> m_slots; // a power of two, at most half full

@@ -64,8 +64,9 @@ QString IniDocument::fold(QStringView name)
     return FoldedIndex::fold(name);
 }
 
-void IniDocument::splitLines()
+std::vector<IniDocument::Key> IniDocument::splitLines()
 {
+    std::vector<Key> keys;
     const qsizetype n = m_text.size();
     const auto* p = reinterpret_cast<const char16_t*>(m_text.constData());
     qsizetype start = 0;
@@ -77,6 +78,7 @@ void IniDocument::splitLines()
         l.length = end - start;
         l.equals = eq < 0 ? -1 : eq - start;
         l.eolLength = end == n ? 0 : (p[end] == u'\r' && end + 1 < n && p[end + 1] == u'\n') ? 2 : 1;
+        l.bracket = start < end && p[start] == u'[';
         qsizetype first = start;
         while (first < end && isBlank(QChar(p[first])))
             ++first;
@@ -85,28 +87,38 @@ void IniDocument::splitLines()
                      : p[first] == u'[' ? LineKind::Header
                                         : LineKind::Entry;
         }
+        if (l.kind == LineKind::Entry) {
+            // While the line is at hand: its key and the key's hash, for the index.
+            qsizetype last = eq < 0 ? end : eq;
+            while (last > first && isBlank(QChar(p[last - 1])))
+                --last;
+            const QStringView key(p + first, last - first);
+            keys.push_back({key, FoldedIndex::nameHash(key), qsizetype(m_lines.size())});
+        }
         m_lines.push_back(l);
         start = end + l.eolLength;
     }
+    return keys;
 }
 
 IniDocument::IniDocument(TextCodec::Decoded decoded)
     : m_text(std::move(decoded.text)), m_encoding(decoded.encoding)
 {
-    splitLines();
+    const std::vector<Key> entryKeys = splitLines();
 
     qsizetype entries = 0;
     for (qsizetype i = 0; i < lineCount(); ++i) {
-        const QStringView whole = line(i);
-        if (whole.startsWith(u'[')) {
-            QString header = whole.toString();
-            if (!m_firstStrictHeader.contains(header))
-                m_firstStrictHeader.insert(std::move(header), i);
-        }
+        // Only headers need their text here: the rest stays out of the caches.
         if (kind(i) == LineKind::Entry)
             ++entries;
         if (kind(i) != LineKind::Header)
             continue;
+        const QStringView whole = line(i);
+        if (m_lines[size_t(i)].bracket) {
+            QString header = whole.toString();
+            if (!m_firstStrictHeader.contains(header))
+                m_firstStrictHeader.insert(std::move(header), i);
+        }
         const QStringView afterBracket = trimBlanks(whole).mid(1);
         const qsizetype close = afterBracket.indexOf(u']');
         Section section;
@@ -124,16 +136,21 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
     for (size_t index = 0; index < m_sections.size(); ++index)
         m_firstSection.insertFirst(0, m_sections[index].name, qsizetype(index));
 
-    m_keys.reserve(entries);
+    std::vector<FoldedIndex::Item> keys;
+    keys.reserve(size_t(entries));
+    size_t next = 0; // entry lines come in file order, as the sections do
     for (size_t index = 0; index < m_sections.size(); ++index) {
-        if (m_firstSection.find(0, m_sections[index].name) != qsizetype(index))
-            continue;
         const Section& s = m_sections[index];
-        for (qsizetype i = s.header + 1; i < s.end; ++i) {
-            if (kind(i) == LineKind::Entry)
-                m_lines[size_t(i)].indexed = m_keys.insertFirst(quint32(index), entryKey(i), i);
+        const bool first = m_firstSection.find(0, s.name) == qsizetype(index);
+        for (; next < entryKeys.size() && entryKeys[next].line < s.end; ++next) {
+            const Key& key = entryKeys[next];
+            if (first && key.line > s.header)
+                keys.push_back({quint32(index), key.name, key.line, key.hash});
         }
     }
+    const std::vector<char> added = m_keys.insertAllFirst(keys);
+    for (size_t k = 0; k < keys.size(); ++k)
+        m_lines[size_t(keys[k].value)].indexed = added[k];
 }
 
 QStringView IniDocument::line(qsizetype index) const
@@ -215,6 +232,23 @@ std::optional<QStringView> IniDocument::valueView(QStringView section, QStringVi
 std::optional<QStringView> IniDocument::valueView(qsizetype section, QStringView key) const
 {
     const auto l = keyLine(section, key);
+    if (!l)
+        return std::nullopt;
+    return entryValue(*l);
+}
+
+std::optional<QStringView> IniDocument::valueView(qsizetype section, QStringView key,
+                                                  qsizetype& near) const
+{
+    const Section& s = m_sections[size_t(section)];
+    if (near > s.header && near < s.end) {
+        // The line a lookup of the key would find: the first entry of its key in the section.
+        const Line& l = m_lines[size_t(near)];
+        if (l.kind == LineKind::Entry && l.indexed && FoldedIndex::sameName(entryKey(near), key))
+            return entryValue(near++);
+    }
+    const auto l = keyLine(section, key);
+    near = l ? *l + 1 : -1;
     if (!l)
         return std::nullopt;
     return entryValue(*l);

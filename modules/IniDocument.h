@@ -31,6 +31,9 @@ public:
     // The same in two steps, for many keys of one section.
     std::optional<qsizetype> sectionIndex(QStringView name) const;
     std::optional<QStringView> valueView(qsizetype section, QStringView key) const;
+    // The same where near is the line after the previous lookup's entry (-1 at first), moved on
+    // to the line after this one's: lookups that follow the file's order skip the index.
+    std::optional<QStringView> valueView(qsizetype section, QStringView key, qsizetype& near) const;
 
     // Section names of every header, in file order, trimmed.
     QStringList sectionNames() const;
@@ -67,6 +70,7 @@ private:
         quint8 eolLength = 0;   // 0, 1 ("\n" or "\r") or 2 ("\r\n")
         LineKind kind = LineKind::Blank;
         bool indexed = false;   // the entry a lookup of its key in its section finds
+        bool bracket = false;   // the very first character is "["
     };
     struct Section
     {
@@ -75,7 +79,14 @@ private:
         qsizetype end = 0;    // first line after the section
     };
 
-    void splitLines();
+    struct Key
+    {
+        QStringView name;
+        quint64 hash;
+        qsizetype line;
+    };
+    // Fills m_lines; returns the key of every entry line, in order.
+    std::vector<Key> splitLines();
     LineKind kind(qsizetype index) const { return m_lines[size_t(index)].kind; }
     QStringView entryKey(qsizetype index) const;
     QStringView entryValue(qsizetype index) const;

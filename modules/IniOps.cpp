@@ -117,7 +117,7 @@ QStringView Reader::Value(qsizetype section, QStringView key) const
 {
     if (!m_document || section < 0)
         return {};
-    return cut(m_document->valueView(section, key).value_or(QStringView()));
+    return cut(m_document->valueView(section, key, m_near).value_or(QStringView()));
 }
 
 QStringList Reader::GetIniSections() const

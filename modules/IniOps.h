@@ -50,6 +50,7 @@ public:
 
 private:
     std::shared_ptr<const IniDocument> m_document;
+    mutable qsizetype m_near = -1; // where the last lookup ended: the next one looks there first
 };
 
 } // namespace IniOps
