@@ -19,6 +19,10 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void randomBytesRoundTrip();
+    void decodesUtf8AtEveryOffset_data();
+    void decodesUtf8AtEveryOffset();
+    void invalidByteAtEveryOffset();
+    void randomTextDecodes();
 };
 
 void TestTextCodec::validUtf8_data()
@@ -111,6 +115,71 @@ void TestTextCodec::randomBytesRoundTrip()
             bytes.prepend("\xEF\xBB\xBF");
         const Decoded decoded = Decode(bytes);
         QCOMPARE(Encode(decoded.text, decoded.encoding), bytes);
+    }
+}
+
+// ASCII runs are taken many bytes at a time: a character must come out right wherever it
+// falls against those steps, the last bytes of the file included.
+void TestTextCodec::decodesUtf8AtEveryOffset_data()
+{
+    QTest::addColumn<QString>("character");
+    QTest::newRow("two bytes") << QString::fromUtf8("ü");
+    QTest::newRow("three bytes") << QString::fromUtf8("€");
+    QTest::newRow("four bytes") << QString::fromUtf8("🙂");
+    QTest::newRow("byte order mark") << QString(QChar(0xFEFF));
+    QTest::newRow("NUL") << QString(QChar(0));
+    QTest::newRow("last code point") << QString::fromUcs4(U"\U0010FFFF", 1);
+}
+
+void TestTextCodec::decodesUtf8AtEveryOffset()
+{
+    QFETCH(QString, character);
+    for (int before = 0; before <= 40; ++before) {
+        for (int after : {0, 1, 7, 15, 16, 17, 33}) {
+            const QString text = QString(before, u'a') + character + QString(after, u'=') +
+                                 character + u'z';
+            const Decoded decoded = Decode(text.toUtf8());
+            // At the very start the mark is taken for the file's byte order mark.
+            const bool bom = text.startsWith(QChar(0xFEFF));
+            QCOMPARE(decoded.encoding, bom ? Encoding::Utf8WithBom : Encoding::Utf8);
+            QCOMPARE(decoded.text, bom ? text.mid(1) : text);
+        }
+    }
+}
+
+void TestTextCodec::invalidByteAtEveryOffset()
+{
+    for (int before = 0; before <= 40; ++before) {
+        for (int after : {0, 1, 8, 16, 31}) {
+            // A valid umlaut first, then a lone Windows-1252 one: the whole file is 1252.
+            const QByteArray bytes = QByteArray(before, 'k') + "\xC3\xBC" + QByteArray(after, 'v') +
+                                     "\xFC";
+            const Decoded decoded = Decode(bytes);
+            QCOMPARE(decoded.encoding, Encoding::Windows1252);
+            QCOMPARE(decoded.text, QString(before, u'k') + QString::fromUtf8("Ã¼") +
+                                       QString(after, u'v') + QString::fromUtf8("ü"));
+            QCOMPARE(Encode(decoded.text, decoded.encoding), bytes);
+        }
+    }
+}
+
+void TestTextCodec::randomTextDecodes()
+{
+    // Mostly ASCII with the odd character of every length, as profile files are.
+    const char32_t others[] = {0xE4, 0xDF, 0x3BC, 0x20AC, 0xFEFF, 0xFFFD, 0x1F642, 0x10348};
+    QRandomGenerator random(1234);
+    for (int i = 0; i < 500; ++i) {
+        std::u32string points;
+        const int length = int(random.bounded(200));
+        for (int k = 0; k < length; ++k) {
+            points += random.bounded(6) == 0 ? others[random.bounded(int(std::size(others)))]
+                                             : char32_t(random.bounded(0x80));
+        }
+        const QString text = QString::fromUcs4(points.data(), qsizetype(points.size()));
+        const Decoded decoded = Decode(text.toUtf8());
+        const bool bom = text.startsWith(QChar(0xFEFF));
+        QCOMPARE(decoded.encoding, bom ? Encoding::Utf8WithBom : Encoding::Utf8);
+        QCOMPARE(decoded.text, bom ? text.mid(1) : text);
     }
 }
 
