@@ -1,33 +1,51 @@
 #include "platform/Sound.h"
 #include "platform/Automation.h"
+#include "platform/audio/SoundModule.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace {
 
-// One sound at a time, as with PlaySoundA: a new sound replaces the one playing.
-QPointer<QSoundEffect>& current()
+struct Player
 {
-    static QPointer<QSoundEffect> effect;
-    return effect;
+    KarvennaSoundPlay play = nullptr;
+    KarvennaSoundStop stop = nullptr;
+};
+
+// The sound module, loaded on first use: beside the program, else where the build put it.
+const Player& player()
+{
+    static const Player loaded = [] {
+        QStringList candidates{QCoreApplication::applicationDirPath() + QStringLiteral("/karvenna-sound.so")};
+#ifdef KARVENNA_SOUND_MODULE
+        candidates.append(QStringLiteral(KARVENNA_SOUND_MODULE));
+#endif
+        for (const QString& path : std::as_const(candidates)) {
+            QLibrary library(path);
+            if (!library.load())
+                continue;
+            Player p;
+            p.play = reinterpret_cast<KarvennaSoundPlay>(library.resolve(KARVENNA_SOUND_PLAY));
+            p.stop = reinterpret_cast<KarvennaSoundStop>(library.resolve(KARVENNA_SOUND_STOP));
+            if (p.play && p.stop)
+                return p;  // stays loaded to the end of the program
+            library.unload();
+        }
+        return Player();
+    }();
+    return loaded;
 }
 
-void stop()
-{
-    if (QSoundEffect* effect = current()) {
-        effect->stop();
-        effect->deleteLater();
-    }
-    current() = nullptr;
-}
+bool started = false;  // whether anything was played: stopping needs no module before that
 
 } // namespace
+
+bool Sound::PlayerAvailable()
+{
+    return QCoreApplication::instance() && player().play;
+}
 
 void Sound::PlaySoundA(const QString& file, int flags)
 {
@@ -35,21 +53,18 @@ void Sound::PlaySoundA(const QString& file, int flags)
         Automation::instance().recordSound(file, flags);
         return;
     }
-    stop();
-    if (file.isEmpty() || !QFileInfo(file).isFile() || !QCoreApplication::instance())
+    if (!QCoreApplication::instance())
         return;
-    if (QMediaDevices::audioOutputs().isEmpty())
+    if (file.isEmpty() || !QFileInfo(file).isFile()) {
+        // A new sound replaces the old one even when it cannot play.
+        if (started && player().stop)
+            player().stop();
         return;
-
-    auto* effect = new QSoundEffect(QCoreApplication::instance());
-    effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    }
+    const Player& p = player();
+    if (!p.play)
+        return;  // no sound module: silence, as on a machine without audio
+    started = true;
     const bool loop = (flags & SND_ASYNC) && (flags & SND_LOOP);
-    effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
-    // A file that cannot be decoded plays nothing; nobody is told.
-    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect] {
-        if (effect->status() == QSoundEffect::Error && current() == effect)
-            stop();
-    });
-    effect->play();
-    current() = effect;
+    p.play(QFileInfo(file).absoluteFilePath(), loop);
 }

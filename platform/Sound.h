@@ -11,4 +11,7 @@ constexpr int SND_LOOP = 0x8;
 // reports nothing. Batch mode records the call instead.
 void PlaySoundA(const QString& file, int flags);
 
+// The sound player can be loaded (the machine may still have no audio output).
+bool PlayerAvailable();
+
 } // namespace Sound

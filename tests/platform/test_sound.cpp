@@ -40,6 +40,38 @@ private slots:
         QCOMPARE(sounds.at(0).toObject().value("flags").toInt(), flags);
     }
 
+    // The player is a module of its own, loaded on first use: it must be where the program
+    // looks for it, or no sound would ever play.
+    void playerIsFound()
+    {
+        QVERIFY(Sound::PlayerAvailable());
+    }
+
+    // A real wave file on a machine that may have no audio output: played, replaced and
+    // stopped without a word.
+    void playsAndStopsAWave()
+    {
+        TestInstall install;
+        QByteArray wave("RIFF");
+        const QByteArray samples(800, '\x80');
+        const auto le32 = [](quint32 v) {
+            return QByteArray(1, char(v)) + char(v >> 8) + char(v >> 16) + char(v >> 24);
+        };
+        const auto le16 = [](quint16 v) { return QByteArray(1, char(v)) + char(v >> 8); };
+        wave += le32(36 + samples.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
+                le32(8000) + le32(8000) + le16(1) + le16(8) + "data" + le32(samples.size()) + samples;
+        install.writeBytes("tone.wav", wave);
+        Automation::instance().setBatch(false);
+        Sound::PlaySoundA(install.file("tone.wav"), Sound::SND_ASYNC | Sound::SND_LOOP);
+        QTest::qWait(30);
+        Sound::PlaySoundA(install.file("tone.wav"), Sound::SND_ASYNC);
+        QTest::qWait(30);
+        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
+        QTest::qWait(30);
+        QVERIFY(Automation::instance().sounds().isEmpty());
+        QVERIFY(Automation::instance().messages().isEmpty());
+    }
+
     void flagValuesAreThoseOfTheSystem()
     {
         QCOMPARE(Sound::SND_ASYNC | Sound::SND_LOOP, 9);
