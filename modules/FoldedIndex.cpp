@@ -186,19 +186,18 @@ std::vector<char> FoldedIndex::insertAllFirst(const std::vector<Item>& items)
     reserve(size() + qsizetype(items.size()));
     // The slots, scattered over a table that may be far larger than the caches, are fetched a
     // few insertions ahead; the names are only read where hashes meet.
-    std::vector<quint32> hashes(items.size());
-    for (size_t i = 0; i < items.size(); ++i)
-        hashes[i] = finish(items[i].nameHash, items[i].group);
     std::vector<char> added(items.size());
     constexpr size_t ahead = 16;
     const size_t mask = m_slots.size() - 1;
     for (size_t i = 0; i < items.size(); ++i) {
 #if defined(__GNUC__)
-        if (i + ahead < items.size())
-            __builtin_prefetch(&m_slots[hashes[i + ahead] & mask]);
+        if (i + ahead < items.size()) {
+            const Item& later = items[i + ahead];
+            __builtin_prefetch(&m_slots[finish(later.nameHash, later.group) & mask]);
+        }
 #endif
         const Item& item = items[i];
-        added[i] = insertHashed(item.group, item.name, item.value, hashes[i]);
+        added[i] = insertHashed(item.group, item.name, item.value, finish(item.nameHash, item.group));
     }
     return added;
 }

@@ -64,10 +64,14 @@ QString IniDocument::fold(QStringView name)
     return FoldedIndex::fold(name);
 }
 
-std::vector<IniDocument::Key> IniDocument::splitLines()
+std::vector<FoldedIndex::Item> IniDocument::splitLines()
 {
-    std::vector<Key> keys;
+    std::vector<FoldedIndex::Item> keys;
     const qsizetype n = m_text.size();
+    // Growing by copying would cost as much as the scan: room for lines of 32 characters on
+    // average, which profile files exceed; only pages that get written take memory.
+    m_lines.reserve(size_t(n / 32 + 16));
+    keys.reserve(size_t(n / 32 + 16));
     const auto* p = reinterpret_cast<const char16_t*>(m_text.constData());
     qsizetype start = 0;
     while (start < n) {
@@ -93,7 +97,7 @@ std::vector<IniDocument::Key> IniDocument::splitLines()
             while (last > first && isBlank(QChar(p[last - 1])))
                 --last;
             const QStringView key(p + first, last - first);
-            keys.push_back({key, FoldedIndex::nameHash(key), qsizetype(m_lines.size())});
+            keys.push_back({0, key, qsizetype(m_lines.size()), FoldedIndex::nameHash(key)});
         }
         m_lines.push_back(l);
         start = end + l.eolLength;
@@ -104,13 +108,10 @@ std::vector<IniDocument::Key> IniDocument::splitLines()
 IniDocument::IniDocument(TextCodec::Decoded decoded)
     : m_text(std::move(decoded.text)), m_encoding(decoded.encoding)
 {
-    const std::vector<Key> entryKeys = splitLines();
+    std::vector<FoldedIndex::Item> keys = splitLines();
 
-    qsizetype entries = 0;
     for (qsizetype i = 0; i < lineCount(); ++i) {
         // Only headers need their text here: the rest stays out of the caches.
-        if (kind(i) == LineKind::Entry)
-            ++entries;
         if (kind(i) != LineKind::Header)
             continue;
         const QStringView whole = line(i);
@@ -136,18 +137,19 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
     for (size_t index = 0; index < m_sections.size(); ++index)
         m_firstSection.insertFirst(0, m_sections[index].name, qsizetype(index));
 
-    std::vector<FoldedIndex::Item> keys;
-    keys.reserve(size_t(entries));
-    size_t next = 0; // entry lines come in file order, as the sections do
+    // Only the first section of a name is indexed: the keys of the others are dropped in place.
+    size_t kept = 0, next = 0; // entry lines come in file order, as the sections do
     for (size_t index = 0; index < m_sections.size(); ++index) {
         const Section& s = m_sections[index];
         const bool first = m_firstSection.find(0, s.name) == qsizetype(index);
-        for (; next < entryKeys.size() && entryKeys[next].line < s.end; ++next) {
-            const Key& key = entryKeys[next];
-            if (first && key.line > s.header)
-                keys.push_back({quint32(index), key.name, key.line, key.hash});
+        for (; next < keys.size() && keys[next].value < s.end; ++next) {
+            if (first && keys[next].value > s.header) {
+                keys[kept] = keys[next];
+                keys[kept++].group = quint32(index);
+            }
         }
     }
+    keys.resize(kept);
     const std::vector<char> added = m_keys.insertAllFirst(keys);
     for (size_t k = 0; k < keys.size(); ++k)
         m_lines[size_t(keys[k].value)].indexed = added[k];

@@ -79,14 +79,9 @@ private:
         qsizetype end = 0;    // first line after the section
     };
 
-    struct Key
-    {
-        QStringView name;
-        quint64 hash;
-        qsizetype line;
-    };
-    // Fills m_lines; returns the key of every entry line, in order.
-    std::vector<Key> splitLines();
+    // Fills m_lines; returns the key of every entry line, in order, its line as the value and
+    // its section still to be filled in.
+    std::vector<FoldedIndex::Item> splitLines();
     LineKind kind(qsizetype index) const { return m_lines[size_t(index)].kind; }
     QStringView entryKey(qsizetype index) const;
     QStringView entryValue(qsizetype index) const;

@@ -212,18 +212,18 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
 
     for (qsizetype s = 0; s < sections.size(); ++s) {
         const QString& section = sections[s];
-        QString category = section;
-        category.remove(u'[').remove(u']');
-        for (const auto& [key, value] : entriesOf[size_t(s)]) {
+        // What every record of the section shares, copied rather than assigned field by field.
+        SearchRecord listing;
+        listing.dataFile = dataFile;
+        listing.picture = picture;
+        listing.category = section;
+        listing.category.remove(u'[').remove(u']');
+        for (IniOps::Reader::Entry& entry : entriesOf[size_t(s)]) {
+            const QString& key = entry.key;
             if (IsDisabledKey(key))
                 continue;
-            SearchRecord record;
-            record.dataFile = dataFile;
-            record.picture = picture;
-            record.category = category;
-            record.name = german ? key : LOCAL::LocalizeName(key);
-            record.description = Description(descriptions, info, key);
-
+            qint16 x = 0, y = 0;
+            const QStringView value = entry.value;
             const qsizetype comma = Comma(value);
             if ((comma < 0 ? value : value.first(comma)).trimmed() == u"#") {
                 const QString link = value.toString();
@@ -231,13 +231,18 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
                 const QString targetValue = data.ReadIni(target, key, QString());
                 if (StringOps::GetToken(targetValue, 1, kComma).trimmed().isEmpty())
                     return LinkError{dataFile, section, key, target};
-                record.x = Coordinate(StringOps::GetToken(targetValue, 1, kComma));
-                record.y = Coordinate(StringOps::GetToken(targetValue, 2, kComma));
+                x = Coordinate(StringOps::GetToken(targetValue, 1, kComma));
+                y = Coordinate(StringOps::GetToken(targetValue, 2, kComma));
             } else {
-                record.x = CoordinateOf(Token(value, 1));
-                record.y = CoordinateOf(Token(value, 2));
+                x = CoordinateOf(Token(value, 1));
+                y = CoordinateOf(Token(value, 2));
             }
-            cache.append(std::move(record));
+            // Built where it stays: no moves, and the key itself becomes the German name.
+            SearchRecord& record = cache.emplaceBack(listing);
+            record.description = Description(descriptions, info, key);
+            record.name = german ? std::move(entry.key) : LOCAL::LocalizeName(key);
+            record.x = x;
+            record.y = y;
         }
     }
     return std::nullopt;
