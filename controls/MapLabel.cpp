@@ -8,20 +8,49 @@
 #include <QPainter>
 
 namespace {
-constexpr int kPadding = 2;  // pixels left and right of the text
+
+constexpr int kPadding = 2;  // pixels left of a name
+
+struct Look
+{
+    MapLabel::Style style;
+    quint32 fore, back;
+    QSize size;
+    int ratio;  // device pixel ratio x 1000
+    QString caption;
+    bool operator==(const Look&) const = default;
+};
+
+size_t qHash(const Look& look, size_t seed = 0)
+{
+    return qHashMulti(seed, int(look.style), look.fore, look.back, look.size.width(),
+                      look.size.height(), look.ratio, look.caption);
 }
 
-MapLabel::MapLabel(Style style, QWidget* parent) : QLabel(parent), m_style(style)
+QPixmap drawn(const Look& look, qreal ratio)
+{
+    QPixmap picture(QSize(qRound(look.size.width() * ratio), qRound(look.size.height() * ratio)));
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(ctlLocation::fromBgr(look.back));
+    QPainter painter(&picture);
+    painter.setFont(MapLabel::fontFor(look.style));
+    painter.setPen(ctlLocation::fromBgr(look.fore));
+    QRect text(QPoint(0, 0), look.size);
+    if (look.style == MapLabel::Style::Heading) {
+        painter.drawText(text, Qt::AlignCenter, look.caption);
+    } else {
+        text.setLeft(kPadding);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, look.caption);
+    }
+    return picture;
+}
+
+} // namespace
+
+MapLabel::MapLabel(Style style, QWidget* parent) : QWidget(parent), m_style(style)
 {
     setFont(fontFor(style));
-    // The background is filled in paintEvent: Qt cuts an auto-filled (opaque) widget out of
-    // every sibling below it, which with 160 markers and labels costs more than the drawing.
-    setAutoFillBackground(false);
     setMouseTracking(true);
-    setAlignment(style == Style::Heading ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    setContentsMargins(0, 0, 0, 0);
-    setIndent(kPadding);
-    setTextFormat(Qt::PlainText);
 }
 
 QFont MapLabel::fontFor(Style style)
@@ -48,53 +77,47 @@ QSize MapLabel::sizeFor(Style style, const QString& caption)
     return size;
 }
 
+int MapLabel::heightOf(Style style)
+{
+    static const int name = sizeFor(Style::Name, QStringLiteral("Ag")).height();
+    static const int heading = sizeFor(Style::Heading, QStringLiteral("Ag")).height();
+    return style == Style::Heading ? heading : name;
+}
+
+const QPixmap& MapLabel::look(Style style, const QString& caption, quint32 fore, quint32 back,
+                       const QSize& size, qreal ratio)
+{
+    // Names repeat between displays, and a resize redraws every one of them: each look (text,
+    // colours, size) is drawn once and then copied.
+    static auto* const looks = new QHash<Look, QPixmap>;
+    const Look look{style, fore, back, size, qRound(ratio * 1000), caption};
+    if (const auto known = looks->constFind(look); known != looks->constEnd())
+        return *known;
+    if (looks->size() > 1024)
+        looks->clear();
+    return *looks->insert(look, drawn(look, ratio));
+}
+
+void MapLabel::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
 void MapLabel::setColours(quint32 fore, quint32 back)
 {
-    if (fore == m_fore && back == m_back && m_fore != 0)
+    if (fore == m_fore && back == m_back)
         return;
     m_fore = fore;
     m_back = back;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, ctlLocation::fromBgr(fore));
-    p.setColor(QPalette::Window, ctlLocation::fromBgr(back));
-    setPalette(p);
+    update();
 }
 
-void MapLabel::paintEvent(QPaintEvent* event)
+void MapLabel::paintEvent(QPaintEvent*)
 {
-    if (m_drawingLook) {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().brush(backgroundRole()));
-        painter.end();
-        QLabel::paintEvent(event);
-        return;
-    }
-    // Names repeat between displays, and a resize redraws every one of them: each look (text,
-    // colours, size) is drawn once and then copied.
-    static auto* const looks = new QHash<QString, QPixmap>;
-    const qreal ratio = devicePixelRatioF();
-    const QString key = QStringLiteral("%1/%2/%3/%4x%5/%6/%7/")
-                            .arg(int(m_style))
-                            .arg(palette().color(foregroundRole()).rgba())
-                            .arg(palette().color(backgroundRole()).rgba())
-                            .arg(width())
-                            .arg(height())
-                            .arg(qRound(ratio * 1000))
-                            .arg(isEnabled()) +
-                        text();
-    auto look = looks->constFind(key);
-    if (look == looks->constEnd()) {
-        if (looks->size() > 1024)
-            looks->clear();
-        QPixmap picture(QSize(qRound(width() * ratio), qRound(height() * ratio)));
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        m_drawingLook = true;
-        render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
-        m_drawingLook = false;
-        look = looks->insert(key, picture);
-    }
-    QPainter(this).drawPixmap(0, 0, *look);
+    QPainter(this).drawPixmap(0, 0, look(m_style, m_caption, m_fore, m_back, size(), devicePixelRatioF()));
 }
 
 void MapLabel::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }

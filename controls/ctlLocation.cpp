@@ -33,32 +33,34 @@ void ctlLocation::setBackColor(quint32 colour)
     }
 }
 
-void ctlLocation::paintEvent(QPaintEvent*)
+const QPixmap& ctlLocation::figure(quint32 border, quint32 back, const QSize& size, qreal ratio)
 {
     // Up to 82 markers share a handful of looks: each look is drawn once and then copied.
     using Look = std::pair<std::pair<quint32, quint32>, std::pair<QSize, int>>;
     static QHash<Look, QPixmap> looks;
-    const qreal ratio = devicePixelRatioF();
-    const Look look{{m_borderColor, m_backColor}, {size(), qRound(ratio * 1000)}};
-    auto known = looks.constFind(look);
-    if (known == looks.constEnd()) {
-        if (looks.size() > 64)
-            looks.clear();
-        QPixmap figure(QSize(qRound(width() * ratio), qRound(height() * ratio)));
-        figure.setDevicePixelRatio(ratio);
-        figure.fill(Qt::transparent);
-        QPainter painter(&figure);
-        painter.setRenderHint(QPainter::Antialiasing);
-        // The figure fills the marker; the ring is thick enough to read the colour on any map.
-        const qreal ring = std::max<qreal>(2.0, width() / 5.0);
-        const QRectF r = QRectF(rect()).adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2);
-        painter.setPen(QPen(fromBgr(m_borderColor), ring));
-        painter.setBrush(fromBgr(m_backColor));
-        painter.drawEllipse(r);
-        painter.end();
-        known = looks.insert(look, figure);
-    }
-    QPainter(this).drawPixmap(0, 0, *known);
+    const Look look{{border, back}, {size, qRound(ratio * 1000)}};
+    if (const auto known = looks.constFind(look); known != looks.constEnd())
+        return *known;
+    if (looks.size() > 64)
+        looks.clear();
+    QPixmap figure(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)));
+    figure.setDevicePixelRatio(ratio);
+    figure.fill(Qt::transparent);
+    QPainter painter(&figure);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The figure fills the marker; the ring is thick enough to read the colour on any map.
+    const qreal ring = std::max<qreal>(2.0, size.width() / 5.0);
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2);
+    painter.setPen(QPen(fromBgr(border), ring));
+    painter.setBrush(fromBgr(back));
+    painter.drawEllipse(r);
+    painter.end();
+    return *looks.insert(look, figure);
+}
+
+void ctlLocation::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, figure(m_borderColor, m_backColor, size(), devicePixelRatioF()));
 }
 
 void ctlLocation::mouseMoveEvent(QMouseEvent* event)

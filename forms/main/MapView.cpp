@@ -1,5 +1,7 @@
 #include "forms/main/MapView.h"
 
+#include "forms/main/MarkerLayer.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -71,9 +73,27 @@ void MapView::setImage(const QImage& image)
     update();
 }
 
-void MapView::paintEvent(QPaintEvent*)
+void MapView::setLayer(const MarkerLayer* layer)
+{
+    m_layer = layer;
+    update();
+}
+
+void MapView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    drawPicture(painter);
+    if (m_layer) {
+        painter.translate(-pos());
+        m_layer->paint(painter, event->rect().translated(pos()));
+    }
+    painter.end();
+    if (!m_image.isNull())
+        reportFirstPaint();
+}
+
+void MapView::drawPicture(QPainter& painter)
+{
     if (m_image.isNull()) {
         painter.fillRect(rect(), QColor(226, 211, 170));
         return;
@@ -82,17 +102,15 @@ void MapView::paintEvent(QPaintEvent*)
     // scaled copy.
     if (m_image.size() == size()) {
         painter.drawImage(0, 0, m_image);
-    } else {
-        if (m_scaled.size() != size()) {
-            m_scaled = QPixmap::fromImage(
-                m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            if (const auto known = m_pictures.find(m_path); known != m_pictures.end())
-                known->scaled = m_scaled;
-        }
-        painter.drawPixmap(0, 0, m_scaled);
+        return;
     }
-    painter.end();
-    reportFirstPaint();
+    if (m_scaled.size() != size()) {
+        m_scaled = QPixmap::fromImage(
+            m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (const auto known = m_pictures.find(m_path); known != m_pictures.end())
+            known->scaled = m_scaled;
+    }
+    painter.drawPixmap(0, 0, m_scaled);
 }
 
 void MapView::mousePressEvent(QMouseEvent* event)

@@ -1,10 +1,13 @@
 #pragma once
-// imgMap: the map picture drawn stretched over its control size.
+// imgMap: the map picture drawn stretched over its control size, with the markers and names
+// of the display on it.
 #include <QDateTime>
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+
+class MarkerLayer;
 
 class MapView : public QWidget
 {
@@ -17,6 +20,8 @@ public:
     bool loadFile(const QString& path);
     void setImage(const QImage& image);
     bool hasImage() const { return !m_image.isNull(); }
+    // The markers and names drawn over the picture, laid out in the parent's pixels (null: none).
+    void setLayer(const MarkerLayer* layer);
 
 signals:
     void rightButtonDown(const QPoint& position);
@@ -36,7 +41,10 @@ private:
         QPixmap scaled;
     };
 
+    void drawPicture(QPainter& painter);
+
     QImage m_image;
+    const MarkerLayer* m_layer = nullptr;
     QPixmap m_scaled;  // the picture at the current size, made once per size
     QString m_path;    // file of the shown picture; empty for a picture set directly
     QHash<QString, Picture> m_pictures;

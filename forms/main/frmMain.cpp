@@ -8,6 +8,7 @@
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "forms/main/MenuTable.h"
+#include "forms/main/ProxyPointer.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "modules/Twips2Pixel_Module.h"
@@ -27,8 +28,6 @@ using namespace Twips2Pixel_Module;
 
 namespace {
 
-constexpr quint32 kGold = 55295;  // RGB(255, 215, 0)
-
 int twipsWidth(MapLabel::Style style, const QString& caption)
 {
     return PixelsToTwipsX(MapLabel::sizeFor(style, caption).width());
@@ -45,6 +44,34 @@ void place(QWidget* w, const ControlState& s)
     w->setVisible(s.visible);
 }
 
+void syncToolTip(QWidget* w, const QString& text)
+{
+    if (w->toolTip() != text)
+        w->setToolTip(text);
+}
+
+void syncVisible(QWidget* w, bool visible)
+{
+    if (w->isHidden() == visible)
+        w->setVisible(visible);
+}
+
+void syncMarker(ctlLocation* dot, const MarkerState& s)
+{
+    dot->setBorderColor(s.borderColor);
+    dot->setDesc(s.desc);
+    syncToolTip(dot, s.toolTip);
+    syncVisible(dot, s.visible);
+}
+
+void syncLabel(MapLabel* label, const LabelState& s, quint32 fore, quint32 back)
+{
+    label->setCaption(s.caption);
+    label->setColours(fore, back);
+    syncToolTip(label, s.toolTip);
+    syncVisible(label, s.visible);
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
@@ -54,7 +81,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
         return twipsWidth(styleOf(kind), caption);
     };
     m_display.measureHeight = [](LabelKind kind) {
-        return PixelsToTwipsY(MapLabel::sizeFor(styleOf(kind), QStringLiteral("Ag")).height());
+        return PixelsToTwipsY(MapLabel::heightOf(styleOf(kind)));
     };
     m_display.loadPicture = [this](const QString& path) {
         return m_mapView->loadFile(path);
@@ -77,12 +104,30 @@ void frmMain::buildMapArea()
 
     m_mapView = new MapView(area);
     m_mapView->setObjectName(QStringLiteral("imgMap"));
+    m_mapView->setLayer(&m_layer);
     connect(m_mapView, &MapView::rightButtonDown, this, [this](const QPoint& p) {
         rightClick(p);
     });
+    m_pointer = new ProxyPointer(m_mapView, [this](const QPoint& p) {
+        return controlAt(m_mapView->mapToParent(p));
+    });
+
+    // The map view draws every marker and name in one paint. These widgets stand for them:
+    // they keep name, description, tooltip, place and visibility, are what balloon tips attach
+    // to, and get the pointer's events from the map view. Their parent has no size, so Qt
+    // never paints them.
+    auto* proxies = new QWidget(area);
+    proxies->setObjectName(QStringLiteral("mapControls"));
+    proxies->setGeometry(0, 0, 0, 0);
+    // Nor do their changes schedule paints that would only be thrown away. A proxy is moved
+    // to its control only when the pointer reaches it or a balloon attaches to it: moving
+    // 160 widgets on every display costs more than drawing them.
+    proxies->setUpdatesEnabled(false);
+    // What a proxy ignores goes no further: the map below has its own meaning for buttons.
+    proxies->setAttribute(Qt::WA_NoMousePropagation);
 
     for (int i = 0; i < kMarkerCount; ++i) {
-        auto* label = new MapLabel(MapLabel::Style::Name, area);
+        auto* label = new MapLabel(MapLabel::Style::Name, proxies);
         label->setObjectName(QStringLiteral("lblDOT:%1").arg(i));
         label->hide();
         connect(label, &MapLabel::MouseMove, this, [this, i] { hover(QStringLiteral("lblDOT:%1").arg(i)); });
@@ -90,41 +135,42 @@ void frmMain::buildMapArea()
         m_dotLabels[i] = label;
     }
     for (int i = 0; i < kMarkerCount; ++i) {
-        auto* dot = new ctlLocation(area);
+        auto* dot = new ctlLocation(proxies);
         dot->setObjectName(QStringLiteral("DOT:%1").arg(i));
         dot->hide();
         connect(dot, &ctlLocation::MouseMove, this, [this, i] { hoverMarker(i); });
         connect(dot, &ctlLocation::DblClick, this, [this, i] { doubleClick(QStringLiteral("DOT:%1").arg(i)); });
         m_dots[i] = dot;
     }
-    m_lblCaption = new MapLabel(MapLabel::Style::Name, area);
+    m_lblCaption = new MapLabel(MapLabel::Style::Name, proxies);
     m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
     m_lblCaption->hide();
     connect(m_lblCaption, &MapLabel::MouseMove, this, [this] { hover(QStringLiteral("lblCaption")); });
     connect(m_lblCaption, &MapLabel::DblClick, this, [this] { clickInfoButton(); });
 
-    m_item = new ctlLocation(area);
+    m_item = new ctlLocation(proxies);
     m_item->setObjectName(QStringLiteral("ITEM"));
     m_item->hide();
     connect(m_item, &ctlLocation::MouseMove, this, [this] { hoverItem(); });
     connect(m_item, &ctlLocation::DblClick, this, [this] { clickInfoButton(); });
 
-    m_lblMultiInfo = new MapLabel(MapLabel::Style::Heading, area);
+    m_lblMultiInfo = new MapLabel(MapLabel::Style::Heading, proxies);
     m_lblMultiInfo->setObjectName(QStringLiteral("lblMultiInfo"));
-    m_lblMultiInfo->setColours(kGold, kMarkerRed);
+    m_lblMultiInfo->setColours(kLabelGold, kMarkerRed);
     m_lblMultiInfo->hide();
 
-    m_cboItems = new QComboBox(area);
-    m_cboItems->setObjectName(QStringLiteral("cboItems"));
-    m_cboItems->hide();
-    connect(m_cboItems, &QComboBox::currentIndexChanged, this, &frmMain::onListActivated);
-
+    // The list and the button stay real widgets, above the map.
     m_btnInfo = new QPushButton(QStringLiteral("i"), area);
     m_btnInfo->setObjectName(QStringLiteral("btnInfo"));
     m_btnInfo->setFont([] { QFont f = QFont(); f.setBold(true); f.setItalic(true); return f; }());
     m_btnInfo->hide();
     m_btnInfo->installEventFilter(this);
     connect(m_btnInfo, &QPushButton::clicked, this, [this] { clickInfoButton(); });
+
+    m_cboItems = new QComboBox(area);
+    m_cboItems->setObjectName(QStringLiteral("cboItems"));
+    m_cboItems->hide();
+    connect(m_cboItems, &QComboBox::currentIndexChanged, this, &frmMain::onListActivated);
 }
 
 void frmMain::buildMenus()
@@ -286,36 +332,20 @@ void frmMain::EndProgram()
 void frmMain::syncDisplay()
 {
     m_syncing = true;
-    // Moving 160 markers and labels one by one would collect their old and new places into
-    // one ever more complex dirty region; the area is painted once as a whole instead.
-    QWidget* area = mapArea();
-    const bool updates = area->updatesEnabled();
-    area->setUpdatesEnabled(false);
     const MainDisplay& d = m_display;
     m_mapView->setGeometry(TwipsGeometry::ToPixels(d.imgMap.left, d.imgMap.top, d.imgMap.width,
                                                    d.imgMap.height));
+    const QRect changed = m_layer.take(d);
     for (int i = 0; i < kMarkerCount; ++i) {
-        ctlLocation* dot = m_dots[i];
-        dot->setBorderColor(d.DOT[i].borderColor);
-        dot->setDesc(d.DOT[i].desc);
-        dot->setToolTipText(d.DOT[i].toolTip);
-        place(dot, d.DOT[i]);
-        MapLabel* label = m_dotLabels[i];
-        label->setText(d.lblDOT[i].caption);
-        label->setColours(d.lblDOT[i].foreColor, kGold);
-        label->setToolTip(d.lblDOT[i].toolTip);
-        place(label, d.lblDOT[i]);
+        syncMarker(m_dots[i], d.DOT[i]);
+        syncLabel(m_dotLabels[i], d.lblDOT[i], d.lblDOT[i].foreColor, kLabelGold);
     }
-    m_item->setDesc(d.ITEM.desc);
-    m_item->setToolTipText(d.ITEM.toolTip);
-    m_item->setBorderColor(d.ITEM.borderColor);
-    place(m_item, d.ITEM);
-    m_lblCaption->setText(d.lblCaption.caption);
-    m_lblCaption->setColours(d.lblCaption.foreColor, kGold);
-    m_lblCaption->setToolTip(d.lblCaption.toolTip);
-    place(m_lblCaption, d.lblCaption);
-    m_lblMultiInfo->setText(d.lblMultiInfo.caption);
-    place(m_lblMultiInfo, d.lblMultiInfo);
+    syncMarker(m_item, d.ITEM);
+    syncLabel(m_lblCaption, d.lblCaption, d.lblCaption.foreColor, kLabelGold);
+    syncLabel(m_lblMultiInfo, d.lblMultiInfo, kLabelGold, kMarkerRed);
+    if (!changed.isEmpty())
+        m_mapView->update(changed.translated(-m_mapView->pos()));
+    m_pointer->recheck();
 
     QStringList current;
     for (int i = 0; i < m_cboItems->count(); ++i)
@@ -327,12 +357,31 @@ void frmMain::syncDisplay()
     m_cboItems->setCurrentIndex(d.cboItems.listIndex);
     place(m_cboItems, d.cboItems);
     place(m_btnInfo, d.btnInfo);
-    m_btnInfo->raise();
-    m_cboItems->raise();
     if (QAction* print = action(QStringLiteral("miPrint")))
         print->setEnabled(d.printEnabled);
-    area->setUpdatesEnabled(updates);
     m_syncing = false;
+}
+
+QWidget* frmMain::placedProxy(const LayerHit& control)
+{
+    QWidget* proxy = nullptr;
+    switch (control.kind) {
+    case LayerHit::Kind::DotLabel: proxy = m_dotLabels[size_t(control.index)]; break;
+    case LayerHit::Kind::Dot: proxy = m_dots[size_t(control.index)]; break;
+    case LayerHit::Kind::Caption: proxy = m_lblCaption; break;
+    case LayerHit::Kind::Item: proxy = m_item; break;
+    case LayerHit::Kind::Heading: proxy = m_lblMultiInfo; break;
+    case LayerHit::Kind::None: return nullptr;
+    }
+    const QRect drawn = m_layer.rectOf(control);
+    if (proxy->geometry() != drawn)
+        proxy->setGeometry(drawn);
+    return proxy;
+}
+
+QWidget* frmMain::controlAt(const QPoint& pixel)
+{
+    return placedProxy(m_layer.at(pixel));
 }
 
 void frmMain::onListActivated(int index)

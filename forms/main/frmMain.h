@@ -2,6 +2,7 @@
 // The main window: map, markers, menus. It assembles and wires; the display state and its
 // rules live in MainDisplay, the menu tree in MenuTable.
 #include "forms/main/MainDisplay.h"
+#include "forms/main/MarkerLayer.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -16,6 +17,7 @@ class QLabel;
 class ctlLocation;
 class MapLabel;
 class MapView;
+class ProxyPointer;
 class clsToolTipDeluxe;
 struct MenuEntry;
 
@@ -77,6 +79,11 @@ public:
     QWidget* mapArea() const;
     // Renders the client area as it is on screen (printing, snapshots).
     QImage renderMapArea() const;
+    // The marker or label that the pointer reaches at a pixel of the map area (the topmost
+    // one shown there), null where there is none. The map view draws them all; these
+    // widgets carry their names, texts and tooltips and receive the pointer's events. The
+    // widget returned is placed where its control is drawn.
+    QWidget* controlAt(const QPoint& pixel);
 
     // The balloon tooltip object created at start-up (null before Load).
     clsToolTipDeluxe* toolTip() const { return m_toolTip; }
@@ -122,6 +129,7 @@ private:
     void showPopup(const QString& menuName, const QPoint& globalPos);
     QString describe(const QString& shownName) const;
     void applyResize();
+    QWidget* placedProxy(const LayerHit& control);
 
     MainDisplay m_display;
     std::array<MapFiles, 5> m_maps;
@@ -131,6 +139,8 @@ private:
     QHash<QAction*, const MenuEntry*> m_entryByAction;
 
     MapView* m_mapView = nullptr;
+    MarkerLayer m_layer;
+    ProxyPointer* m_pointer = nullptr;
     std::array<ctlLocation*, kMarkerCount> m_dots{};
     std::array<MapLabel*, kMarkerCount> m_dotLabels{};
     ctlLocation* m_item = nullptr;

@@ -62,14 +62,15 @@ void frmMain::hoverMarker(int i)
     syncDisplay();
     QString text = describe(m_display.lblDOT[i].caption);
     text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-    registerBalloon(m_dots[i], text, m_display.DOT[i].desc, kTipIcon);
+    // The balloon's stem points at the marker where it is drawn.
+    registerBalloon(placedProxy({LayerHit::Kind::Dot, i}), text, m_display.DOT[i].desc, kTipIcon);
 }
 
 void frmMain::hoverItem()
 {
     QString text = describe(m_display.ITEM.desc);
     text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-    registerBalloon(m_item, text, m_display.ITEM.desc, kTipIcon);
+    registerBalloon(placedProxy({LayerHit::Kind::Item}), text, m_display.ITEM.desc, kTipIcon);
 }
 
 void frmMain::hoverLabel(LabelState& label)

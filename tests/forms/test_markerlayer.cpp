@@ -1,0 +1,230 @@
+// The markers and names of the map area drawn in one layer: which control the pointer reaches,
+// what a change repaints, and what the drawing looks like.
+#include "controls/MapLabel.h"
+#include "forms/main/MarkerLayer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+using Kind = LayerHit::Kind;
+
+constexpr int kTwips = 15;  // per pixel on the test screen (96 dpi)
+
+// Controls given in pixels, kept in twips as the window does.
+void put(ControlState& c, int x, int y, int w, int h, bool visible = true)
+{
+    c.left = x * kTwips;
+    c.top = y * kTwips;
+    c.width = w * kTwips;
+    c.height = h * kTwips;
+    c.visible = visible;
+}
+
+// Overlapping controls of every kind:
+//   lblDOT 0 (100,100 80x16) under DOT 0 (150,95) and under lblDOT 5 (120,102 80x16);
+//   a hidden DOT 2 (300,300) over lblDOT 1 (290,295 60x16);
+//   ITEM (500,500) over lblCaption (490,495 60x16); the heading (600,0 100x20) over DOT 7 (610,5);
+//   DOT 9 (40,40) over DOT 8 (36,36).
+MainDisplay overlappingScene()
+{
+    MainDisplay d;
+    put(d.lblDOT[0], 100, 100, 80, 16);
+    put(d.DOT[0], 150, 95, 11, 11);
+    put(d.lblDOT[5], 120, 102, 80, 16);
+    put(d.DOT[2], 300, 300, 11, 11, false);
+    put(d.lblDOT[1], 290, 295, 60, 16);
+    put(d.ITEM, 500, 500, 11, 11);
+    put(d.lblCaption, 490, 495, 60, 16);
+    put(d.lblMultiInfo, 600, 0, 100, 20);
+    put(d.DOT[7], 610, 5, 11, 11);
+    put(d.DOT[8], 36, 36, 11, 11);
+    put(d.DOT[9], 40, 40, 11, 11);
+    return d;
+}
+
+bool near(QRgb pixel, const QColor& colour, int tolerance = 40)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance
+           && std::abs(qGreen(pixel) - colour.green()) <= tolerance
+           && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+} // namespace
+
+class TestMarkerLayer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void topmostShownControlIsHit_data()
+    {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::newRow("label alone") << QPoint(105, 105) << int(Kind::DotLabel) << 0;
+        QTest::newRow("marker above a label") << QPoint(155, 100) << int(Kind::Dot) << 0;
+        QTest::newRow("later label above earlier") << QPoint(130, 110) << int(Kind::DotLabel) << 5;
+        QTest::newRow("hidden marker lets its label react")
+            << QPoint(305, 305) << int(Kind::DotLabel) << 1;
+        QTest::newRow("selection marker above its name") << QPoint(505, 505) << int(Kind::Item) << -1;
+        QTest::newRow("selection name") << QPoint(492, 508) << int(Kind::Caption) << -1;
+        QTest::newRow("heading above a marker") << QPoint(612, 8) << int(Kind::Heading) << -1;
+        QTest::newRow("later marker above earlier") << QPoint(42, 42) << int(Kind::Dot) << 9;
+        QTest::newRow("earlier marker where uncovered") << QPoint(37, 37) << int(Kind::Dot) << 8;
+        QTest::newRow("last pixel of a marker") << QPoint(160, 105) << int(Kind::Dot) << 0;
+        QTest::newRow("just right of a marker") << QPoint(161, 104) << int(Kind::DotLabel) << 5;
+        QTest::newRow("empty map") << QPoint(800, 600) << int(Kind::None) << -1;
+    }
+    void topmostShownControlIsHit()
+    {
+        QFETCH(QPoint, pixel);
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        MarkerLayer layer;
+        layer.take(overlappingScene());
+        const LayerHit hit = layer.at(pixel);
+        QCOMPARE(int(hit.kind), kind);
+        QCOMPARE(hit.index, index);
+    }
+
+    void nothingIsHitBeforeADisplayIsTaken()
+    {
+        MarkerLayer layer;
+        QVERIFY(!layer.at(QPoint(0, 0)));
+        QVERIFY(!layer.isShown({Kind::Dot, 0}));
+        QVERIFY(!layer.isShown({Kind::Dot, kMarkerCount}));  // no such element
+        QCOMPARE(layer.rectOf({Kind::DotLabel, -1}), QRect());
+    }
+
+    void rectanglesAreThePixelsOfTheTwips()
+    {
+        MarkerLayer layer;
+        const MainDisplay d = overlappingScene();
+        layer.take(d);
+        QCOMPARE(layer.rectOf({Kind::Dot, 0}), QRect(150, 95, 11, 11));
+        QCOMPARE(layer.rectOf({Kind::Heading}), QRect(600, 0, 100, 20));
+        QVERIFY(layer.isShown({Kind::Item}));
+        QVERIFY(!layer.isShown({Kind::Dot, 2}));
+    }
+
+    void changedAreaCoversWhatLooksDifferent_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("nothing") << "none" << QRect();
+        QTest::newRow("caption of a shown label") << "caption" << QRect(100, 100, 80, 16);
+        QTest::newRow("colour of a shown marker") << "colour" << QRect(150, 95, 11, 11);
+        QTest::newRow("a marker moved") << "move" << QRect(150, 95, 31, 11);
+        QTest::newRow("a label shown") << "show" << QRect(700, 700, 50, 16);
+        QTest::newRow("a marker hidden") << "hide" << QRect(610, 5, 11, 11);
+        QTest::newRow("a hidden marker moved") << "hiddenMove" << QRect();
+        QTest::newRow("tooltip and description only") << "texts" << QRect();
+    }
+    void changedAreaCoversWhatLooksDifferent()
+    {
+        QFETCH(QString, change);
+        QFETCH(QRect, expected);
+        MarkerLayer layer;
+        MainDisplay d = overlappingScene();
+        put(d.lblDOT[30], 700, 700, 50, 16, false);
+        QVERIFY(!layer.take(d).isEmpty());
+        if (change == "caption")
+            d.lblDOT[0].caption = " Höhle ";
+        else if (change == "colour")
+            d.DOT[0].borderColor = kMarkerGreen;
+        else if (change == "move")
+            d.DOT[0].left += 20 * kTwips;
+        else if (change == "show")
+            d.lblDOT[30].visible = true;
+        else if (change == "hide")
+            d.DOT[7].visible = false;
+        else if (change == "hiddenMove")
+            d.DOT[2].left += 100 * kTwips;
+        else if (change == "texts")
+            d.DOT[0].desc = d.DOT[0].toolTip = d.lblDOT[0].toolTip = "Wolf";
+        QCOMPARE(layer.take(d), expected);
+        // Taken: the same display again changes nothing.
+        QCOMPARE(layer.take(d), QRect());
+    }
+
+    void paintShowsMarkerAndNameColours()
+    {
+        MainDisplay d;
+        put(d.DOT[4], 20, 20, 11, 11);
+        d.DOT[4].borderColor = kMarkerGreen;
+        put(d.ITEM, 60, 20, 11, 11);
+        d.lblDOT[4].caption = " Wolfshöhle ";
+        const QSize size = MapLabel::sizeFor(MapLabel::Style::Name, d.lblDOT[4].caption);
+        put(d.lblDOT[4], 20, 50, size.width(), size.height());
+        d.lblDOT[4].foreColor = kMarkerRed;
+        put(d.DOT[5], 90, 90, 11, 11, false);
+        MarkerLayer layer;
+        layer.take(d);
+
+        QImage image(120, 120, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        layer.paint(painter, image.rect());
+        painter.end();
+
+        const QColor gold(255, 215, 0), green(34, 139, 34), red(192, 0, 0);
+        // The ring in the marker's colour around a gold fill.
+        QVERIFY(near(image.pixel(25, 25), gold, 10));
+        QVERIFY(near(image.pixel(21, 25), green));
+        QVERIFY(near(image.pixel(61, 25), red));
+        QVERIFY(near(image.pixel(65, 25), gold, 10));
+        // Outside the circle the map shows through.
+        QCOMPARE(image.pixel(20, 20), qRgb(255, 255, 255));
+        // The name: gold behind dark red text.
+        QCOMPARE(image.pixel(20, 50), QColor(gold).rgb());
+        int textPixels = 0;
+        for (int x = 20; x < 20 + size.width(); ++x)
+            for (int y = 50; y < 50 + size.height(); ++y)
+                textPixels += near(image.pixel(x, y), red, 30) ? 1 : 0;
+        QVERIFY(textPixels > 20);
+        // A hidden marker is not drawn.
+        QCOMPARE(image.pixel(95, 95), qRgb(255, 255, 255));
+    }
+
+    void paintDrawsOnlyWhatMeetsTheExposedArea()
+    {
+        MainDisplay d;
+        put(d.DOT[0], 10, 10, 11, 11);
+        put(d.DOT[1], 80, 10, 11, 11);
+        MarkerLayer layer;
+        layer.take(d);
+        QImage image(100, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        layer.paint(painter, QRect(0, 0, 50, 40));
+        painter.end();
+        QVERIFY(image.pixel(15, 15) != qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(85, 15), qRgb(255, 255, 255));
+    }
+
+    void headingIsGoldOnDarkRed()
+    {
+        MainDisplay d;
+        d.lblMultiInfo.caption = " Caldora: Höhlen ";
+        const QSize size = MapLabel::sizeFor(MapLabel::Style::Heading, d.lblMultiInfo.caption);
+        put(d.lblMultiInfo, 0, 0, size.width(), size.height());
+        MarkerLayer layer;
+        layer.take(d);
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        layer.paint(painter, image.rect());
+        painter.end();
+        QCOMPARE(image.pixel(0, 0), QColor(192, 0, 0).rgb());
+        bool gold = false;
+        for (int x = 0; x < size.width() && !gold; ++x)
+            for (int y = 0; y < size.height() && !gold; ++y)
+                gold = near(image.pixel(x, y), QColor(255, 215, 0), 20);
+        QVERIFY(gold);
+    }
+};
+
+QTEST_MAIN(TestMarkerLayer)
+#include "test_markerlayer.moc"
