@@ -122,6 +122,12 @@ std::optional<QString> fromUtf8(const char* data, qsizetype size)
             out[o++] = p[i++];
             continue;
         }
+        // Umlauts and the like, the usual case, without the general checks.
+        if (p[i] >= 0xC2 && p[i] <= 0xDF && i + 1 < size && (p[i + 1] & 0xC0) == 0x80) {
+            out[o++] = char16_t(((p[i] & 0x1F) << 6) | (p[i + 1] & 0x3F));
+            i += 2;
+            continue;
+        }
         const int length = sequenceLength(p + i, size - i);
         if (length == 0)
             return std::nullopt;
