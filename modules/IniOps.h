@@ -25,7 +25,8 @@ QStringList GetIniSections(const QString& file);
 QStringList GetIniKeys(const QString& file, const QString& section);
 
 // One file looked at once for several lookups within a single operation: the same rules as
-// the functions above, without checking the file on disk again for every call.
+// the functions above, without checking the file on disk again for every call. A reader
+// remembers where its last lookup ended, so it belongs to one thread at a time.
 class Reader
 {
 public:
