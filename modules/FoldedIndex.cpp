@@ -19,7 +19,6 @@ char16_t foldLatin1(char16_t c)
 }
 
 constexpr quint64 kPrime = 0x100000001b3ULL;
-
 constexpr quint64 kSeed = 0xcbf29ce484222325ULL;
 
 quint32 finish(quint64 h, quint32 group)
@@ -56,7 +55,7 @@ bool FoldedIndex::sameTrimmed(QStringView a, QStringView b)
 {
     if (a.size() == b.size()) {
         // A lookup nearly always asks with the very spelling of the file.
-        if (std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(QChar)) == 0)
+        if (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(QChar)) == 0)
             return true;
         qsizetype i = 0;
         for (; i < a.size(); ++i) {

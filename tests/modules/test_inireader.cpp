@@ -62,6 +62,7 @@ void TestIniReader::walkAgreesWithSingleReads_data()
         << QByteArray("[s]\n\t a b \t= 1 \nA B=2\na  b=3\n");
     QTest::newRow("quoted values") << QByteArray("[s]\nk=\"1,2\"\nj=' 3 '\ni=\"4'\nh=\"\"\n");
     QTest::newRow("line without =") << QByteArray("[s]\nlonely\nlonely=1\n");
+    QTest::newRow("empty keys") << QByteArray("[s]\n=1\n \t=2\nk=3\n[]\n=4\n");
     QTest::newRow("header name cut at ]") << QByteArray("[a]b]\nk=1\n[a]\nk=2\n");
     QTest::newRow("entries before the first header")
         << QByteArray("k=0\nj=9\n[s]\nk=1\n");
@@ -110,6 +111,8 @@ void TestIniReader::walkValues_data()
         << QByteArray("[s]\nk=1\n[S]\nk=2\nm=5\n") << "S" << QStringList{"k:1", "m:"};
     QTest::newRow("after an indented header the keys belong to it")
         << QByteArray("[s]\nk=1\n  [x]\nm=2\n") << "s" << QStringList{"k:1", "[x]:", "m:"};
+    QTest::newRow("empty key reads the first empty key")
+        << QByteArray("[s]\n=1\n =2\n") << "s" << QStringList{":1", ":1"};
     QTest::newRow("comment keys have no value")
         << QByteArray("[s]\n;k=1\nk=2\n") << "s" << QStringList{";k:", "k:2"};
     QTest::newRow("quotes and blanks taken off")
