@@ -194,11 +194,11 @@ std::vector<IniDocument::Entry> IniDocument::strictEntries(const QString& sectio
     if (first < 0)
         return entries;
     entries.reserve(size_t(end - first));
-    // Where the listed header also opens the first section of that name, an entry that is the
-    // first of its key there is what a lookup of the key finds: no need to look it up.
+    // The listed header opens a section of that very name, so the first section of the name
+    // is this one or ends before it. A line inside that first section which is the first of
+    // its key there is what a lookup of the key finds: no need to look it up.
     const auto found = sectionIndex(section);
-    const bool same = found && m_sections[size_t(*found)].header == first - 1;
-    const qsizetype sectionEnd = same ? m_sections[size_t(*found)].end : first;
+    const qsizetype sectionEnd = found ? m_sections[size_t(*found)].end : first;
     for (qsizetype i = first; i < end; ++i) {
         if (kind(i) == LineKind::Blank)
             continue;

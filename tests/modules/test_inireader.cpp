@@ -28,6 +28,7 @@ private:
 private slots:
     void walkAgreesWithSingleReads_data();
     void walkAgreesWithSingleReads();
+    void randomFilesAgree();
     void walkValues_data();
     void walkValues();
     void lookupsInAnyOrder_data();
@@ -93,6 +94,42 @@ void TestIniReader::walkAgreesWithSingleReads()
             const auto& entry = entries[size_t(i)];
             QCOMPARE(entry.key, keys[i]);
             QCOMPARE(entry.value.toString(), ReadIni(file, section, keys[i], QString()));
+        }
+    }
+}
+
+// Files made of the tricky lines above in random order: walk, ordered lookups and single
+// reads must agree on every one.
+void TestIniReader::randomFilesAgree()
+{
+    const QStringList pool = {"[s]", "[S]", " [s]", "[t]", "[ s ]", "[s] x", "[x", "k=1", "K=2",
+                              " k =3", "\u00E4=4", "\u00C4=5", "\u00B5=6", "\u039C=7", ";k=8", "k",
+                              "", "  ", "=9", "l=\"10\"", "\u212A=11", "m=12,13"};
+    const QStringList breaks = {"\n", "\r\n", "\r"};
+    QRandomGenerator random(2024);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        const int lines = 1 + int(random.bounded(25));
+        for (int i = 0; i < lines; ++i)
+            text += pool[random.bounded(int(pool.size()))] + breaks[random.bounded(3)];
+        const QString file = write(text.toUtf8());
+        const Reader reader(file);
+        for (const QString& section : GetIniSections(file)) {
+            const QStringList keys = GetIniKeys(file, section);
+            const auto entries = reader.GetIniEntries(section);
+            QCOMPARE(qsizetype(entries.size()), keys.size());
+            const qsizetype found = reader.FindSection(section);
+            for (qsizetype i = 0; i < keys.size(); ++i) {
+                const QString expected = ReadIni(file, section, keys[i], QString());
+                QCOMPARE(entries[size_t(i)].key, keys[i]);
+                QCOMPARE(entries[size_t(i)].value.toString(), expected);
+                QCOMPARE(reader.Value(found, keys[i]).toString(), expected);
+            }
+            for (const QString& key : pool) {
+                const QString asked = key.section(u'=', 0, 0);
+                QCOMPARE(reader.Value(found, asked).toString(),
+                         ReadIni(file, section, asked, QString()));
+            }
         }
     }
 }
