@@ -27,9 +27,11 @@ size_t qHash(const Look& look, size_t seed = 0)
                       look.size.height(), look.ratio, look.caption);
 }
 
-QPixmap drawn(const Look& look, qreal ratio)
+QImage drawn(const Look& look, qreal ratio)
 {
-    QPixmap picture(QSize(qRound(look.size.width() * ratio), qRound(look.size.height() * ratio)));
+    // Opaque, as the usual 32-bit backing store: drawn by copying its rows.
+    QImage picture(QSize(qRound(look.size.width() * ratio), qRound(look.size.height() * ratio)),
+                   QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     picture.fill(ctlLocation::fromBgr(look.back));
     QPainter painter(&picture);
@@ -84,12 +86,12 @@ int MapLabel::heightOf(Style style)
     return style == Style::Heading ? heading : name;
 }
 
-const QPixmap& MapLabel::look(Style style, const QString& caption, quint32 fore, quint32 back,
+const QImage& MapLabel::look(Style style, const QString& caption, quint32 fore, quint32 back,
                        const QSize& size, qreal ratio)
 {
     // Names repeat between displays, and a resize redraws every one of them: each look (text,
     // colours, size) is drawn once and then copied.
-    static auto* const looks = new QHash<Look, QPixmap>;
+    static auto* const looks = new QHash<Look, QImage>;
     const Look look{style, fore, back, size, qRound(ratio * 1000), caption};
     if (const auto known = looks->constFind(look); known != looks->constEnd())
         return *known;
@@ -117,7 +119,7 @@ void MapLabel::setColours(quint32 fore, quint32 back)
 
 void MapLabel::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, look(m_style, m_caption, m_fore, m_back, size(), devicePixelRatioF()));
+    QPainter(this).drawImage(0, 0, look(m_style, m_caption, m_fore, m_back, size(), devicePixelRatioF()));
 }
 
 void MapLabel::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }

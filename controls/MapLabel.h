@@ -24,7 +24,7 @@ public:
     static int heightOf(Style style);
     // A label's look at a size, for a device pixel ratio; a map draws many names with it in
     // one paint. Drawn once per look; the reference holds until the next call.
-    static const QPixmap& look(Style style, const QString& caption, quint32 fore, quint32 back,
+    static const QImage& look(Style style, const QString& caption, quint32 fore, quint32 back,
                         const QSize& size, qreal ratio);
 
     QSize sizeHint() const override { return sizeFor(m_style, m_caption); }

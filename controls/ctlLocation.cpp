@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QHash>
 #include <QPainter>
-#include <QPixmap>
+#include <QImage>
 
 ctlLocation::ctlLocation(QWidget* parent) : QWidget(parent)
 {
@@ -33,17 +33,18 @@ void ctlLocation::setBackColor(quint32 colour)
     }
 }
 
-const QPixmap& ctlLocation::figure(quint32 border, quint32 back, const QSize& size, qreal ratio)
+const QImage& ctlLocation::figure(quint32 border, quint32 back, const QSize& size, qreal ratio)
 {
     // Up to 82 markers share a handful of looks: each look is drawn once and then copied.
     using Look = std::pair<std::pair<quint32, quint32>, std::pair<QSize, int>>;
-    static QHash<Look, QPixmap> looks;
+    static QHash<Look, QImage> looks;
     const Look look{{border, back}, {size, qRound(ratio * 1000)}};
     if (const auto known = looks.constFind(look); known != looks.constEnd())
         return *known;
     if (looks.size() > 64)
         looks.clear();
-    QPixmap figure(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)));
+    QImage figure(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)),
+                  QImage::Format_ARGB32_Premultiplied);
     figure.setDevicePixelRatio(ratio);
     figure.fill(Qt::transparent);
     QPainter painter(&figure);
@@ -60,7 +61,7 @@ const QPixmap& ctlLocation::figure(quint32 border, quint32 back, const QSize& si
 
 void ctlLocation::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, figure(m_borderColor, m_backColor, size(), devicePixelRatioF()));
+    QPainter(this).drawImage(0, 0, figure(m_borderColor, m_backColor, size(), devicePixelRatioF()));
 }
 
 void ctlLocation::mouseMoveEvent(QMouseEvent* event)

@@ -22,7 +22,7 @@ public:
     static QColor fromBgr(quint32 colour);
     // The marker's figure at a size, for a device pixel ratio; a map draws many markers with
     // it in one paint. Drawn once per look; the reference holds until the next call.
-    static const QPixmap& figure(quint32 border, quint32 back, const QSize& size, qreal ratio);
+    static const QImage& figure(quint32 border, quint32 back, const QSize& size, qreal ratio);
 
 signals:
     void MouseMove(int button, int shift, double x, double y);

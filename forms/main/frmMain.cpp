@@ -56,20 +56,20 @@ void syncVisible(QWidget* w, bool visible)
         w->setVisible(visible);
 }
 
-void syncMarker(ctlLocation* dot, const MarkerState& s)
+QWidget* syncMarker(ctlLocation* dot, const MarkerState& s)
 {
     dot->setBorderColor(s.borderColor);
     dot->setDesc(s.desc);
     syncToolTip(dot, s.toolTip);
-    syncVisible(dot, s.visible);
+    return dot;
 }
 
-void syncLabel(MapLabel* label, const LabelState& s, quint32 fore, quint32 back)
+QWidget* syncLabel(MapLabel* label, const LabelState& s, quint32 fore, quint32 back)
 {
     label->setCaption(s.caption);
     label->setColours(fore, back);
     syncToolTip(label, s.toolTip);
-    syncVisible(label, s.visible);
+    return label;
 }
 
 } // namespace
@@ -119,9 +119,10 @@ void frmMain::buildMapArea()
     auto* proxies = new QWidget(area);
     proxies->setObjectName(QStringLiteral("mapControls"));
     proxies->setGeometry(0, 0, 0, 0);
-    // Nor do their changes schedule paints that would only be thrown away. A proxy is moved
-    // to its control only when the pointer reaches it or a balloon attaches to it: moving
-    // 160 widgets on every display costs more than drawing them.
+    // Nor do their changes schedule paints that would only be thrown away. Only their
+    // visibility follows every display; place, texts and colours are brought up to date when
+    // the pointer reaches a proxy or a balloon attaches to it (placedProxy): updating 160
+    // widgets on every display costs more than drawing them.
     proxies->setUpdatesEnabled(false);
     // What a proxy ignores goes no further: the map below has its own meaning for buttons.
     proxies->setAttribute(Qt::WA_NoMousePropagation);
@@ -156,7 +157,6 @@ void frmMain::buildMapArea()
 
     m_lblMultiInfo = new MapLabel(MapLabel::Style::Heading, proxies);
     m_lblMultiInfo->setObjectName(QStringLiteral("lblMultiInfo"));
-    m_lblMultiInfo->setColours(kLabelGold, kMarkerRed);
     m_lblMultiInfo->hide();
 
     // The list and the button stay real widgets, above the map.
@@ -337,14 +337,15 @@ void frmMain::syncDisplay()
                                                    d.imgMap.height));
     const QRect changed = m_layer.take(d);
     for (int i = 0; i < kMarkerCount; ++i) {
-        syncMarker(m_dots[i], d.DOT[i]);
-        syncLabel(m_dotLabels[i], d.lblDOT[i], d.lblDOT[i].foreColor, kLabelGold);
+        syncVisible(m_dots[i], d.DOT[i].visible);
+        syncVisible(m_dotLabels[i], d.lblDOT[i].visible);
     }
-    syncMarker(m_item, d.ITEM);
-    syncLabel(m_lblCaption, d.lblCaption, d.lblCaption.foreColor, kLabelGold);
-    syncLabel(m_lblMultiInfo, d.lblMultiInfo, kLabelGold, kMarkerRed);
+    syncVisible(m_item, d.ITEM.visible);
+    syncVisible(m_lblCaption, d.lblCaption.visible);
+    syncVisible(m_lblMultiInfo, d.lblMultiInfo.visible);
     if (!changed.isEmpty())
         m_mapView->update(changed.translated(-m_mapView->pos()));
+    // Also brings the proxy under the pointer up to date.
     m_pointer->recheck();
 
     QStringList current;
@@ -364,13 +365,21 @@ void frmMain::syncDisplay()
 
 QWidget* frmMain::placedProxy(const LayerHit& control)
 {
+    const MainDisplay& d = m_display;
+    const auto i = size_t(control.index);
     QWidget* proxy = nullptr;
     switch (control.kind) {
-    case LayerHit::Kind::DotLabel: proxy = m_dotLabels[size_t(control.index)]; break;
-    case LayerHit::Kind::Dot: proxy = m_dots[size_t(control.index)]; break;
-    case LayerHit::Kind::Caption: proxy = m_lblCaption; break;
-    case LayerHit::Kind::Item: proxy = m_item; break;
-    case LayerHit::Kind::Heading: proxy = m_lblMultiInfo; break;
+    case LayerHit::Kind::DotLabel:
+        proxy = syncLabel(m_dotLabels[i], d.lblDOT[i], d.lblDOT[i].foreColor, kLabelGold);
+        break;
+    case LayerHit::Kind::Dot: proxy = syncMarker(m_dots[i], d.DOT[i]); break;
+    case LayerHit::Kind::Caption:
+        proxy = syncLabel(m_lblCaption, d.lblCaption, d.lblCaption.foreColor, kLabelGold);
+        break;
+    case LayerHit::Kind::Item: proxy = syncMarker(m_item, d.ITEM); break;
+    case LayerHit::Kind::Heading:
+        proxy = syncLabel(m_lblMultiInfo, d.lblMultiInfo, kLabelGold, kMarkerRed);
+        break;
     case LayerHit::Kind::None: return nullptr;
     }
     const QRect drawn = m_layer.rectOf(control);

@@ -82,7 +82,7 @@ public:
     // The marker or label that the pointer reaches at a pixel of the map area (the topmost
     // one shown there), null where there is none. The map view draws them all; these
     // widgets carry their names, texts and tooltips and receive the pointer's events. The
-    // widget returned is placed where its control is drawn.
+    // widget returned is placed where its control is drawn and holds its current texts.
     QWidget* controlAt(const QPoint& pixel);
 
     // The balloon tooltip object created at start-up (null before Load).
@@ -129,6 +129,7 @@ private:
     void showPopup(const QString& menuName, const QPoint& globalPos);
     QString describe(const QString& shownName) const;
     void applyResize();
+    // The widget of a drawn control, brought up to date: place, texts, colours.
     QWidget* placedProxy(const LayerHit& control);
 
     MainDisplay m_display;
