@@ -64,7 +64,7 @@ QString IniDocument::fold(QStringView name)
     return FoldedIndex::fold(name);
 }
 
-std::vector<FoldedIndex::Item> IniDocument::splitLines()
+std::vector<FoldedIndex::Item> IniDocument::splitLines(std::vector<qsizetype>& headers)
 {
     std::vector<FoldedIndex::Item> keys;
     const qsizetype n = m_text.size();
@@ -91,6 +91,8 @@ std::vector<FoldedIndex::Item> IniDocument::splitLines()
                      : p[first] == u'[' ? LineKind::Header
                                         : LineKind::Entry;
         }
+        if (l.kind == LineKind::Header)
+            headers.push_back(qsizetype(m_lines.size()));
         if (l.kind == LineKind::Entry) {
             // While the line is at hand: its key and the key's hash, for the index.
             qsizetype last = eq < 0 ? end : eq;
@@ -108,12 +110,10 @@ std::vector<FoldedIndex::Item> IniDocument::splitLines()
 IniDocument::IniDocument(TextCodec::Decoded decoded)
     : m_text(std::move(decoded.text)), m_encoding(decoded.encoding)
 {
-    std::vector<FoldedIndex::Item> keys = splitLines();
+    std::vector<qsizetype> headers;
+    std::vector<FoldedIndex::Item> keys = splitLines(headers);
 
-    for (qsizetype i = 0; i < lineCount(); ++i) {
-        // Only headers need their text here: the rest stays out of the caches.
-        if (kind(i) != LineKind::Header)
-            continue;
+    for (const qsizetype i : headers) {
         const QStringView whole = line(i);
         if (m_lines[size_t(i)].bracket) {
             QString header = whole.toString();

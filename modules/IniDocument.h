@@ -79,9 +79,9 @@ private:
         qsizetype end = 0;    // first line after the section
     };
 
-    // Fills m_lines; returns the key of every entry line, in order, its line as the value and
-    // its section still to be filled in.
-    std::vector<FoldedIndex::Item> splitLines();
+    // Fills m_lines and lists the header lines; returns the key of every entry line, in order,
+    // its line as the value and its section still to be filled in.
+    std::vector<FoldedIndex::Item> splitLines(std::vector<qsizetype>& headers);
     LineKind kind(qsizetype index) const { return m_lines[size_t(index)].kind; }
     QStringView entryKey(qsizetype index) const;
     QStringView entryValue(qsizetype index) const;
