@@ -149,32 +149,36 @@ bool MarkerLayer::isShown(const LayerHit& control) const
     return shape && shape->shown;
 }
 
+const QImage& MarkerLayer::lookOf(const Shape& shape, qreal ratio)
+{
+    // Kept with the shape: a strip-wise paint and a hover repaint do not look it up again.
+    if (!shape.look.isNull() && shape.look.devicePixelRatio() == ratio)
+        return shape.look;
+    const QSize size = shape.rect.size();
+    switch (shape.control.kind) {
+    case Kind::Dot:
+    case Kind::Item:
+        shape.look = ctlLocation::figure(shape.fore, shape.back, size, ratio);
+        break;
+    case Kind::DotLabel:
+    case Kind::Caption:
+        shape.look = MapLabel::look(MapLabel::Style::Name, shape.caption, shape.fore, shape.back,
+                                    size, ratio);
+        break;
+    case Kind::Heading:
+        shape.look = MapLabel::look(MapLabel::Style::Heading, shape.caption, shape.fore,
+                                    shape.back, size, ratio);
+        break;
+    case Kind::None:
+        break;
+    }
+    return shape.look;
+}
+
 void MarkerLayer::paint(QPainter& painter, const QRect& exposed) const
 {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    for (const Shape& shape : m_shapes) {
-        if (!shape.shown || !shape.rect.intersects(exposed))
-            continue;
-        const QSize size = shape.rect.size();
-        switch (shape.control.kind) {
-        case Kind::Dot:
-        case Kind::Item:
-            painter.drawPixmap(shape.rect.topLeft(),
-                               ctlLocation::figure(shape.fore, shape.back, size, ratio));
-            break;
-        case Kind::DotLabel:
-        case Kind::Caption:
-            painter.drawPixmap(shape.rect.topLeft(),
-                               MapLabel::look(MapLabel::Style::Name, shape.caption, shape.fore,
-                                              shape.back, size, ratio));
-            break;
-        case Kind::Heading:
-            painter.drawPixmap(shape.rect.topLeft(),
-                               MapLabel::look(MapLabel::Style::Heading, shape.caption, shape.fore,
-                                              shape.back, size, ratio));
-            break;
-        case Kind::None:
-            break;
-        }
-    }
+    for (const Shape& shape : m_shapes)
+        if (shape.shown && shape.rect.intersects(exposed))
+            painter.drawImage(shape.rect.topLeft(), lookOf(shape, ratio));
 }

@@ -5,6 +5,7 @@
 // order, so the topmost control under the pointer wins.
 #include "forms/main/MainDisplay.h"
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <vector>
@@ -50,11 +51,13 @@ private:
         QString caption;     // labels only
         quint32 fore = 0;    // label text or marker ring
         quint32 back = kLabelGold;
+        mutable QImage look;  // the drawn look, once painted; a shape that changes starts without
 
         bool looksLike(const Shape& other) const;
     };
 
     const Shape* find(const LayerHit& control) const;
+    static const QImage& lookOf(const Shape& shape, qreal ratio);
 
     std::vector<Shape> m_shapes;  // bottom first
 };

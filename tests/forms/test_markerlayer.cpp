@@ -205,6 +205,43 @@ private slots:
         QCOMPARE(image.pixel(85, 15), qRgb(255, 255, 255));
     }
 
+    void aChangedLookIsDrawnAnew()
+    {
+        MainDisplay d;
+        put(d.DOT[0], 10, 10, 11, 11);
+        d.lblDOT[0].caption = " Grotte ";
+        const QSize size = MapLabel::sizeFor(MapLabel::Style::Name, d.lblDOT[0].caption);
+        put(d.lblDOT[0], 30, 10, size.width(), size.height());
+        MarkerLayer layer;
+        auto paint = [&layer] {
+            QImage image(120, 40, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            layer.paint(painter, image.rect());
+            return image;
+        };
+        auto count = [&](const QImage& image, const QColor& colour) {
+            int n = 0;
+            for (int x = 30; x < 30 + size.width(); ++x)
+                for (int y = 10; y < 10 + size.height(); ++y)
+                    n += near(image.pixel(x, y), colour, 30) ? 1 : 0;
+            return n;
+        };
+        const QColor red(192, 0, 0), green(34, 139, 34);
+        layer.take(d);
+        const QImage before = paint();
+        QVERIFY(near(before.pixel(11, 15), red));
+        QVERIFY(count(before, red) > 20);
+        // Same places, other colours: the drawing follows.
+        d.DOT[0].borderColor = kMarkerGreen;
+        d.lblDOT[0].foreColor = kMarkerGreen;
+        layer.take(d);
+        const QImage after = paint();
+        QVERIFY(near(after.pixel(11, 15), green));
+        QCOMPARE(count(after, red), 0);
+        QVERIFY(count(after, green) > 20);
+    }
+
     void headingIsGoldOnDarkRed()
     {
         MainDisplay d;
