@@ -92,7 +92,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     resizeMapArea(TwipsToPixelsX(14175), TwipsToPixelsY(10365));
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The map view and its pointer are children and outlive the layer, a member: they must not
+    // reach it while the window goes.
+    delete m_pointer;
+    m_mapView->setLayer(nullptr);
+}
 
 QWidget* frmMain::mapArea() const { return centralWidget(); }
 
