@@ -242,6 +242,8 @@ std::optional<QStringView> IniDocument::valueView(qsizetype section, QStringView
 std::optional<QStringView> IniDocument::valueView(qsizetype section, QStringView key,
                                                   qsizetype& near) const
 {
+    if (section < 0 || size_t(section) >= m_sections.size())
+        return std::nullopt;
     const Section& s = m_sections[size_t(section)];
     if (near > s.header && near < s.end) {
         // The line a lookup of the key would find: the first entry of its key in the section.

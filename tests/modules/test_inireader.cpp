@@ -289,6 +289,8 @@ void TestIniReader::missingFileAndSection()
     const Reader reader(write("[s]\nk=1\n"));
     QCOMPARE(reader.FindSection(u"t"), -1);
     QVERIFY(reader.Value(-1, u"k").isEmpty());
+    QVERIFY(reader.Value(12345, u"k").isEmpty()); // not a section of this file
+    QCOMPARE(reader.Value(reader.FindSection(u"s"), u"k"), u"1");
     QVERIFY(reader.GetIniEntries("t").empty());
     QVERIFY(reader.GetIniEntries("S").empty()); // the walk lists the exact header only
 }
