@@ -22,12 +22,18 @@ int slotOf(const LayerHit& control)
 {
     const bool inArray = control.index >= 0 && control.index < kMarkerCount;
     switch (control.kind) {
-    case Kind::DotLabel: return inArray ? control.index : -1;
-    case Kind::Dot: return inArray ? kMarkerCount + control.index : -1;
-    case Kind::Caption: return kCaptionSlot;
-    case Kind::Item: return kItemSlot;
-    case Kind::Heading: return kHeadingSlot;
-    case Kind::None: break;
+    case Kind::DotLabel:
+        return inArray ? control.index : -1;
+    case Kind::Dot:
+        return inArray ? kMarkerCount + control.index : -1;
+    case Kind::Caption:
+        return kCaptionSlot;
+    case Kind::Item:
+        return kItemSlot;
+    case Kind::Heading:
+        return kHeadingSlot;
+    case Kind::None:
+        break;
     }
     return -1;
 }
@@ -75,9 +81,8 @@ bool MarkerLayer::Shape::looksLike(const Shape& other) const
     if (shown != other.shown)
         return false;
     // Hidden controls look alike whatever they hold.
-    return !shown
-           || (rect == other.rect && fore == other.fore && back == other.back
-               && caption == other.caption);
+    return !shown || (rect == other.rect && fore == other.fore && back == other.back &&
+                      caption == other.caption);
 }
 
 QRect MarkerLayer::take(const MainDisplay& display)
@@ -112,7 +117,8 @@ QRect MarkerLayer::take(const MainDisplay& display)
         return shape;
     };
     for (int i = 0; i < kMarkerCount; ++i) {
-        apply(m_shapes[size_t(i)], label(display.lblDOT[i], display.lblDOT[i].foreColor, kLabelGold));
+        apply(m_shapes[size_t(i)],
+              label(display.lblDOT[i], display.lblDOT[i].foreColor, kLabelGold));
         apply(m_shapes[size_t(kMarkerCount + i)], marker(display.DOT[i]));
     }
     apply(m_shapes[kCaptionSlot],
@@ -166,8 +172,8 @@ const QImage& MarkerLayer::lookOf(const Shape& shape, qreal ratio)
                                     size, ratio);
         break;
     case Kind::Heading:
-        shape.look = MapLabel::look(MapLabel::Style::Heading, shape.caption, shape.fore,
-                                    shape.back, size, ratio);
+        shape.look = MapLabel::look(MapLabel::Style::Heading, shape.caption, shape.fore, shape.back,
+                                    size, ratio);
         break;
     case Kind::None:
         break;

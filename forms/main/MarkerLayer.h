@@ -12,13 +12,13 @@
 
 class QPainter;
 
-constexpr quint32 kLabelGold = 55295;  // RGB(255, 215, 0): name label background, marker fill
+constexpr quint32 kLabelGold = 55295; // RGB(255, 215, 0): name label background, marker fill
 
 struct LayerHit
 {
     enum class Kind { None, DotLabel, Dot, Caption, Item, Heading };
     Kind kind = Kind::None;
-    int index = -1;  // element of DOT or lblDOT; -1 for the single controls
+    int index = -1; // element of DOT or lblDOT; -1 for the single controls
 
     explicit operator bool() const { return kind != Kind::None; }
     bool operator==(const LayerHit&) const = default;
@@ -48,10 +48,10 @@ private:
         LayerHit control;
         QRect rect;
         bool shown = false;
-        QString caption;     // labels only
-        quint32 fore = 0;    // label text or marker ring
+        QString caption;  // labels only
+        quint32 fore = 0; // label text or marker ring
         quint32 back = kLabelGold;
-        mutable QImage look;  // the drawn look, once painted; a shape that changes starts without
+        mutable QImage look; // the drawn look, once painted; a shape that changes starts without
 
         bool looksLike(const Shape& other) const;
     };
@@ -59,5 +59,5 @@ private:
     const Shape* find(const LayerHit& control) const;
     static const QImage& lookOf(const Shape& shape, qreal ratio);
 
-    std::vector<Shape> m_shapes;  // bottom first
+    std::vector<Shape> m_shapes; // bottom first
 };

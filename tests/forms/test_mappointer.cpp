@@ -77,7 +77,7 @@ struct Scene
         shelf->setAttribute(Qt::WA_NoMousePropagation);
         a = new Recorder(shelf);
         a->setGeometry(10, 10, 40, 20);
-        a->setMouseTracking(true);  // as the map's controls: moves without a button held
+        a->setMouseTracking(true); // as the map's controls: moves without a button held
         a->setCursor(Qt::PointingHandCursor);
         a->setToolTip("Alpha");
         b = new Recorder(shelf);
@@ -112,9 +112,9 @@ const QString kInfo = QStringLiteral("[info]\n"
 
 bool near(QRgb pixel, const QColor& colour, int tolerance)
 {
-    return std::abs(qRed(pixel) - colour.red()) <= tolerance
-           && std::abs(qGreen(pixel) - colour.green()) <= tolerance
-           && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
 }
 
 } // namespace
@@ -186,7 +186,7 @@ private slots:
 
         QTest::mouseMove(scene.surface, QPoint(20, 15));
         QCOMPARE(scene.a->events, (Events{QEvent::Enter, QEvent::MouseMove}));
-        QCOMPARE(scene.a->lastPosition, QPoint(10, 5));  // in the proxy's own coordinates
+        QCOMPARE(scene.a->lastPosition, QPoint(10, 5)); // in the proxy's own coordinates
         QVERIFY(scene.a->underMouse());
         QCOMPARE(scene.pointer->hovered(), scene.a);
         QCOMPARE(scene.surface->cursor().shape(), Qt::PointingHandCursor);
@@ -232,7 +232,7 @@ private slots:
         QTest::mouseMove(scene.surface, QPoint(70, 15));
         QCOMPARE(scene.pointer->hovered(), scene.b);
         scene.clear();
-        scene.pointer->recheck();  // still drawn: nothing happens
+        scene.pointer->recheck(); // still drawn: nothing happens
         QVERIFY(scene.b->events.isEmpty());
         scene.bDrawn = false;
         scene.pointer->recheck();
@@ -262,7 +262,7 @@ private slots:
     {
         start();
         clsToolTipDeluxe* tip = main().toolTip();
-        tip->DelayTime(800);  // long enough to see the tip wait for it
+        tip->DelayTime(800); // long enough to see the tip wait for it
         const MarkerState& dot = main().display().DOT[0];
         QTest::mouseMove(imgMap(), centreOf(dot));
         QCOMPARE(imgMap()->cursor().shape(), Qt::PointingHandCursor);
@@ -332,8 +332,10 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("subject");
-        QTest::newRow("name") << "lblDOT:0" << " Wolfshöhle ";
-        QTest::newRow("marker") << "DOT:1" << "Grotte";
+        QTest::newRow("name") << "lblDOT:0"
+                              << " Wolfshöhle ";
+        QTest::newRow("marker") << "DOT:1"
+                                << "Grotte";
     }
     void doubleClickOnAPaintedControlOpensTheInformationWindow()
     {
@@ -342,7 +344,8 @@ private slots:
         start();
         const MainDisplay& d = main().display();
         const int index = control.section(':', 1).toInt();
-        const QPoint at = control.startsWith("lbl") ? centreOf(d.lblDOT[index]) : centreOf(d.DOT[index]);
+        const QPoint at =
+            control.startsWith("lbl") ? centreOf(d.lblDOT[index]) : centreOf(d.DOT[index]);
         QTest::mouseDClick(imgMap(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(imgMap(), Qt::LeftButton, {}, at);
         QCOMPARE(main().display().InfoSubject, subject);

@@ -11,7 +11,7 @@ namespace {
 
 using Kind = LayerHit::Kind;
 
-constexpr int kTwips = 15;  // per pixel on the test screen (96 dpi)
+constexpr int kTwips = 15; // per pixel on the test screen (96 dpi)
 
 // Controls given in pixels, kept in twips as the window does.
 void put(ControlState& c, int x, int y, int w, int h, bool visible = true)
@@ -47,9 +47,9 @@ MainDisplay overlappingScene()
 
 bool near(QRgb pixel, const QColor& colour, int tolerance = 40)
 {
-    return std::abs(qRed(pixel) - colour.red()) <= tolerance
-           && std::abs(qGreen(pixel) - colour.green()) <= tolerance
-           && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
 }
 
 } // namespace
@@ -69,7 +69,8 @@ private slots:
         QTest::newRow("later label above earlier") << QPoint(130, 110) << int(Kind::DotLabel) << 5;
         QTest::newRow("hidden marker lets its label react")
             << QPoint(305, 305) << int(Kind::DotLabel) << 1;
-        QTest::newRow("selection marker above its name") << QPoint(505, 505) << int(Kind::Item) << -1;
+        QTest::newRow("selection marker above its name")
+            << QPoint(505, 505) << int(Kind::Item) << -1;
         QTest::newRow("selection name") << QPoint(492, 508) << int(Kind::Caption) << -1;
         QTest::newRow("heading above a marker") << QPoint(612, 8) << int(Kind::Heading) << -1;
         QTest::newRow("later marker above earlier") << QPoint(42, 42) << int(Kind::Dot) << 9;
@@ -95,7 +96,7 @@ private slots:
         MarkerLayer layer;
         QVERIFY(!layer.at(QPoint(0, 0)));
         QVERIFY(!layer.isShown({Kind::Dot, 0}));
-        QVERIFY(!layer.isShown({Kind::Dot, kMarkerCount}));  // no such element
+        QVERIFY(!layer.isShown({Kind::Dot, kMarkerCount})); // no such element
         QCOMPARE(layer.rectOf({Kind::DotLabel, -1}), QRect());
     }
 
