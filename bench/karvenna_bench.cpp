@@ -38,7 +38,7 @@ int FirstSearch(Install install)
     for (const QString& id : Synthetic::MapIds())
         Search::CacheEntities(folder + u'/' + id + u".data"_qs, folder + u'/' + id + u".jpg"_qs,
                               info);
-    return Search::FindMatch(state.SearchCache, 0, kMissingTerm, 0, Search::NameForm::LocalizeAgain);
+    return Search::FindMatch(state, 0, kMissingTerm, 0, Search::NameForm::LocalizeAgain);
 }
 
 void BM_FirstSearch(benchmark::State& st, Install install)
@@ -86,11 +86,10 @@ void BM_FindAgain(benchmark::State& st, Install install)
     BenchSetup::UseGerman();
     ForgetEverything();
     FirstSearch(install);
-    const QList<SearchRecord>& cache = SearchState::instance().SearchCache;
-    const QString term = cache.last().name;
+    SearchState& state = SearchState::instance();
+    const QString term = state.SearchCache.last().name;
     for (auto _ : st)
-        benchmark::DoNotOptimize(
-            Search::FindMatch(cache, 1, term, 0, Search::NameForm::AsStored));
+        benchmark::DoNotOptimize(Search::FindMatch(state, 1, term, 0, Search::NameForm::AsStored));
 }
 
 void BM_ShowCategory(benchmark::State& st)

@@ -258,6 +258,22 @@ bool Search::MatchesDescription(const QString& description, const QString& term)
     return DescriptionContains(description, Term(term));
 }
 
+int Search::FindMatch(SearchState& state, int from, const QString& term, int mode, NameForm form)
+{
+    const bool localize = Localizes(form);
+    if (mode != 0 || localize)
+        return FindMatch(state.SearchCache, from, term, mode, form);
+    const QList<SearchRecord>& records = state.SearchCache;
+    state.NameIndex.sync(records);
+    const Term t(term);
+    const NameStarts::Probe probe = NameStarts::probe(t.lower);
+    for (int i = std::max(from, 0); i < records.size(); ++i) {
+        if (state.NameIndex.mayBegin(i, probe) && NameMatches(records[i].name, t, false))
+            return i;
+    }
+    return -1;
+}
+
 int Search::FindMatch(const QList<SearchRecord>& records, int from, const QString& term, int mode,
                       NameForm form)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // The search over every entity of every map: the records read by the first search, the
 // program-wide search state, and the matching rules shared by the find dialog and find again.
+#include "forms/find/NameStarts.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -29,6 +31,8 @@ struct SearchState
     // Record shown last. Kept wider than 16 bits so that a cache beyond 32767 records
     // cannot make find again wrap around.
     int LastFoundIndex = 0;
+    // The beginnings of the cached names; FindMatch keeps it up to date.
+    NameStarts NameIndex;
 
     static SearchState& instance();
 };
@@ -76,5 +80,7 @@ bool MatchesDescription(const QString& description, const QString& term);
 // 1 descriptions); -1 when none does.
 int FindMatch(const QList<SearchRecord>& records, int from, const QString& term, int mode,
               NameForm form);
+// The same over the search cache, with the index of its names.
+int FindMatch(SearchState& state, int from, const QString& term, int mode, NameForm form);
 
 } // namespace Search

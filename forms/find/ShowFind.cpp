@@ -14,7 +14,7 @@ void Dialogs::ShowFind(frmMain& main)
 void Dialogs::FindAgain(frmMain& main)
 {
     SearchState& search = SearchState::instance();
-    const int hit = Search::FindMatch(search.SearchCache, search.LastFoundIndex + 1,
+    const int hit = Search::FindMatch(search, search.LastFoundIndex + 1,
                                       search.SearchTerm, search.SearchMode,
                                       Search::NameForm::AsStored);
     if (hit < 0) {

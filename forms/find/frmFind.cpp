@@ -178,7 +178,7 @@ void frmFind::btnFind_Click()
 
     const int mode = rbNamesOnly->isChecked() ? 0 : rbDescsOnly->isChecked() ? 1 : -1;
     const int hit = mode < 0 ? -1
-                             : Search::FindMatch(search.SearchCache, 0, search.SearchTerm, mode,
+                             : Search::FindMatch(search, 0, search.SearchTerm, mode,
                                                  Search::NameForm::LocalizeAgain);
     if (hit >= 0) {
         Display(m_main, hit);
