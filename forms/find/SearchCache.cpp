@@ -158,6 +158,13 @@ bool NameMatches(const QString& name, const Term& term, bool localize)
     return localize ? NameBeginsWith(LOCAL::LocalizeName(name), term) : NameBeginsWith(name, term);
 }
 
+// The same for many names in a row: the language file is looked at once.
+bool NameMatches(const QString& name, const Term& term, const IniOps::Reader* language)
+{
+    return language ? NameBeginsWith(LOCAL::LocalizeName(name, *language), term)
+                    : NameBeginsWith(name, term);
+}
+
 } // namespace
 
 SearchState& SearchState::instance()
@@ -197,6 +204,8 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
 {
     QList<SearchRecord>& cache = SearchState::instance().SearchCache;
     const bool german = LOCAL::IsGerman();
+    const std::optional<IniOps::Reader> language =
+        german ? std::nullopt : std::optional<IniOps::Reader>(LOCAL::State().LanguageFile);
     // Each file is looked at once for the whole map rather than at every read.
     const IniOps::Reader descriptions(DescriptionSource(infoFile));
     const IniOps::Reader data(dataFile);
@@ -240,7 +249,7 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
             // Built where it stays: no moves, and the key itself becomes the German name.
             SearchRecord& record = cache.emplaceBack(listing);
             record.description = Description(descriptions, info, key);
-            record.name = german ? std::move(entry.key) : LOCAL::LocalizeName(key);
+            record.name = german ? std::move(entry.key) : LOCAL::LocalizeName(key, *language);
             record.x = x;
             record.y = y;
         }
@@ -278,10 +287,12 @@ int Search::FindMatch(const QList<SearchRecord>& records, int from, const QStrin
                       NameForm form)
 {
     const Term t(term);
-    const bool localize = Localizes(form);
+    const std::optional<IniOps::Reader> language =
+        mode == 0 && Localizes(form) ? std::optional<IniOps::Reader>(LOCAL::State().LanguageFile)
+                                     : std::nullopt;
     for (int i = std::max(from, 0); i < records.size(); ++i) {
         const SearchRecord& record = records[i];
-        const bool match = mode == 0 ? NameMatches(record.name, t, localize)
+        const bool match = mode == 0 ? NameMatches(record.name, t, language ? &*language : nullptr)
                                      : DescriptionContains(record.description, t);
         if (match)
             return i;
