@@ -26,11 +26,34 @@ QString field(const QString& record, int n)
     return StringOps::GetSplitItem(record, qint16(n), QStringLiteral(",")).trimmed();
 }
 
-// All-at-once display: the leading number of a token; no number counts as 0.
-qint16 leadingCoordinate(const QString& record, int n)
+// field() without copies, for the 81 records of an all-at-once display: the n-th piece split
+// at ",", trimmed; empty past the last.
+QStringView fieldView(QStringView record, int n)
 {
-    return Numeric::ToInt16(
-        Numeric::LeadingNumber(StringOps::GetToken(record, qint16(n), QStringLiteral(","))));
+    if (record.isEmpty())
+        return {};
+    for (int i = 1; i < n; ++i) {
+        const qsizetype at = record.indexOf(u',');
+        if (at < 0)
+            return {};
+        record = record.mid(at + 1);
+    }
+    const qsizetype at = record.indexOf(u',');
+    return (at < 0 ? record : record.first(at)).trimmed();
+}
+
+// All-at-once display: the leading number of a token (past the last comma the last token
+// repeats); no number counts as 0.
+qint16 leadingCoordinate(QStringView record, int n)
+{
+    for (int i = 1; i < n; ++i) {
+        const qsizetype at = record.indexOf(u',');
+        if (at < 0)
+            break;
+        record = record.mid(at + 1);
+    }
+    const qsizetype at = record.indexOf(u',');
+    return Numeric::ToInt16(Numeric::LeadingNumber((at < 0 ? record : record.first(at)).toString()));
 }
 
 // Selection: the whole field as a number; a field that is not one falls back to its
@@ -39,6 +62,15 @@ qint16 wholeCoordinate(const QString& text)
 {
     const auto number = Numeric::WholeNumber(text);
     return Numeric::ToInt16(number ? *number : Numeric::LeadingNumber(text));
+}
+
+// A caption framed by blanks, made in one piece: a display makes 81 of them.
+QString framed(const QString& text)
+{
+    QString caption;
+    caption.reserve(text.size() + 2);
+    caption.append(u' ').append(text).append(u' ');
+    return caption;
 }
 
 QString shownName(const QString& germanKey)
@@ -170,20 +202,21 @@ void MainDisplay::ChangeMulti(const QString& picturePath, const QString& dataFil
     ClearUI();
     SetPicture(picturePath);
 
-    keyList = IniOps::GetIniKeys(dataFile, category);
-    // The data file is looked at once for the whole display rather than at every record.
+    // The data file is looked at once for the whole display, its records read where they stand.
     const IniOps::Reader data(dataFile);
+    keyList = data.GetIniKeys(category);
+    const qsizetype section = data.FindSection(category);
     // 81 marker elements: entries beyond them are not shown.
     const int count = std::min<int>(keyList.size(), kMarkerCount);
     for (int i = 0; i < count; ++i) {
         const QString& key = keyList[i];
-        QString record = data.ReadIni(category, key, QString());
-        if (field(record, 3) == QLatin1String("*")) {
+        QStringView record = data.Value(section, key);
+        if (fieldView(record, 3) == u"*") {
             DOT[i].borderColor = kMarkerGreen;
             lblDOT[i].foreColor = kMarkerGreen;
         }
-        if (field(record, 1) == QLatin1String("#"))
-            record = data.ReadIni(field(record, 2), key, QString());
+        if (fieldView(record, 1) == u"#")
+            record = data.Value(data.FindSection(fieldView(record, 2)), key);
         const qint16 x = leadingCoordinate(record, 1);
         const qint16 y = leadingCoordinate(record, 2);
         DOT[i].left = ScaledX(x) - kMarkerOffset;
@@ -193,14 +226,14 @@ void MainDisplay::ChangeMulti(const QString& picturePath, const QString& dataFil
         if (isDisabledKey(key))
             continue;
         DOT[i].visible = true;
-        SetCaption(lblDOT[i], QLatin1Char(' ') + name + QLatin1Char(' '), LabelKind::Name);
+        SetCaption(lblDOT[i], framed(name), LabelKind::Name);
         PlaceLabelBeside(DOT[i], lblDOT[i], i % 2 == 1, true);
         lblDOT[i].visible = !hideLabels;
     }
 
     QString heading = caption;
     heading.remove(QLatin1Char('&'));
-    SetCaption(lblMultiInfo, QLatin1Char(' ') + heading + QLatin1Char(' '), LabelKind::Heading);
+    SetCaption(lblMultiInfo, framed(heading), LabelKind::Heading);
     lblMultiInfo.top = 0;
     lblMultiInfo.left = windowWidth() - lblMultiInfo.width - kHeadingMargin;
     lblMultiInfo.visible = true;
@@ -241,7 +274,7 @@ void MainDisplay::PlaceSelection(const QString& name)
     ITEM.desc = name;
     lblCaption.toolTip.clear();
     LastDisplay = {QString(), currentDataFile, currentCategory, QString(), false, name};
-    SetCaption(lblCaption, QLatin1Char(' ') + name + QLatin1Char(' '), LabelKind::Name);
+    SetCaption(lblCaption, framed(name), LabelKind::Name);
     // The selection marker has no left-edge rule.
     PlaceLabelBeside(ITEM, lblCaption, true, false);
     lblCaption.visible = true;

@@ -2,13 +2,14 @@
 
 #include "forms/main/MarkerLayer.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <sys/stat.h>
 
 namespace {
 // Pictures beyond this are refused rather than exhausting memory.
@@ -35,12 +36,23 @@ MapView::MapView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+std::optional<MapView::Stamp> MapView::stampOf(const QString& path)
+{
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return Stamp{qint64(st.st_size), qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec),
+                 quint64(st.st_ino)};
+}
+
 bool MapView::loadFile(const QString& path)
 {
-    const QFileInfo file(path);
+    // Every display asks for its picture again: the file is looked at, not decoded.
+    const std::optional<Stamp> stamp = stampOf(path);
     const auto known = m_pictures.constFind(path);
-    if (known != m_pictures.constEnd() && file.isFile() && known->modified == file.lastModified() &&
-        known->bytes == file.size()) {
+    if (known != m_pictures.constEnd() && stamp && known->stamp == *stamp) {
         if (m_path != path) {
             m_path = path;
             m_image = known->image;
@@ -61,7 +73,8 @@ bool MapView::loadFile(const QString& path)
     // The five maps are all the program shows here; anything beyond starts the cache afresh.
     if (m_pictures.size() >= kMaxPictures)
         m_pictures.clear();
-    m_pictures.insert(path, {file.lastModified(), file.size(), image, QPixmap()});
+    // The stamp from before the read: a change during it makes the next call decode again.
+    m_pictures.insert(path, {stamp.value_or(Stamp()), image, QPixmap()});
     m_path = path;
     return true;
 }
