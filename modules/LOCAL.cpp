@@ -89,27 +89,35 @@ QString Expand(QString text, const QString& value)
     return text;
 }
 
+namespace {
+
+// A file in a language's folder.
+QString fileOfLanguage(const QString& stem, const QString& fileName)
+{
+    return State().LanguageFolder + stem + u'/' + fileName;
+}
+
+} // namespace
+
 QString LanguageFileOf(const QString& stem)
 {
-    return State().LanguageFolder + stem + u'/' + stem + QStringLiteral(".lng");
+    return fileOfLanguage(stem, stem + QStringLiteral(".lng"));
 }
 
 QString OwnOrSubstituteFile(const QString& fileName)
 {
-    const LanguageState& st = State();
-    const QString own = st.LanguageFolder + st.LanguageStem + u'/' + fileName;
-    return FileSystem::FileExists(own) ? own
-                                       : st.LanguageFolder + st.SubstituteLanguage + u'/' + fileName;
+    const QString own = fileOfLanguage(State().LanguageStem, fileName);
+    return FileSystem::FileExists(own) ? own : fileOfLanguage(State().SubstituteLanguage, fileName);
 }
 
 IniOps::Reader OwnOrSubstituteReader(const QString& fileName)
 {
-    const LanguageState& st = State();
+    // The same choice as OwnOrSubstituteFile, from the one look that loading the file takes.
     IniCache::FileFacts own;
-    auto document = IniCache::Load(st.LanguageFolder + st.LanguageStem + u'/' + fileName, own);
+    auto document = IniCache::Load(fileOfLanguage(State().LanguageStem, fileName), own);
     if (own.regular && own.size > 0)
         return IniOps::Reader(std::move(document));
-    return IniOps::Reader(st.LanguageFolder + st.SubstituteLanguage + u'/' + fileName);
+    return IniOps::Reader(fileOfLanguage(State().SubstituteLanguage, fileName));
 }
 
 void CacheTranslationTable()

@@ -9,13 +9,6 @@ const QString kInfoFile = QStringLiteral("info.data");
 const QString kInfo = QStringLiteral("info");
 } // namespace
 
-QString DescriptionLookup::DescriptionFile()
-{
-    if (LOCAL::IsGerman())
-        return G().InProgramFolder(kInfoFile);
-    return LOCAL::OwnOrSubstituteFile(kInfoFile);
-}
-
 QString DescriptionLookup::Describe(const QString& shownName)
 {
     // Asked at every mouse move over a marker: the file is looked at once.

@@ -5,8 +5,6 @@
 
 namespace DescriptionLookup {
 
-// The description file that hover texts read for the current language.
-QString DescriptionFile();
 // The raw description (with its "\n" marks) of a shown name; framing blanks are ignored.
 QString Describe(const QString& shownName);
 
