@@ -4,36 +4,62 @@
 
 namespace StringOps {
 
-QString GetToken(const QString& text, qint16 n, const QString& separator)
+namespace {
+
+// Separators are one character nearly always, between pieces a few characters long: a plain
+// loop beats the general search there.
+qsizetype findSeparator(QStringView text, QStringView separator)
 {
-    QStringView rest = text;
-    for (int i = 1; i < n; ++i) {
-        const qsizetype at = rest.indexOf(separator);
-        if (at < 0)
-            break; // past the last separator the last token repeats
-        rest = rest.mid(at + separator.size());
+    if (separator.size() != 1)
+        return text.indexOf(separator);
+    const QChar c = separator.front();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == c)
+            return i;
     }
-    const qsizetype at = rest.indexOf(separator);
-    return (at < 0 ? rest : rest.left(at)).toString();
+    return -1;
 }
 
-QString GetSplitItem(const QString& text, qint16 n, const QString& separator)
+} // namespace
+
+QStringView TokenView(QStringView text, qint16 n, QStringView separator)
+{
+    for (int i = 1; i < n; ++i) {
+        const qsizetype at = findSeparator(text, separator);
+        if (at < 0)
+            break; // past the last separator the last token repeats
+        text = text.mid(at + separator.size());
+    }
+    const qsizetype at = findSeparator(text, separator);
+    return at < 0 ? text : text.left(at);
+}
+
+QStringView SplitItemView(QStringView text, qint16 n, QStringView separator)
 {
     if (text.isEmpty() || n < 1)
         return {};
     // An empty separator does not split at all.
     if (separator.isEmpty())
-        return n == 1 ? text : QString();
+        return n == 1 ? text : QStringView();
     // The n-th piece of a split, found without making the others.
-    QStringView rest = text;
     for (int i = 1; i < n; ++i) {
-        const qsizetype at = rest.indexOf(separator);
+        const qsizetype at = findSeparator(text, separator);
         if (at < 0)
             return {};
-        rest = rest.mid(at + separator.size());
+        text = text.mid(at + separator.size());
     }
-    const qsizetype at = rest.indexOf(separator);
-    return (at < 0 ? rest : rest.left(at)).toString();
+    const qsizetype at = findSeparator(text, separator);
+    return at < 0 ? text : text.left(at);
+}
+
+QString GetToken(const QString& text, qint16 n, const QString& separator)
+{
+    return TokenView(text, n, separator).toString();
+}
+
+QString GetSplitItem(const QString& text, qint16 n, const QString& separator)
+{
+    return SplitItemView(text, n, separator).toString();
 }
 
 bool Contains(const QString& text, const QString& part)

@@ -30,31 +30,6 @@ QString Description(const IniOps::Reader& source, qsizetype info, const QString&
     return source.Value(info, text.mid(1).trimmed()).toString();
 }
 
-// The first comma of text, or -1. Positions are a few characters long: a plain loop beats
-// the general search there.
-qsizetype Comma(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u',')
-            return i;
-    }
-    return -1;
-}
-
-// The n-th piece of text split at ",", as GetToken cuts it: past the last comma the last
-// piece repeats.
-QStringView Token(QStringView text, int n)
-{
-    for (int i = 1; i < n; ++i) {
-        const qsizetype at = Comma(text);
-        if (at < 0)
-            break;
-        text = text.mid(at + 1);
-    }
-    const qsizetype at = Comma(text);
-    return at < 0 ? text : text.first(at);
-}
-
 // Positions are plain numbers nearly always: those are read here at once, anything else
 // takes the full conversion.
 qint16 CoordinateOf(QStringView field)
@@ -151,15 +126,15 @@ bool Localizes(Search::NameForm form)
     return form == Search::NameForm::LocalizeAgain && !LOCAL::IsGerman();
 }
 
-// Only a translated name is a new string: the stored one is compared where it is, without
-// touching its reference count, which would cost more than the comparison itself.
-bool NameMatches(const QString& name, const Term& term, bool localize)
+// The language file when names are translated, read once for all the names of a search.
+std::optional<IniOps::Reader> LanguageReader(bool translating)
 {
-    return localize ? NameBeginsWith(LOCAL::LocalizeName(name), term) : NameBeginsWith(name, term);
+    return translating ? std::optional<IniOps::Reader>(LOCAL::State().LanguageFile) : std::nullopt;
 }
 
-// The same for many names in a row: the language file is looked at once.
-bool NameMatches(const QString& name, const Term& term, const IniOps::Reader* language)
+// Only a translated name is a new string: the stored one is compared where it is, without
+// touching its reference count, which would cost more than the comparison itself.
+bool NameMatches(const QString& name, const Term& term, const std::optional<IniOps::Reader>& language)
 {
     return language ? NameBeginsWith(LOCAL::LocalizeName(name, *language), term)
                     : NameBeginsWith(name, term);
@@ -204,8 +179,7 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
 {
     QList<SearchRecord>& cache = SearchState::instance().SearchCache;
     const bool german = LOCAL::IsGerman();
-    const std::optional<IniOps::Reader> language =
-        german ? std::nullopt : std::optional<IniOps::Reader>(LOCAL::State().LanguageFile);
+    const std::optional<IniOps::Reader> language = LanguageReader(!german);
     // Each file is looked at once for the whole map rather than at every read.
     const IniOps::Reader descriptions(DescriptionSource(infoFile));
     const IniOps::Reader data(dataFile);
@@ -233,18 +207,16 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
                 continue;
             qint16 x = 0, y = 0;
             const QStringView value = entry.value;
-            const qsizetype comma = Comma(value);
-            if ((comma < 0 ? value : value.first(comma)).trimmed() == u"#") {
-                const QString link = value.toString();
-                const QString target = StringOps::GetSplitItem(link, 2, kComma).trimmed();
+            if (StringOps::SplitItemView(value, 1, kComma).trimmed() == u"#") {
+                const QString target = StringOps::SplitItemView(value, 2, kComma).trimmed().toString();
                 const QString targetValue = data.ReadIni(target, key, QString());
                 if (StringOps::GetToken(targetValue, 1, kComma).trimmed().isEmpty())
                     return LinkError{dataFile, section, key, target};
                 x = Coordinate(StringOps::GetToken(targetValue, 1, kComma));
                 y = Coordinate(StringOps::GetToken(targetValue, 2, kComma));
             } else {
-                x = CoordinateOf(Token(value, 1));
-                y = CoordinateOf(Token(value, 2));
+                x = CoordinateOf(StringOps::TokenView(value, 1, kComma));
+                y = CoordinateOf(StringOps::TokenView(value, 2, kComma));
             }
             // Built where it stays: no moves, and the key itself becomes the German name.
             SearchRecord& record = cache.emplaceBack(listing);
@@ -259,7 +231,7 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
 
 bool Search::MatchesName(const QString& name, const QString& term, NameForm form)
 {
-    return NameMatches(name, Term(term), Localizes(form));
+    return NameMatches(name, Term(term), LanguageReader(Localizes(form)));
 }
 
 bool Search::MatchesDescription(const QString& description, const QString& term)
@@ -277,7 +249,7 @@ int Search::FindMatch(SearchState& state, int from, const QString& term, int mod
     const Term t(term);
     const NameStarts::Probe probe = NameStarts::probe(t.lower);
     for (int i = std::max(from, 0); i < records.size(); ++i) {
-        if (state.NameIndex.mayBegin(i, probe) && NameMatches(records[i].name, t, false))
+        if (state.NameIndex.mayBegin(i, probe) && NameBeginsWith(records[i].name, t))
             return i;
     }
     return -1;
@@ -287,12 +259,10 @@ int Search::FindMatch(const QList<SearchRecord>& records, int from, const QStrin
                       NameForm form)
 {
     const Term t(term);
-    const std::optional<IniOps::Reader> language =
-        mode == 0 && Localizes(form) ? std::optional<IniOps::Reader>(LOCAL::State().LanguageFile)
-                                     : std::nullopt;
+    const std::optional<IniOps::Reader> language = LanguageReader(mode == 0 && Localizes(form));
     for (int i = std::max(from, 0); i < records.size(); ++i) {
         const SearchRecord& record = records[i];
-        const bool match = mode == 0 ? NameMatches(record.name, t, language ? &*language : nullptr)
+        const bool match = mode == 0 ? NameMatches(record.name, t, language)
                                      : DescriptionContains(record.description, t);
         if (match)
             return i;

@@ -21,39 +21,22 @@ bool isDisabledKey(const QString& key)
     return key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('/'));
 }
 
-QString field(const QString& record, int n)
-{
-    return StringOps::GetSplitItem(record, qint16(n), QStringLiteral(",")).trimmed();
-}
-
-// field() without copies, for the 81 records of an all-at-once display: the n-th piece split
-// at ",", trimmed; empty past the last.
+// The n-th piece of a record split at ",", trimmed; empty past the last.
 QStringView fieldView(QStringView record, int n)
 {
-    if (record.isEmpty())
-        return {};
-    for (int i = 1; i < n; ++i) {
-        const qsizetype at = record.indexOf(u',');
-        if (at < 0)
-            return {};
-        record = record.mid(at + 1);
-    }
-    const qsizetype at = record.indexOf(u',');
-    return (at < 0 ? record : record.first(at)).trimmed();
+    return StringOps::SplitItemView(record, qint16(n), u",").trimmed();
 }
 
-// All-at-once display: the leading number of a token (past the last comma the last token
-// repeats); no number counts as 0.
+QString field(const QString& record, int n)
+{
+    return fieldView(record, n).toString();
+}
+
+// All-at-once display: the leading number of a token; no number counts as 0.
 qint16 leadingCoordinate(QStringView record, int n)
 {
-    for (int i = 1; i < n; ++i) {
-        const qsizetype at = record.indexOf(u',');
-        if (at < 0)
-            break;
-        record = record.mid(at + 1);
-    }
-    const qsizetype at = record.indexOf(u',');
-    return Numeric::ToInt16(Numeric::LeadingNumber((at < 0 ? record : record.first(at)).toString()));
+    return Numeric::ToInt16(
+        Numeric::LeadingNumber(StringOps::TokenView(record, qint16(n), u",").toString()));
 }
 
 // Selection: the whole field as a number; a field that is not one falls back to its
