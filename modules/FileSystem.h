@@ -1,10 +1,28 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace FileSystem {
 
 // True when the file exists and is longer than zero bytes.
 bool FileExists(const QString& path);
+// What a file looks like on disk: its size, modification and change times to the nanosecond,
+// inode and device. Caches of parsed or decoded files compare it to notice any change.
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 mtimeSec = 0, mtimeNsec = 0;
+    qint64 ctimeSec = 0, ctimeNsec = 0;
+    quint64 inode = 0, device = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of a regular file, with one system call; nullopt for anything else or nothing.
+std::optional<FileStamp> StampOf(const QString& path);
+std::optional<FileStamp> StampOfEncoded(const QByteArray& encodedPath);
+// The same for a file already open (its descriptor).
+std::optional<FileStamp> StampOfOpened(int handle);
+
 // File name without folder ("/" or "\") and without its last extension.
 QString GetFileStem(const QString& path);
 

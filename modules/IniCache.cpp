@@ -1,37 +1,22 @@
 #include "modules/IniCache.h"
 
+#include "modules/FileSystem.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <list>
-#include <sys/stat.h>
 
 namespace IniCache {
 
 namespace {
 
-struct Stamp
-{
-    qint64 size = -1;
-    qint64 mtimeSec = 0, mtimeNsec = 0;
-    qint64 ctimeSec = 0, ctimeNsec = 0;
-    quint64 inode = 0, device = 0;
-    bool operator==(const Stamp&) const = default;
-};
-
-Stamp stampOf(const struct stat& st)
-{
-    return {qint64(st.st_size),        qint64(st.st_mtim.tv_sec),  qint64(st.st_mtim.tv_nsec),
-            qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec), quint64(st.st_ino),
-            quint64(st.st_dev)};
-}
-
 struct Entry
 {
     QByteArray encodedPath;  // the key as the system calls take it, made once
-    Stamp stamp;
+    FileSystem::FileStamp stamp;
     std::shared_ptr<const IniDocument> document;
     qint64 cost = 0;
     std::list<QString>::iterator recent;
@@ -118,17 +103,15 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
     const auto known = c.entries.find(key);
     const QByteArray encoded =
         known != c.entries.end() ? known->encodedPath : QFile::encodeName(key);
-    struct stat st
-    {
-    };
-    if (::stat(encoded.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    const std::optional<FileSystem::FileStamp> stamp = FileSystem::StampOfEncoded(encoded);
+    if (!stamp) {
         c.remove(key);
         return nullptr;
     }
     facts.regular = true;
-    facts.size = qint64(st.st_size);
+    facts.size = stamp->size;
     if (known != c.entries.end()) {
-        if (known->stamp == stampOf(st)) {
+        if (known->stamp == *stamp) {
             c.recent.splice(c.recent.begin(), c.recent, known->recent);
             return known->document;
         }
@@ -140,10 +123,8 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
         return nullptr;
     // The stamp of the opened file, taken before reading: a change during the read makes the
     // next call read again rather than keep a stale text.
-    struct stat opened
-    {
-    };
-    if (::fstat(file.handle(), &opened) != 0 || !S_ISREG(opened.st_mode))
+    const std::optional<FileSystem::FileStamp> opened = FileSystem::StampOfOpened(file.handle());
+    if (!opened)
         return nullptr;
     const QByteArray bytes = file.readAll();
     file.close();
@@ -152,7 +133,7 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
 
     Entry entry;
     entry.encodedPath = encoded;
-    entry.stamp = stampOf(opened);
+    entry.stamp = *opened;
     entry.document = document;
     entry.cost = qint64(document->text().size()) * 2 + document->lineCount() * 32 + 256;
     if (entry.cost <= c.budget) {

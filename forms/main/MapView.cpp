@@ -2,14 +2,12 @@
 
 #include "forms/main/MarkerLayer.h"
 
-#include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <sys/stat.h>
 
 namespace {
 // Pictures beyond this are refused rather than exhausting memory.
@@ -36,21 +34,10 @@ MapView::MapView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-std::optional<MapView::Stamp> MapView::stampOf(const QString& path)
-{
-    struct stat st
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    return Stamp{qint64(st.st_size), qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec),
-                 quint64(st.st_ino)};
-}
-
 bool MapView::loadFile(const QString& path)
 {
     // Every display asks for its picture again: the file is looked at, not decoded.
-    const std::optional<Stamp> stamp = stampOf(path);
+    const std::optional<FileSystem::FileStamp> stamp = FileSystem::StampOf(path);
     const auto known = m_pictures.constFind(path);
     if (known != m_pictures.constEnd() && stamp && known->stamp == *stamp) {
         if (m_path != path) {
@@ -74,7 +61,7 @@ bool MapView::loadFile(const QString& path)
     if (m_pictures.size() >= kMaxPictures)
         m_pictures.clear();
     // The stamp from before the read: a change during it makes the next call decode again.
-    m_pictures.insert(path, {stamp.value_or(Stamp()), image, QPixmap()});
+    m_pictures.insert(path, {stamp.value_or(FileSystem::FileStamp()), image, QPixmap()});
     m_path = path;
     return true;
 }

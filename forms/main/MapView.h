@@ -1,6 +1,8 @@
 #pragma once
 // imgMap: the map picture drawn stretched over its control size, with the markers and names
 // of the display on it.
+#include "modules/FileSystem.h"
+
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
@@ -33,20 +35,9 @@ protected:
 private:
     // A map picture decoded once, and scaled once per size, for as long as its file stays the
     // same: showing a category again or another map only draws.
-    // What the file looked like when it was decoded: size, modification time to the
-    // nanosecond and inode, taken with one system call.
-    struct Stamp
-    {
-        qint64 bytes = -1;
-        qint64 modifiedSec = 0, modifiedNsec = 0;
-        quint64 inode = 0;
-        bool operator==(const Stamp&) const = default;
-    };
-    static std::optional<Stamp> stampOf(const QString& path);
-
     struct Picture
     {
-        Stamp stamp;
+        FileSystem::FileStamp stamp;  // the file when it was decoded
         QImage image;
         QPixmap scaled;
     };
