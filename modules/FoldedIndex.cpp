@@ -1,5 +1,7 @@
 #include "modules/FoldedIndex.h"
 
+#include "modules/StringOps.h"
+
 #include <bit>
 #include <cstring>
 
@@ -10,12 +12,6 @@ namespace {
 bool foldsAlone(char16_t c)
 {
     return c < 0x100 && c != 0xB5;
-}
-
-char16_t foldLatin1(char16_t c)
-{
-    const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-    return upper ? char16_t(c + 0x20) : c;
 }
 
 constexpr quint64 kPrime = 0x100000001b3ULL;
@@ -41,7 +37,7 @@ QString FoldedIndex::fold(QStringView name)
         const char16_t c = text[i].unicode();
         if (!foldsAlone(c))
             return text.toString().toCaseFolded();
-        out[i] = QChar(foldLatin1(c));
+        out[i] = QChar(StringOps::LowerLatin1(c));
     }
     return folded;
 }
@@ -62,7 +58,7 @@ bool FoldedIndex::sameTrimmed(QStringView a, QStringView b)
             const char16_t x = a[i].unicode(), y = b[i].unicode();
             if (!foldsAlone(x) || !foldsAlone(y))
                 break;
-            if (foldLatin1(x) != foldLatin1(y))
+            if (StringOps::LowerLatin1(x) != StringOps::LowerLatin1(y))
                 return false;
         }
         if (i == a.size())

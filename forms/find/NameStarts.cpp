@@ -1,17 +1,7 @@
 #include "forms/find/NameStarts.h"
 
 #include "forms/find/SearchCache.h"
-
-namespace {
-
-// Lower case of a Latin-1 letter, one character to one, as QString::toLower gives it.
-quint64 lowerLatin1(char16_t c)
-{
-    const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-    return upper ? quint64(c + 0x20) : quint64(c);
-}
-
-} // namespace
+#include "modules/StringOps.h"
 
 quint64 NameStarts::keyOf(const QString& name)
 {
@@ -23,7 +13,7 @@ quint64 NameStarts::keyOf(const QString& name)
         const char16_t c = name[i].unicode();
         if (c == 0 || c >= 0x100)
             return kUnknown;
-        key |= lowerLatin1(c) << (8 * i);
+        key |= quint64(StringOps::LowerLatin1(c)) << (8 * i);
     }
     return key;
 }

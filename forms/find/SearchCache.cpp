@@ -62,14 +62,9 @@ struct Term
     bool latin1;  // then lower is text lowered character by character
 };
 
-// Latin-1 lowers one character to one, exactly as QString::toLower does there; the scans
-// below use that to compare without making lower-cased copies, and take the long way as
-// soon as they meet any other character.
-char16_t LowerLatin1(char16_t c)
-{
-    const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-    return upper ? char16_t(c + 0x20) : c;
-}
+// The scans below compare Latin-1 lowered character by character, without lower-cased copies,
+// and take the long way as soon as they meet any other character.
+using StringOps::LowerLatin1;
 
 // The first len(term) characters, lower-cased, equal the term lower-cased.
 bool NameBeginsWith(const QString& name, const Term& term)
