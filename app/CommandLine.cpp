@@ -4,7 +4,7 @@
 #include "app/Dump.h"
 #include "controls/DesktopViewers.h"
 #include "controls/ModalRunner.h"
-#include "forms/lint/InstallationLint.h"
+#include "modules/lint/InstallationLint.h"
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "platform/Automation.h"

@@ -1,7 +1,7 @@
 #include "app/Dump.h"
 
 #include "controls/clsToolTipDeluxe.h"
-#include "forms/find/SearchCache.h"
+#include "modules/search/SearchCache.h"
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"

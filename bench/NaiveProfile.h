@@ -2,7 +2,7 @@
 // The naive design the benchmarks compare against: every profile read opens the file, reads
 // it and walks its lines again, as the Windows profile functions do, and the first search
 // built on top of those reads.
-#include "forms/find/SearchCache.h"
+#include "modules/search/SearchCache.h"
 
 #include <QString>
 #include <QStringList>

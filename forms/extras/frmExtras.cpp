@@ -3,7 +3,7 @@
 #include "controls/Fonts.h"
 #include "controls/GridListbox.h"
 #include "controls/TwipsGeometry.h"
-#include "forms/extras/ExtrasTable.h"
+#include "modules/extras/ExtrasTable.h"
 #include "modules/LOCAL.h"
 
 #include <QLabel>

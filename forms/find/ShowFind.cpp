@@ -1,4 +1,4 @@
-#include "forms/find/SearchCache.h"
+#include "modules/search/SearchCache.h"
 #include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
 #include "controls/ModalRunner.h"

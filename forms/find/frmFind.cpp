@@ -3,9 +3,9 @@
 #include "controls/Fonts.h"
 #include "controls/MessageBox.h"
 #include "controls/TwipsGeometry.h"
-#include "forms/find/SearchCache.h"
-#include "forms/find/SearchDisplay.h"
-#include "forms/find/SearchTexts.h"
+#include "modules/search/SearchCache.h"
+#include "modules/search/SearchDisplay.h"
+#include "modules/search/SearchTexts.h"
 #include "forms/main/frmMain.h"
 #include "modules/LOCAL.h"
 

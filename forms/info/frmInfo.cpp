@@ -1,7 +1,7 @@
 #include "forms/info/frmInfo.h"
 
 #include "controls/TwipsGeometry.h"
-#include "forms/info/EntityInfo.h"
+#include "modules/info/EntityInfo.h"
 #include "modules/LOCAL.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 // The language dialog: German and every language of the language folder with its flag, the
 // details of the highlighted one, and Select to switch the whole interface at once.
-#include "forms/lang/LanguageCatalogue.h"
+#include "modules/language/LanguageCatalogue.h"
 
 #include <QDialog>
 #include <QPixmap>

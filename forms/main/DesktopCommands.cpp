@@ -1,6 +1,6 @@
 #include "forms/main/DesktopCommands.h"
 
-#include "forms/main/WebAddresses.h"
+#include "modules/WebAddresses.h"
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"

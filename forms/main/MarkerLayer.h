@@ -3,7 +3,7 @@
 // pixels, stacked as the controls are (every name label, every marker, then the selection's
 // name, the selection marker and the heading). Painted in one go and hit-tested in the same
 // order, so the topmost control under the pointer wins.
-#include "forms/main/MainDisplay.h"
+#include "modules/display/MainDisplay.h"
 
 #include <QImage>
 #include <QRect>

@@ -7,7 +7,7 @@
 #include "controls/ctlLocation.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
-#include "forms/main/MenuTable.h"
+#include "modules/menu/MenuTable.h"
 #include "forms/main/ProxyPointer.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
@@ -234,7 +234,7 @@ const MapFiles* frmMain::mapById(const QString& id) const
 void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
 {
     if (entry.kind == MenuKind::Command) {
-        entry.command(*this);
+        runCommand(entry);
         return;
     }
     // Category and perk items belong to the map of the top menu that holds them.
@@ -255,6 +255,26 @@ void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
         const QString mapCaption = m_menuByName.value(QString::fromLatin1(top->name))->title();
         ChangeMulti(map->picture, map->dataFile, category,
                     mapCaption + QStringLiteral(": ") + action->text(), entry.hideLabels);
+    }
+}
+
+void frmMain::runCommand(const MenuEntry& entry)
+{
+    switch (entry.command) {
+    case MenuCommand::None: break;
+    case MenuCommand::Print: Dialogs::ShowPrint(*this); break;
+    case MenuCommand::Language: Dialogs::ShowLanguage(*this); break;
+    case MenuCommand::UpdateKarvenna: Commands::Download(*this, "Download"); break;
+    case MenuCommand::DownloadTranslatorSdk: Commands::Download(*this, "tranlatorsdk"); break;
+    case MenuCommand::DownloadPatch: Commands::Download(*this, "thornvalepatch"); break;
+    case MenuCommand::Quit: close(); break;
+    case MenuCommand::Find: Dialogs::ShowFind(*this); break;
+    case MenuCommand::FindAgain: Dialogs::FindAgain(*this); break;
+    case MenuCommand::Extras: Dialogs::ShowExtras(*this); break;
+    case MenuCommand::Help: Commands::Help(*this); break;
+    case MenuCommand::ReadMe: Commands::ReadMe(*this); break;
+    case MenuCommand::WebSite: Commands::OpenWebSite(*this, entry.name); break;
+    case MenuCommand::About: Dialogs::ShowAbout(*this); break;
     }
 }
 

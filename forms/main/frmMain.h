@@ -1,7 +1,7 @@
 #pragma once
 // The main window: map, markers, menus. It assembles and wires; the display state and its
 // rules live in MainDisplay, the menu tree in MenuTable.
-#include "forms/main/MainDisplay.h"
+#include "modules/display/MainDisplay.h"
 #include "forms/main/MarkerLayer.h"
 
 #include <QHash>
@@ -119,6 +119,7 @@ private:
     void buildMenus();
     void buildMapArea();
     void runMenuEntry(const MenuEntry& entry, QAction* action);
+    void runCommand(const MenuEntry& entry);
     void onListActivated(int index);
     void onResize();
     void hoverMarker(int index);

@@ -6,7 +6,7 @@
 #include "controls/MapLabel.h"
 #include "controls/clsToolTipDeluxe.h"
 #include "controls/ctlLocation.h"
-#include "forms/main/DescriptionLookup.h"
+#include "modules/info/DescriptionLookup.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/Globals.h"

@@ -4,7 +4,7 @@
 #include "controls/ComboBox_Height.h"
 #include "controls/MessageBox.h"
 #include "controls/clsToolTipDeluxe.h"
-#include "forms/find/SearchCache.h"
+#include "modules/search/SearchCache.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/FileSystem.h"

@@ -1,7 +1,7 @@
 #include "forms/perks/frmPerks.h"
 #include "controls/TwipsGeometry.h"
 #include "forms/main/frmMain.h"
-#include "forms/perks/PerkCatalogue.h"
+#include "modules/perks/PerkCatalogue.h"
 #include "forms/perks/TeacherLookup.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 // The program in batch mode over broken installations: no crash, no hang, nothing of the
 // installation changed but the language setting, and the check command names the fault.
-#include "forms/main/MenuTable.h"
+#include "modules/menu/MenuTable.h"
 #include "support/HostileInstallations.h"
 #include "support/TestInstall.h"
 

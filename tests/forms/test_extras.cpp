@@ -1,7 +1,7 @@
 // The extras dialog: its rows in either language, where each document is looked for and how
 // each type is handed to the desktop, with the dialog staying open.
 #include "controls/GridListbox.h"
-#include "forms/extras/ExtrasTable.h"
+#include "modules/extras/ExtrasTable.h"
 #include "forms/extras/frmExtras.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"

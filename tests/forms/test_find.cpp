@@ -1,6 +1,6 @@
 // The find dialog and find again on a real main window, with message boxes recorded.
 #include "controls/ModalRunner.h"
-#include "forms/find/SearchCache.h"
+#include "modules/search/SearchCache.h"
 #include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"

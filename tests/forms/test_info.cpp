@@ -1,5 +1,5 @@
 #include "controls/ModalRunner.h"
-#include "forms/info/EntityInfo.h"
+#include "modules/info/EntityInfo.h"
 #include "forms/info/frmInfo.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"

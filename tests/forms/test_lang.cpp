@@ -2,7 +2,7 @@
 // details, the current row, and what Select changes (state and settings file).
 #include "controls/GridListbox.h"
 #include "controls/Hyperlink.h"
-#include "forms/lang/LanguageCatalogue.h"
+#include "modules/language/LanguageCatalogue.h"
 #include "forms/lang/frmLang.h"
 #include "modules/Globals.h"
 #include "modules/IniOps.h"

@@ -1,6 +1,6 @@
 // The installation check: each fault is reported once, at its file and line, with the right
 // severity; a clean installation gives no error.
-#include "forms/lint/InstallationLint.h"
+#include "modules/lint/InstallationLint.h"
 #include "support/TestInstall.h"
 
 #include <QTextStream>

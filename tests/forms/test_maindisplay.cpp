@@ -1,5 +1,5 @@
 // The main window's display rules, checked on the model without a window.
-#include "forms/main/MainDisplay.h"
+#include "modules/display/MainDisplay.h"
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"
 

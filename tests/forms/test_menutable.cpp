@@ -1,5 +1,5 @@
 // The declared menu tree: what each category command shows and how.
-#include "forms/main/MenuTable.h"
+#include "modules/menu/MenuTable.h"
 
 #include <QtTest>
 

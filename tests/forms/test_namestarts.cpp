@@ -1,7 +1,7 @@
 // A name search over the search cache reads the index of the names' beginnings first; it must
 // find exactly what the plain walk over the records finds, also after the cache grew or was
 // filled anew.
-#include "forms/find/SearchCache.h"
+#include "modules/search/SearchCache.h"
 
 #include <QRandomGenerator>
 #include <QTest>

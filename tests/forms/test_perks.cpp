@@ -2,8 +2,8 @@
 // files, and what Show does for a node.
 #include "controls/ModalRunner.h"
 #include "forms/main/frmMain.h"
-#include "forms/perks/PerkCatalogue.h"
-#include "forms/perks/PerkTable.h"
+#include "modules/perks/PerkCatalogue.h"
+#include "modules/perks/PerkTable.h"
 #include "forms/perks/TeacherLookup.h"
 #include "forms/perks/frmPerks.h"
 #include "modules/Globals.h"

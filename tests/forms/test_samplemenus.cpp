@@ -1,6 +1,6 @@
 // Every category command of every map shows its category of the sample installation, with
 // every marker on the map.
-#include "forms/main/MenuTable.h"
+#include "modules/menu/MenuTable.h"
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "platform/Automation.h"

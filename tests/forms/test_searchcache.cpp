@@ -1,5 +1,5 @@
 // The search cache and its matching rules, without a window.
-#include "forms/find/SearchCache.h"
+#include "modules/search/SearchCache.h"
 #include "modules/IniCache.h"
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"

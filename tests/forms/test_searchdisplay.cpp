@@ -1,7 +1,7 @@
 // Where a search hit lands on the main window's display model.
-#include "forms/find/SearchCache.h"
-#include "forms/find/SearchDisplay.h"
-#include "forms/main/MainDisplay.h"
+#include "modules/search/SearchCache.h"
+#include "modules/search/SearchDisplay.h"
+#include "modules/display/MainDisplay.h"
 #include "modules/LOCAL.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "support/TestInstall.h"

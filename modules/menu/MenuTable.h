@@ -1,0 +1,63 @@
+#pragma once
+// The main window's menu tree, declared once: the menu bar is built from it, and the caption
+// translations and the dump walk it.
+#include <span>
+
+// What a Command entry does; the window binds each to its handler.
+enum class MenuCommand {
+    None,
+    Print,
+    Language,
+    UpdateKarvenna,
+    DownloadTranslatorSdk,
+    DownloadPatch,
+    Quit,
+    Find,
+    FindAgain,
+    Extras,
+    Help,
+    ReadMe,
+    WebSite, // the fixed address of the entry's name
+    About,
+};
+
+enum class MenuKind {
+    Menu,        // a menu bar entry or submenu that holds entries
+    Divider,     // the disabled "|" entries of the menu bar
+    Separator,   // a separator line
+    List,        // Change: the category as a pick list
+    All,         // ChangeMulti: every entity at once
+    ListThenAll, // Change, then ChangeMulti with the same category
+    Perks,       // the perk dialog of the enclosing map
+    Command,     // any other command
+};
+
+struct MenuEntry
+{
+    const char* name;          // "" for separators
+    int level;                 // 0 = menu bar, 1 = in a top menu, 2 = in its submenu, ...
+    MenuKind kind;
+    const char* english;       // caption when the language file has none
+    const char* german;        // caption of the German table
+    const char* category = nullptr;  // section of the map's data file
+    bool hideLabels = false;
+    const char* shortcut = nullptr;  // QKeySequence text
+    bool enabled = true;
+    MenuCommand command = MenuCommand::None;
+    const char* designGerman = nullptr; // designed caption where it differs from the German table
+    const char* map = nullptr;          // map id of a map's top menu
+
+    bool isCaptioned() const { return kind != MenuKind::Divider && kind != MenuKind::Separator; }
+    const char* designCaption() const { return designGerman ? designGerman : german; }
+    // The "menus" key of a language file: the entry's name, "miExtras" for mnuExtras.
+    const char* languageKey() const;
+};
+
+namespace MenuTable {
+
+std::span<const MenuEntry> Entries();
+const MenuEntry* Find(const char* name);
+// The menu bar entry that holds an entry (the entry itself at level 0).
+const MenuEntry* TopMenuOf(const MenuEntry& entry);
+
+} // namespace MenuTable

@@ -1,0 +1,56 @@
+#include "modules/search/SearchDisplay.h"
+
+#include "modules/search/SearchCache.h"
+#include "modules/search/SearchTexts.h"
+#include "modules/display/MainDisplay.h"
+#include "modules/FileSystem.h"
+#include "modules/LOCAL.h"
+#include "modules/Twips2Pixel_Module.h"
+
+void SearchDisplay::Show(MainDisplay& d, const SearchRecord& record, const QString& term)
+{
+    d.printEnabled = true;
+    d.ClearUI();
+    d.lblMultiInfo.top = 0;
+
+    // Scaled in pixels, then turned into twips: the hit lands on a whole pixel.
+    const qint32 px = d.ResampleX(record.x);
+    const qint32 py = d.ResampleY(record.y);
+
+    d.SetPicture(record.picture);
+    // The right-click menu follows the map on screen.
+    d.CurrentMap = FileSystem::GetFileStem(record.picture).toLower();
+
+    // The marker's corner lies on the point itself, unlike a pick in the list.
+    d.ITEM.left = Twips2Pixel_Module::PixelsToTwipsX(px);
+    d.ITEM.top = Twips2Pixel_Module::PixelsToTwipsY(py);
+
+    const QString label = LOCAL::IsGerman() ? record.name : LOCAL::LocalizeName(record.name);
+    d.ITEM.desc = label;
+    d.SetCaption(d.lblCaption, label, LabelKind::Name);
+    d.lblCaption.toolTip = record.description;
+    d.ITEM.visible = true;
+    d.lblCaption.visible = true;
+
+    // The hidden list keeps the lines of the last single selection; a line naming the hit is
+    // picked, which runs the selection handler as a pick would.
+    for (int k = 0; k < d.cboItems.items.size(); ++k) {
+        if (d.cboItems.items[k] == record.name)
+            d.SelectListIndex(k);
+    }
+
+    d.SetCaption(d.lblCaption, u' ' + d.lblCaption.caption + u' ', LabelKind::Name);
+    d.lblCaption.left = d.ITEM.right() + 50;
+    if (d.lblCaption.right() > d.windowWidth())
+        d.lblCaption.left = d.ITEM.left - d.lblCaption.width - 50;
+    d.lblCaption.top = d.ITEM.top - 40;
+    d.lblCaption.visible = true;
+
+    d.SetCaption(d.lblMultiInfo, SearchTexts::ResultHeading(term), LabelKind::Heading);
+    d.lblMultiInfo.left = d.windowWidth() - d.lblMultiInfo.width - 120;
+    d.lblMultiInfo.visible = true;
+
+    d.InfoSubject = record.name;
+    d.LastDisplay = LastDisplayRecord{QString(), record.dataFile, record.category, QString(),
+                                      false, label};
+}
