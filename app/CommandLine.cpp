@@ -7,6 +7,7 @@
 #include "modules/lint/InstallationLint.h"
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
+#include "modules/Session.h"
 #include "platform/Automation.h"
 
 #include <QApplication>
@@ -165,12 +166,14 @@ int RunKarvenna(int argc, char* argv[])
     Automation& automation = Automation::instance();
     automation.setBatch(cl.batch);
     automation.pdfFile = cl.pdfFile;
-    G().ProgramFolder = QDir::cleanPath(
+    // The program's state beyond one window; everything below gets it from here.
+    Session session;
+    session.ProgramFolder = QDir::cleanPath(
         QFileInfo(cl.home.isEmpty() ? QStringLiteral(KARVENNA_DEFAULT_HOME) : cl.home).absoluteFilePath());
     if (cl.hasStartupLanguage)
         answerStartupLanguage(cl.startupLanguage);
 
-    frmMain main;
+    frmMain main(session);
     if (cl.size)
         main.resizeMapArea(cl.size->width(), cl.size->height());
     main.Create();

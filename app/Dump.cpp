@@ -3,8 +3,7 @@
 #include "controls/clsToolTipDeluxe.h"
 #include "modules/search/SearchCache.h"
 #include "forms/main/frmMain.h"
-#include "modules/Globals.h"
-#include "modules/LOCAL.h"
+#include "modules/Session.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "platform/Automation.h"
 
@@ -107,7 +106,8 @@ QJsonObject controls(const frmMain& main)
 QJsonObject Dump::Build(const frmMain& main)
 {
     const MainDisplay& d = main.display();
-    const LanguageState& lang = LOCAL::State();
+    const Session& session = main.session();
+    const LanguageState& lang = session.language;
     const Automation& automation = Automation::instance();
 
     QJsonObject dump{
@@ -129,10 +129,10 @@ QJsonObject Dump::Build(const frmMain& main)
                                     {"caption", d.LastDisplay.caption},
                                     {"hideLabels", d.LastDisplay.hideLabels},
                                     {"selectedName", d.LastDisplay.selectedName}}},
-        {"search", QJsonObject{{"term", SearchState::instance().SearchTerm},
-                               {"mode", SearchState::instance().SearchMode},
-                               {"lastFoundIndex", SearchState::instance().LastFoundIndex},
-                               {"cacheSize", int(SearchState::instance().SearchCache.size())}}},
+        {"search", QJsonObject{{"term", session.search.SearchTerm},
+                               {"mode", session.search.SearchMode},
+                               {"lastFoundIndex", session.search.LastFoundIndex},
+                               {"cacheSize", int(session.search.SearchCache.size())}}},
         {"controls", controls(main)},
         {"menus", menuItems(main.menuBar()->actions())},
         {"popupMenu", main.lastPopupMenu()},
@@ -142,7 +142,7 @@ QJsonObject Dump::Build(const frmMain& main)
         {"shell", automation.shell()},
         {"sounds", automation.sounds()},
         {"printed", automation.printed()},
-        {"settingsFile", G().SettingsFile},
+        {"settingsFile", session.SettingsFile},
         {"errors", automation.errors()},
     };
     if (const clsToolTipDeluxe* tip = main.toolTip()) {

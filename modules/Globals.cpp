@@ -2,42 +2,31 @@
 
 #include "Version.h"
 
-QString Globals::ProductTitle()
+namespace Globals {
+
+QString ProductTitle()
 {
     return QStringLiteral(KARVENNA_PRODUCT_TITLE);
 }
-QString Globals::LegalNotice()
+QString LegalNotice()
 {
     return QStringLiteral(KARVENNA_LEGAL_NOTICE);
 }
-QString Globals::FileDescription()
+QString FileDescription()
 {
     return QStringLiteral(KARVENNA_FILE_DESCRIPTION);
 }
-int Globals::VersionMajor()
+int VersionMajor()
 {
     return KARVENNA_VERSION_MAJOR;
 }
-int Globals::VersionMinor()
+int VersionMinor()
 {
     return KARVENNA_VERSION_MINOR;
 }
-
-QString Globals::VersionText() const
+int BuildRevision()
 {
-    const QString revision =
-        Revision.isEmpty() ? QString::number(KARVENNA_VERSION_REVISION) : Revision;
-    return QString::number(VersionMajor()) + u'.' + QString::number(VersionMinor()) + u'.' +
-           revision + QStringLiteral(" Final");
+    return KARVENNA_VERSION_REVISION;
 }
 
-QString Globals::InProgramFolder(const QString& name) const
-{
-    return ProgramFolder + u'/' + name;
-}
-
-Globals& G()
-{
-    static Globals globals;
-    return globals;
-}
+} // namespace Globals

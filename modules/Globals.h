@@ -1,30 +1,15 @@
 #pragma once
-// Program-wide settings set at start-up and read by every window.
+// Product texts and version numbers stamped by the build.
 #include <QString>
 
-struct Globals
-{
-    QString ProgramFolder;      // the installation, without a trailing "/"
-    QString SettingsFile;       // ProgramFolder + "/karvenna.ini"
-    QString ExtrasFolder = QStringLiteral("EXTRAS");
-    QString PicsFolder = QStringLiteral("PICS");
-    QString LangFolder = QStringLiteral("LANG");
-    QString EditionSuffix;
-    QString Revision;           // registry revision, or the build's
-    QString InfoButtonToolTip;
-    QString PerksDataFile;      // region of the perk dialog
+namespace Globals {
 
-    // Product texts stamped by the build.
-    static QString ProductTitle();
-    static QString LegalNotice();
-    static QString FileDescription();
-    static int VersionMajor();
-    static int VersionMinor();
-    // major.minor.revision + " Final"
-    QString VersionText() const;
+QString ProductTitle();
+QString LegalNotice();
+QString FileDescription();
+int VersionMajor();
+int VersionMinor();
+// The build's own revision, the third version number.
+int BuildRevision();
 
-    // ProgramFolder + "/" + name
-    QString InProgramFolder(const QString& name) const;
-};
-
-Globals& G();
+} // namespace Globals

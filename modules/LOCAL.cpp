@@ -35,7 +35,7 @@ QString replaceAll(QString text, const QString& what, const QString& with)
 // from, so any change to the table detaches the two and makes them build again.
 const PrefixIndex& nameIndex(LanguageState& st)
 {
-    static PrefixIndex index;
+    PrefixIndex& index = st.NameIndex;
     if (index.isBuiltFrom(st.EntityNames))
         return index;
     for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
@@ -47,21 +47,15 @@ const PrefixIndex& nameIndex(LanguageState& st)
     return index;
 }
 
-const PrefixIndex& keyIndex(const LanguageState& st)
+const PrefixIndex& keyIndex(LanguageState& st)
 {
-    static PrefixIndex index;
+    PrefixIndex& index = st.KeyIndex;
     if (!index.isBuiltFrom(st.EntityKeys))
         index = PrefixIndex(st.EntityKeys);
     return index;
 }
 
 } // namespace
-
-LanguageState& State()
-{
-    static LanguageState state;
-    return state;
-}
 
 const QStringList& RegionWords()
 {
@@ -71,14 +65,15 @@ const QStringList& RegionWords()
     return words;
 }
 
-bool IsGerman()
+bool IsGerman(const LanguageState& language)
 {
-    return State().LanguageName == kGerman;
+    return language.LanguageName == kGerman;
 }
 
-QString Text(const QString& section, const QString& key, const QString& englishDefault)
+QString Text(const LanguageState& language, const QString& section, const QString& key,
+             const QString& englishDefault)
 {
-    return IniOps::ReadIni(State().LanguageFile, section, key, englishDefault);
+    return IniOps::ReadIni(language.LanguageFile, section, key, englishDefault);
 }
 
 QString Expand(QString text, const QString& value)
@@ -92,37 +87,38 @@ QString Expand(QString text, const QString& value)
 namespace {
 
 // A file in a language's folder.
-QString fileOfLanguage(const QString& stem, const QString& fileName)
+QString fileOfLanguage(const LanguageState& language, const QString& stem, const QString& fileName)
 {
-    return State().LanguageFolder + stem + u'/' + fileName;
+    return language.LanguageFolder + stem + u'/' + fileName;
 }
 
 } // namespace
 
-QString LanguageFileOf(const QString& stem)
+QString LanguageFileOf(const LanguageState& language, const QString& stem)
 {
-    return fileOfLanguage(stem, stem + QStringLiteral(".lng"));
+    return fileOfLanguage(language, stem, stem + QStringLiteral(".lng"));
 }
 
-QString OwnOrSubstituteFile(const QString& fileName)
+QString OwnOrSubstituteFile(const LanguageState& language, const QString& fileName)
 {
-    const QString own = fileOfLanguage(State().LanguageStem, fileName);
-    return FileSystem::FileExists(own) ? own : fileOfLanguage(State().SubstituteLanguage, fileName);
+    const QString own = fileOfLanguage(language, language.LanguageStem, fileName);
+    return FileSystem::FileExists(own)
+               ? own
+               : fileOfLanguage(language, language.SubstituteLanguage, fileName);
 }
 
-IniOps::Reader OwnOrSubstituteReader(const QString& fileName)
+IniOps::Reader OwnOrSubstituteReader(const LanguageState& language, const QString& fileName)
 {
     // The same choice as OwnOrSubstituteFile, from the one look that loading the file takes.
     IniCache::FileFacts own;
-    auto document = IniCache::Load(fileOfLanguage(State().LanguageStem, fileName), own);
+    auto document = IniCache::Load(fileOfLanguage(language, language.LanguageStem, fileName), own);
     if (own.regular && own.size > 0)
         return IniOps::Reader(std::move(document));
-    return IniOps::Reader(fileOfLanguage(State().SubstituteLanguage, fileName));
+    return IniOps::Reader(fileOfLanguage(language, language.SubstituteLanguage, fileName));
 }
 
-void CacheTranslationTable()
+void CacheTranslationTable(LanguageState& s)
 {
-    LanguageState& s = State();
     if (s.LanguageName.isEmpty())
         s.LanguageName = kGerman;
     if (s.LanguageName == kGerman)
@@ -135,14 +131,13 @@ void CacheTranslationTable()
         s.EntityNames.append(file.ReadIni(kEntities, key, QString()));
 }
 
-QString LocalizeName(const QString& name)
+QString LocalizeName(LanguageState& st, const QString& name)
 {
-    return LocalizeName(name, IniOps::Reader(State().LanguageFile));
+    return LocalizeName(st, name, IniOps::Reader(st.LanguageFile));
 }
 
-QString LocalizeName(const QString& name, const IniOps::Reader& file)
+QString LocalizeName(LanguageState& st, const QString& name, const IniOps::Reader& file)
 {
-    LanguageState& st = State();
     QString s = trimmedBlanks(name);
 
     st.RegionNames.clear();
@@ -161,9 +156,8 @@ QString LocalizeName(const QString& name, const IniOps::Reader& file)
     return trimmedBlanks(result).isEmpty() ? s : result;
 }
 
-QString DelocalizeName(const QString& text)
+QString DelocalizeName(LanguageState& st, const QString& text)
 {
-    LanguageState& st = State();
     QString s = trimmedBlanks(text);
 
     for (qsizetype i = 0; i < st.RegionNames.size() && i < RegionWords().size(); ++i)

@@ -1,6 +1,8 @@
 #pragma once
-// Language state, text lookup and the entity-name translation of language files.
+// Language state, text lookup and the entity-name translation of language files. Every
+// function reads the state it is given; the program's own lives in its Session.
 #include "modules/IniOps.h"
+#include "modules/PrefixIndex.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,36 +17,42 @@ struct LanguageState
     QStringList EntityKeys;   // keys of [entities], file order
     QStringList EntityNames;  // their values; empty ones become ";" when DelocalizeName meets them
     QStringList RegionNames;  // translations of the five region words, refreshed by LocalizeName
+
+    // Lookup indexes of the table, made on first use; a changed table makes them again.
+    PrefixIndex KeyIndex;
+    PrefixIndex NameIndex;
 };
 
 namespace LOCAL {
-
-LanguageState& State();
 
 // The five region words of the "entities" section, in lookup order.
 const QStringList& RegionWords();
 
 // LanguageName == "Deutsch", exactly.
-bool IsGerman();
+bool IsGerman(const LanguageState& language);
 
 // ReadIni(LanguageFile, section, key, englishDefault). Callers ask only when !IsGerman().
-QString Text(const QString& section, const QString& key, const QString& englishDefault = {});
+QString Text(const LanguageState& language, const QString& section, const QString& key,
+             const QString& englishDefault = {});
 // "%s" -> value and "\n" -> CR LF, as language texts use them.
 QString Expand(QString text, const QString& value = {});
 
 // LanguageFile of a stem: LanguageFolder + stem + "/" + stem + ".lng".
-QString LanguageFileOf(const QString& stem);
+QString LanguageFileOf(const LanguageState& language, const QString& stem);
 
 // A file of the current language's folder (LanguageFolder + stem + "/" + fileName) when it
 // exists and is not empty, otherwise the same file of the substitute language, unchecked.
-QString OwnOrSubstituteFile(const QString& fileName);
+QString OwnOrSubstituteFile(const LanguageState& language, const QString& fileName);
 // That file, read; the usual case looks at the disk once.
-IniOps::Reader OwnOrSubstituteReader(const QString& fileName);
+IniOps::Reader OwnOrSubstituteReader(const LanguageState& language, const QString& fileName);
 
-void CacheTranslationTable();
-QString LocalizeName(const QString& name);
+// Reads the [entities] table of the language file into EntityKeys and EntityNames.
+void CacheTranslationTable(LanguageState& language);
+// Both translations refresh the state's region words and indexes as they go.
+QString LocalizeName(LanguageState& language, const QString& name);
 // The same with the language file already at hand: many names, one look at the disk.
-QString LocalizeName(const QString& name, const IniOps::Reader& languageFile);
-QString DelocalizeName(const QString& text);
+QString LocalizeName(LanguageState& language, const QString& name,
+                     const IniOps::Reader& languageFile);
+QString DelocalizeName(LanguageState& language, const QString& text);
 
 } // namespace LOCAL

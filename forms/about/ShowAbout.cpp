@@ -1,10 +1,9 @@
 #include "controls/ModalRunner.h"
 #include "forms/about/frmAbout.h"
 #include "forms/main/Dialogs.h"
-#include "forms/main/frmMain.h"
 
-void Dialogs::ShowAbout(frmMain& main)
+void Dialogs::ShowAbout(const Session& session, QWidget* parent)
 {
-    frmAbout dialog(&main);
+    frmAbout dialog(session, parent);
     ModalRunner::RunModal(&dialog);
 }

@@ -8,6 +8,7 @@
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
 #include "platform/Sound.h"
 
 #include <QFrame>
@@ -49,16 +50,14 @@ QString trimBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-QString musicFile() { return G().InProgramFolder(QStringLiteral("karvenna.wav")); }
-
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+frmAbout::frmAbout(const Session& session, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     buildControls();
-    Form_Load();
+    Form_Load(session);
 }
 
 frmAbout::~frmAbout() { Form_Unload(); }
@@ -122,13 +121,14 @@ void frmAbout::buildControls()
     connect(lblWebSite, &LinkLabel::clicked, lblWebSite, &LinkLabel::open);
 }
 
-void frmAbout::Form_Load()
+void frmAbout::Form_Load(const Session& session)
 {
-    m_playMusicSetting = trimBlanks(IniOps::ReadIni(G().SettingsFile, QStringLiteral("special"),
+    m_playMusicSetting = trimBlanks(IniOps::ReadIni(session.SettingsFile, QStringLiteral("special"),
                                                     QStringLiteral("PlayMusic"), kYes))
                              .toLower();
     if (m_playMusicSetting == kYes)
-        Sound::PlaySoundA(musicFile(), Sound::SND_ASYNC | Sound::SND_LOOP);
+        Sound::PlaySoundA(session.InProgramFolder(QStringLiteral("karvenna.wav")),
+                          Sound::SND_ASYNC | Sound::SND_LOOP);
 
     links().HyperLinkWork(this);
     links().CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
@@ -137,17 +137,17 @@ void frmAbout::Form_Load()
     const QString title = Globals::ProductTitle();
     QString caption = QStringLiteral("Über ") + title;
     lblTitle->setText(title);
-    QString version = QStringLiteral("Version: ") + G().VersionText();
-    caption += u' ' + G().EditionSuffix;
-    version += u' ' + G().EditionSuffix;
+    QString version = QStringLiteral("Version: ") + session.VersionText();
+    caption += u' ' + session.EditionSuffix;
+    version += u' ' + session.EditionSuffix;
     lblVersion->setText(version);
     lblCopyright->setText(Globals::LegalNotice());
     lblDescription->setText(Globals::FileDescription());
 
-    if (!LOCAL::IsGerman()) {
+    if (!LOCAL::IsGerman(session.language)) {
         const QString section = QStringLiteral("frmAbout");
         const auto text = [&](const char* key) {
-            return LOCAL::Text(section, QString::fromLatin1(key), QString());
+            return LOCAL::Text(session.language, section, QString::fromLatin1(key), QString());
         };
         caption = text("caption") + u' ' + title;
         lblDescription->setText(text("description"));

@@ -8,13 +8,14 @@ class LinkLabel;
 class QFrame;
 class QLabel;
 class QPushButton;
+class Session;
 
 class frmAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit frmAbout(const Session& session, QWidget* parent = nullptr);
     ~frmAbout() override;
 
     // The links of every about box, shared across openings.
@@ -44,7 +45,7 @@ public slots:
 
 private:
     void buildControls();
-    void Form_Load();
+    void Form_Load(const Session& session);
     void Form_Unload();
 
     QString m_playMusicSetting;

@@ -1,10 +1,9 @@
 #include "controls/ModalRunner.h"
 #include "forms/extras/frmExtras.h"
 #include "forms/main/Dialogs.h"
-#include "forms/main/frmMain.h"
 
-void Dialogs::ShowExtras(frmMain& main)
+void Dialogs::ShowExtras(const Session& session, QWidget* parent)
 {
-    frmExtras dialog(&main);
+    frmExtras dialog(session, parent);
     ModalRunner::RunModal(&dialog);
 }

@@ -5,6 +5,7 @@
 #include "controls/TwipsGeometry.h"
 #include "modules/extras/ExtrasTable.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,7 +20,8 @@ using TwipsGeometry::Make;
 
 } // namespace
 
-frmExtras::frmExtras(QWidget* parent) : QDialog(parent)
+frmExtras::frmExtras(const Session& session, QWidget* parent)
+    : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("frmExtras"));
     setModal(true);
@@ -58,13 +60,17 @@ void frmExtras::buildControls()
 
 void frmExtras::Form_Load()
 {
-    if (!LOCAL::IsGerman()) {
+    const LanguageState& language = m_session.language;
+    if (!LOCAL::IsGerman(language)) {
         const QString section = QStringLiteral("frmExtras");
-        setWindowTitle(LOCAL::Text(section, QStringLiteral("caption"), QStringLiteral("Extras")));
-        btnSelect->setText(LOCAL::Text(section, QStringLiteral("btnSelect"), QStringLiteral("Select")));
-        btnAbort->setText(LOCAL::Text(section, QStringLiteral("btnCancel"), QStringLiteral("Cancel")));
+        const auto text = [&](const QString& key, const QString& english) {
+            return LOCAL::Text(language, section, key, english);
+        };
+        setWindowTitle(text(QStringLiteral("caption"), QStringLiteral("Extras")));
+        btnSelect->setText(text(QStringLiteral("btnSelect"), QStringLiteral("Select")));
+        btnAbort->setText(text(QStringLiteral("btnCancel"), QStringLiteral("Cancel")));
     }
-    for (const ExtrasTable::Row& row : ExtrasTable::Rows())
+    for (const ExtrasTable::Row& row : ExtrasTable::Rows(language))
         Add(row.text, row.tag);
 }
 
@@ -78,7 +84,7 @@ void frmExtras::btnSelect_Click()
     const int index = glbExtras->ListIndex();
     if (index == 0)
         return;
-    ExtrasTable::Open(glbExtras->Rows(index).Tag());
+    ExtrasTable::Open(m_session, glbExtras->Rows(index).Tag());
 }
 
 bool frmExtras::selectRowByTag(const QString& fileName)

@@ -6,13 +6,15 @@
 class GridListbox;
 class QLabel;
 class QPushButton;
+class Session;
 
 class frmExtras : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmExtras(QWidget* parent = nullptr);
+    // Opens documents where the session's installation and language keep them.
+    explicit frmExtras(const Session& session, QWidget* parent = nullptr);
 
     // Adds one row with the document picture and the file name as tag.
     void Add(const QString& text, const QString& fileName);
@@ -32,5 +34,6 @@ private:
     void Form_Load();
     void btnSelect_Click();
 
+    const Session& m_session;
     QPixmap m_documentPicture;
 };

@@ -1,26 +1,28 @@
-#include "modules/search/SearchCache.h"
+#include "controls/ModalRunner.h"
 #include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
-#include "controls/ModalRunner.h"
+#include "modules/Session.h"
 
-void Dialogs::ShowFind(frmMain& main)
+Dialogs::FindResult Dialogs::ShowFind(Session& session, const QList<MapSource>& maps,
+                                      const QString& infoFile, QWidget* parent)
 {
-    frmFind dialog(main);
+    frmFind dialog(session, maps, infoFile, parent);
     ModalRunner::RunModal(&dialog);
+    return dialog.result();
 }
 
 // F3: the next match after the record shown last; no wrap-around, so the end of the cache
 // answers with the not-found message every time.
-void Dialogs::FindAgain(frmMain& main)
+int Dialogs::FindAgain(Session& session, QWidget* parent)
 {
-    SearchState& search = SearchState::instance();
-    const int hit = Search::FindMatch(search, search.LastFoundIndex + 1,
+    SearchState& search = session.search;
+    const int hit = Search::FindMatch(session.language, search, search.LastFoundIndex + 1,
                                       search.SearchTerm, search.SearchMode,
                                       Search::NameForm::AsStored);
     if (hit < 0) {
-        frmFind::ShowNotFound(main);
-        return;
+        frmFind::ShowNotFound(parent, session.language, search.SearchTerm);
+        return -1;
     }
-    frmFind::Display(main, hit);
     search.LastFoundIndex = hit;
+    return hit;
 }

@@ -4,12 +4,10 @@
 #include "controls/MessageBox.h"
 #include "controls/TwipsGeometry.h"
 #include "modules/search/SearchCache.h"
-#include "modules/search/SearchDisplay.h"
 #include "modules/search/SearchTexts.h"
-#include "forms/main/frmMain.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -33,15 +31,10 @@ void WidenToText(QWidget* w)
         w->resize(needed, w->height());
 }
 
-void EnableAction(frmMain& main, const char* name)
-{
-    if (QAction* action = main.action(QString::fromLatin1(name)))
-        action->setEnabled(true);
-}
-
 } // namespace
 
-frmFind::frmFind(frmMain& main) : QDialog(&main), m_main(main)
+frmFind::frmFind(Session& session, QList<MapSource> maps, QString infoFile, QWidget* parent)
+    : QDialog(parent), m_session(session), m_maps(std::move(maps)), m_infoFile(std::move(infoFile))
 {
     setObjectName(QStringLiteral("frmFind"));
     setModal(true);
@@ -75,13 +68,13 @@ void frmFind::buildControls()
 
     connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);
     // The mode changes at once, so a cancelled dialog still sets it for find again.
-    connect(rbNamesOnly, &QRadioButton::toggled, this, [](bool on) {
+    connect(rbNamesOnly, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            SearchState::instance().SearchMode = 0;
+            m_session.search.SearchMode = 0;
     });
-    connect(rbDescsOnly, &QRadioButton::toggled, this, [](bool on) {
+    connect(rbDescsOnly, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            SearchState::instance().SearchMode = 1;
+            m_session.search.SearchMode = 1;
     });
     connect(btnFind, &QPushButton::clicked, this, &frmFind::btnFind_Click);
     connect(btnAbort, &QPushButton::clicked, this, &QDialog::reject);
@@ -89,7 +82,7 @@ void frmFind::buildControls()
 
 void frmFind::Form_Load()
 {
-    const SearchState& search = SearchState::instance();
+    const SearchState& search = m_session.search;
     if (txtFind->text().trimmed().isEmpty())
         btnFind->setEnabled(false);
     txtFind->setText(search.SearchTerm);
@@ -97,15 +90,15 @@ void frmFind::Form_Load()
         txtFind->selectAll();
     (search.SearchMode == 1 ? rbDescsOnly : rbNamesOnly)->setChecked(true);
 
-    if (!LOCAL::IsGerman())
+    if (!LOCAL::IsGerman(m_session.language))
         ApplyLanguageTexts();
     FitTexts();
 }
 
 void frmFind::ApplyLanguageTexts()
 {
-    const auto text = [](const char* key, const char* english) {
-        return LOCAL::Text(QStringLiteral("frmFind"), QString::fromLatin1(key),
+    const auto text = [this](const char* key, const char* english) {
+        return LOCAL::Text(m_session.language, QStringLiteral("frmFind"), QString::fromLatin1(key),
                            QString::fromLatin1(english));
     };
     setWindowTitle(text("caption", "Find"));
@@ -143,14 +136,15 @@ void frmFind::txtFind_Change()
 
 bool frmFind::EnsureCache()
 {
-    SearchState& search = SearchState::instance();
+    SearchState& search = m_session.search;
     if (!search.SearchCache.isEmpty())
         return true;
     // Reading every map takes a moment; the window is blocked meanwhile.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     std::optional<LinkError> error;
-    for (const MapFiles& map : m_main.maps()) {
-        error = Search::CacheEntities(map.dataFile, map.picture, m_main.InfoFile);
+    for (const MapSource& map : std::as_const(m_maps)) {
+        error = Search::CacheEntities(search, m_session.language, map.dataFile, map.picture,
+                                      m_infoFile);
         if (error)
             break;
     }
@@ -163,48 +157,37 @@ bool frmFind::EnsureCache()
     MessageBox::Show(this, MessageBox::Icon::Critical, LinkError::caption(), error->text());
     reject();
     // The program ends right after the message.
-    m_main.EndProgram();
+    m_result.linkBroken = true;
     return false;
 }
 
 void frmFind::btnFind_Click()
 {
-    SearchState& search = SearchState::instance();
+    SearchState& search = m_session.search;
     btnFind->setEnabled(false);
-    EnableAction(m_main, "miFindAgain");
+    m_result.searched = true;
     search.SearchTerm = txtFind->text();
     if (!EnsureCache())
         return;
 
     const int mode = rbNamesOnly->isChecked() ? 0 : rbDescsOnly->isChecked() ? 1 : -1;
     const int hit = mode < 0 ? -1
-                             : Search::FindMatch(search, 0, search.SearchTerm, mode,
-                                                 Search::NameForm::LocalizeAgain);
+                             : Search::FindMatch(m_session.language, search, 0, search.SearchTerm,
+                                                 mode, Search::NameForm::LocalizeAgain);
     if (hit >= 0) {
-        Display(m_main, hit);
+        m_result.hit = hit;
         btnFind->setEnabled(true);
         search.LastFoundIndex = hit;
         accept();
         return;
     }
     hide();
-    ShowNotFound(m_main);
+    ShowNotFound(parentWidget(), m_session.language, search.SearchTerm);
     accept();
 }
 
-void frmFind::Display(frmMain& main, int index)
+void frmFind::ShowNotFound(QWidget* parent, const LanguageState& language, const QString& term)
 {
-    const SearchState& search = SearchState::instance();
-    if (index < 0 || index >= search.SearchCache.size())
-        return;
-    SearchDisplay::Show(main.display(), search.SearchCache[index], search.SearchTerm);
-    main.syncDisplay();
-    EnableAction(main, "miPrint");
-}
-
-void frmFind::ShowNotFound(frmMain& main)
-{
-    const QString& term = SearchState::instance().SearchTerm;
-    MessageBox::Show(&main, MessageBox::Icon::Information, SearchTexts::NotFoundCaption(),
-                     SearchTexts::NotFoundText(term));
+    MessageBox::Show(parent, MessageBox::Icon::Information, SearchTexts::NotFoundCaption(language),
+                     SearchTexts::NotFoundText(language, term));
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The find dialog: a term, names or descriptions, and the first match of all five maps shown
-// on the main window. The search state outlives the dialog (SearchState).
+// The find dialog: a term, names or descriptions, and the first match of all five maps for
+// the main window to show. The search state outlives the dialog (the session's).
+#include "forms/main/Dialogs.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -8,19 +10,22 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class frmMain;
+class Session;
+struct LanguageState;
 
 class frmFind : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmFind(frmMain& main);
+    // maps: where the first search reads; infoFile: the program folder's description file.
+    frmFind(Session& session, QList<MapSource> maps, QString infoFile, QWidget* parent = nullptr);
 
-    // Shows record index of the search cache on the main window (find again uses it too).
-    static void Display(frmMain& main, int index);
-    // The not-found message for the current search term.
-    static void ShowNotFound(frmMain& main);
+    // What the dialog found, for the window that opened it to show.
+    const Dialogs::FindResult& result() const { return m_result; }
+
+    // The not-found message for a search term (find again uses it too).
+    static void ShowNotFound(QWidget* parent, const LanguageState& language, const QString& term);
 
     // Controls, public for the batch driver.
     QLabel* lblFind = nullptr;
@@ -44,5 +49,8 @@ private:
     // Fills the cache on the first search; false when a broken link ended the program.
     bool EnsureCache();
 
-    frmMain& m_main;
+    Session& m_session;
+    QList<MapSource> m_maps;
+    QString m_infoFile;
+    Dialogs::FindResult m_result;
 };

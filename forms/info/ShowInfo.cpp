@@ -1,10 +1,10 @@
 #include "controls/ModalRunner.h"
 #include "forms/info/frmInfo.h"
 #include "forms/main/Dialogs.h"
-#include "forms/main/frmMain.h"
 
-void Dialogs::ShowInfo(frmMain& main)
+void Dialogs::ShowInfo(Session& session, const QString& subject, const QString& infoFile,
+                       QWidget* parent)
 {
-    frmInfo dialog(main.display().InfoSubject, main.InfoFile, &main);
+    frmInfo dialog(session, subject, infoFile, parent);
     ModalRunner::RunModal(&dialog);
 }

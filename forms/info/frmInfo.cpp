@@ -3,6 +3,7 @@
 #include "controls/TwipsGeometry.h"
 #include "modules/info/EntityInfo.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -30,13 +31,14 @@ const QString kFallback = QStringLiteral("fallback");
 
 } // namespace
 
-frmInfo::frmInfo(const QString& infoSubject, const QString& infoFile, QWidget* parent)
+frmInfo::frmInfo(Session& session, const QString& infoSubject, const QString& infoFile,
+                 QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setModal(true);
     buildControls();
-    Form_Load(infoSubject, infoFile);
+    Form_Load(session, infoSubject, infoFile);
 }
 
 QString frmInfo::picturePath() const
@@ -84,9 +86,9 @@ void frmInfo::buildControls()
     m_btnClose->setFocus();
 }
 
-void frmInfo::Form_Load(const QString& infoSubject, const QString& infoFile)
+void frmInfo::Form_Load(Session& session, const QString& infoSubject, const QString& infoFile)
 {
-    const EntityInfo info(infoSubject, infoFile);
+    const EntityInfo info(session, infoSubject, infoFile);
     setWindowTitle(info.caption());
     m_lblName->setText(infoSubject);
     // Long names keep their beginning visible.
@@ -104,7 +106,7 @@ void frmInfo::Form_Load(const QString& infoSubject, const QString& infoFile)
         m_picPortrait->setProperty("picturePath", info.picturePath());
     }
 
-    if (!LOCAL::IsGerman())
-        m_btnClose->setText(LOCAL::Text(QStringLiteral("frmInfo"), QStringLiteral("buttonclose"),
-                                        QStringLiteral("Close")));
+    if (!LOCAL::IsGerman(session.language))
+        m_btnClose->setText(LOCAL::Text(session.language, QStringLiteral("frmInfo"),
+                                        QStringLiteral("buttonclose"), QStringLiteral("Close")));
 }

@@ -6,6 +6,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class Session;
 
 class frmInfo : public QDialog
 {
@@ -14,14 +15,15 @@ class frmInfo : public QDialog
 public:
     // infoSubject: the entity's name as the main window stored it; infoFile: the program
     // folder's description file.
-    frmInfo(const QString& infoSubject, const QString& infoFile, QWidget* parent = nullptr);
+    frmInfo(Session& session, const QString& infoSubject, const QString& infoFile,
+            QWidget* parent = nullptr);
 
     // The full path of the picture shown, or "fallback".
     QString picturePath() const;
 
 private:
     void buildControls();
-    void Form_Load(const QString& infoSubject, const QString& infoFile);
+    void Form_Load(Session& session, const QString& infoSubject, const QString& infoFile);
 
     QLabel* m_lblName = nullptr;
     QPlainTextEdit* m_txtInfo = nullptr;

@@ -1,10 +1,10 @@
 #include "controls/ModalRunner.h"
 #include "forms/lang/frmLang.h"
 #include "forms/main/Dialogs.h"
-#include "forms/main/frmMain.h"
 
-void Dialogs::ShowLanguage(frmMain& main)
+bool Dialogs::ShowLanguage(Session& session, QWidget* parent)
 {
-    frmLang dialog(&main, &main);
+    frmLang dialog(session, parent);
     ModalRunner::RunModal(&dialog);
+    return dialog.chosen();
 }

@@ -4,9 +4,8 @@
 #include "controls/GridListbox.h"
 #include "controls/Hyperlink.h"
 #include "controls/TwipsGeometry.h"
-#include "forms/main/frmMain.h"
 #include "modules/FileSystem.h"
-#include "modules/Globals.h"
+#include "modules/Session.h"
 #include "modules/LOCAL.h"
 
 #include <QGroupBox>
@@ -41,7 +40,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int widt
 
 } // namespace
 
-frmLang::frmLang(frmMain* main, QWidget* parent) : QDialog(parent), m_main(main)
+frmLang::frmLang(Session& session, QWidget* parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("frmLang"));
     setModal(true);
@@ -100,7 +99,7 @@ void frmLang::buildControls()
 void frmLang::Form_Load()
 {
     using namespace LanguageCatalogue;
-    const LanguageState& state = LOCAL::State();
+    const LanguageState& state = m_session.language;
 
     links().HyperLinkWork(this);
     links().CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
@@ -124,10 +123,10 @@ void frmLang::Form_Load()
             glbLang->Rows(i).setSelected(true);
     }
 
-    if (!LOCAL::IsGerman()) {
+    if (!LOCAL::IsGerman(state)) {
         const QString section = QStringLiteral("frmLang");
         const auto text = [&](const char* key, const char* english) {
-            return LOCAL::Text(section, QString::fromLatin1(key), QString::fromLatin1(english));
+            return LOCAL::Text(state, section, QString::fromLatin1(key), QString::fromLatin1(english));
         };
         setWindowTitle(text("caption", "Choose language"));
         glbLang->setCaption(text("availablelangs", "Available languages"));
@@ -138,7 +137,7 @@ void frmLang::Form_Load()
         btnSelect->setText(text("buttonselect", "Select"));
         btnAbort->setText(text("buttoncancel", "Cancel"));
     } else {
-        ShowDetails(German());
+        ShowDetails(German(m_session.VersionText()));
     }
 }
 
@@ -171,7 +170,7 @@ void frmLang::glbLang_RowClick(int row)
 {
     const QString tag = glbLang->Rows(row).Tag();
     if (tag == LanguageCatalogue::GermanTag())
-        ShowDetails(LanguageCatalogue::German());
+        ShowDetails(LanguageCatalogue::German(m_session.VersionText()));
     else
         ShowDetails(LanguageCatalogue::FromFile(tag, LanguageCatalogue::FlagOfTag(tag)));
 }
@@ -181,20 +180,9 @@ void frmLang::btnSelect_Click()
     const int index = glbLang->ListIndex();
     if (index == 0)
         return;   // nothing chosen yet: the dialog stays
-    const bool german = LanguageCatalogue::Confirm(glbLang->Rows(index).Tag(), G().SettingsFile);
-    if (m_main) {
-        if (german) {
-            m_main->ApplyGermanCaptions();
-            m_main->Translate_UI_DE();
-        } else {
-            m_main->Translate_UI();
-            m_main->CacheTranslationTable();
-        }
-        m_main->ClearUI();
-        m_main->RestoreStartImage();
-        m_main->display().CurrentMap.clear();
-        m_main->syncDisplay();
-    }
+    LanguageCatalogue::Confirm(m_session.language, glbLang->Rows(index).Tag(),
+                               m_session.SettingsFile);
+    m_chosen = true;
     accept();
 }
 

@@ -11,16 +11,19 @@ class LinkLabel;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class frmMain;
+class Session;
 
 class frmLang : public QDialog
 {
     Q_OBJECT
 
 public:
-    // main receives the new captions on Select; without it only the language state and the
-    // settings file change.
-    explicit frmLang(frmMain* main, QWidget* parent = nullptr);
+    // Select makes the chosen language the session's and writes it into the settings file;
+    // the window that opened the dialog then puts up the new texts.
+    explicit frmLang(Session& session, QWidget* parent = nullptr);
+
+    // Whether Select chose a language.
+    bool chosen() const { return m_chosen; }
 
     // Selects the row whose tag's file stem is stem ("Deutsch": the German row) as a click
     // would. False when there is no such row.
@@ -48,7 +51,8 @@ private:
     void glbLang_RowClick(int row);
     void btnSelect_Click();
 
-    frmMain* m_main;
+    Session& m_session;
+    bool m_chosen = false;
     QPixmap m_germanFlag;
     QPixmap m_noFlag;
     QStringList m_entries;

@@ -1,12 +1,10 @@
 #include "forms/main/DesktopCommands.h"
 
 #include "modules/WebAddresses.h"
-#include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
 #include "platform/Shell.h"
-
-#include <QDir>
 
 namespace {
 
@@ -24,9 +22,9 @@ void runHtmlHost(const QString& page)
 
 namespace DesktopCommands {
 
-void OpenHelp(const Opener& shellExec)
+void OpenHelp(const Session& session, const Opener& shellExec)
 {
-    const LanguageState& language = LOCAL::State();
+    const LanguageState& language = session.language;
     const QString help = QStringLiteral("/karvenna.chm");
     // The stem decides, not the name: a German interface with no stored stem still looks
     // into the language folder.
@@ -36,25 +34,24 @@ void OpenHelp(const Opener& shellExec)
             shellExec(quoted(language.LanguageFolder + language.SubstituteLanguage + help));
         return;
     }
-    shellExec(quoted(G().ProgramFolder + help));
+    shellExec(quoted(session.ProgramFolder + help));
 }
 
-void OpenReadMe()
+void OpenReadMe(const Session& session)
 {
-    const LanguageState& language = LOCAL::State();
+    const LanguageState& language = session.language;
     const QString readMe = QStringLiteral("/readme.html");
-    QDir::setCurrent(G().ProgramFolder);
     if (language.LanguageStem != kGermanStem) {
-        runHtmlHost(LOCAL::OwnOrSubstituteFile(QStringLiteral("readme.html")));
+        runHtmlHost(LOCAL::OwnOrSubstituteFile(language, QStringLiteral("readme.html")));
         return;
     }
-    runHtmlHost(G().ProgramFolder + readMe);
+    runHtmlHost(session.ProgramFolder + readMe);
 }
 
-QString DownloadAddress(const QString& urlsKey)
+QString DownloadAddress(const QString& settingsFile, const QString& urlsKey)
 {
     const QString configured =
-        IniOps::ReadIni(G().SettingsFile, QStringLiteral("urls"), urlsKey, QString()).trimmed();
+        IniOps::ReadIni(settingsFile, QStringLiteral("urls"), urlsKey, QString()).trimmed();
     return configured.isEmpty() ? WebAddresses::Of(urlsKey) : configured;
 }
 

@@ -4,18 +4,20 @@
 #include <QString>
 #include <functional>
 
+class Session;
+
 namespace DesktopCommands {
 
 using Opener = std::function<int(const QString& target)>;
 
 // The language's help file, once more with the substitute language's when the first open
 // fails (32 or less); the German stem takes the program folder's.
-void OpenHelp(const Opener& shellExec);
+void OpenHelp(const Session& session, const Opener& shellExec);
 // The read-me page in the HTML host; the language's page when it is there and not empty,
-// else the substitute language's, unchecked. Makes the program folder the current folder.
-void OpenReadMe();
+// else the substitute language's, unchecked.
+void OpenReadMe(const Session& session);
 // The settings' "urls" value, trimmed, read at each call; blank gives the built-in address.
-QString DownloadAddress(const QString& urlsKey);
+QString DownloadAddress(const QString& settingsFile, const QString& urlsKey);
 // The fixed address of a web-site menu entry; empty for an unknown entry.
 QString WebSiteAddress(const QString& menuName);
 

@@ -1,23 +1,23 @@
 // The help, read-me, download and web-site commands of the main window.
 #include "forms/main/DesktopCommands.h"
 #include "forms/main/Dialogs.h"
-#include "forms/main/frmMain.h"
+#include "modules/Session.h"
 
-void Commands::Help(frmMain& main)
+void Commands::Help(const Session& session, const Opener& open)
 {
-    DesktopCommands::OpenHelp([&main](const QString& target) { return main.ShellExec(target); });
+    DesktopCommands::OpenHelp(session, open);
 }
 
-void Commands::ReadMe(frmMain&) { DesktopCommands::OpenReadMe(); }
+void Commands::ReadMe(const Session& session) { DesktopCommands::OpenReadMe(session); }
 
-void Commands::Download(frmMain& main, const char* urlsKey)
+void Commands::Download(const Session& session, const Opener& open, const char* urlsKey)
 {
-    main.ShellExec(DesktopCommands::DownloadAddress(QString::fromLatin1(urlsKey)));
+    open(DesktopCommands::DownloadAddress(session.SettingsFile, QString::fromLatin1(urlsKey)));
 }
 
-void Commands::OpenWebSite(frmMain& main, const char* menuName)
+void Commands::OpenWebSite(const Opener& open, const char* menuName)
 {
     const QString address = DesktopCommands::WebSiteAddress(QString::fromLatin1(menuName));
     if (!address.isEmpty())
-        main.ShellExec(address);
+        open(address);
 }

@@ -9,8 +9,9 @@
 #include "forms/main/MapView.h"
 #include "modules/menu/MenuTable.h"
 #include "forms/main/ProxyPointer.h"
-#include "modules/Globals.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
+#include "modules/search/SearchDisplay.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "platform/Shell.h"
 
@@ -74,7 +75,8 @@ QWidget* syncLabel(MapLabel* label, const LabelState& s, quint32 fore, quint32 b
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+frmMain::frmMain(Session& session, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_display(session.language)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_display.measureWidth = [](const QString& caption, LabelKind kind) {
@@ -243,8 +245,7 @@ void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
     if (!map)
         return;
     if (entry.kind == MenuKind::Perks) {
-        G().PerksDataFile = map->dataFile;
-        Dialogs::ShowPerks(*this);
+        showPerks(*map);
         return;
     }
     const QString category = QString::fromUtf8(entry.category);
@@ -260,22 +261,86 @@ void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
 
 void frmMain::runCommand(const MenuEntry& entry)
 {
+    const Commands::Opener open = [this](const QString& target) { return ShellExec(target); };
     switch (entry.command) {
     case MenuCommand::None: break;
-    case MenuCommand::Print: Dialogs::ShowPrint(*this); break;
-    case MenuCommand::Language: Dialogs::ShowLanguage(*this); break;
-    case MenuCommand::UpdateKarvenna: Commands::Download(*this, "Download"); break;
-    case MenuCommand::DownloadTranslatorSdk: Commands::Download(*this, "tranlatorsdk"); break;
-    case MenuCommand::DownloadPatch: Commands::Download(*this, "thornvalepatch"); break;
+    case MenuCommand::Print:
+        Dialogs::ShowPrint(m_session.language, [this] { return renderMapArea(); }, this);
+        break;
+    case MenuCommand::Language: showLanguageDialog(); break;
+    case MenuCommand::UpdateKarvenna: Commands::Download(m_session, open, "Download"); break;
+    case MenuCommand::DownloadTranslatorSdk: Commands::Download(m_session, open, "tranlatorsdk"); break;
+    case MenuCommand::DownloadPatch: Commands::Download(m_session, open, "thornvalepatch"); break;
     case MenuCommand::Quit: close(); break;
-    case MenuCommand::Find: Dialogs::ShowFind(*this); break;
-    case MenuCommand::FindAgain: Dialogs::FindAgain(*this); break;
-    case MenuCommand::Extras: Dialogs::ShowExtras(*this); break;
-    case MenuCommand::Help: Commands::Help(*this); break;
-    case MenuCommand::ReadMe: Commands::ReadMe(*this); break;
-    case MenuCommand::WebSite: Commands::OpenWebSite(*this, entry.name); break;
-    case MenuCommand::About: Dialogs::ShowAbout(*this); break;
+    case MenuCommand::Find: showFind(); break;
+    case MenuCommand::FindAgain: findAgain(); break;
+    case MenuCommand::Extras: Dialogs::ShowExtras(m_session, this); break;
+    case MenuCommand::Help: Commands::Help(m_session, open); break;
+    case MenuCommand::ReadMe: Commands::ReadMe(m_session); break;
+    case MenuCommand::WebSite: Commands::OpenWebSite(open, entry.name); break;
+    case MenuCommand::About: Dialogs::ShowAbout(m_session, this); break;
     }
+}
+
+QList<MapSource> frmMain::mapSources() const
+{
+    QList<MapSource> sources;
+    for (const MapFiles& map : m_maps)
+        sources.append({map.dataFile, map.picture});
+    return sources;
+}
+
+void frmMain::showLanguageDialog()
+{
+    if (!Dialogs::ShowLanguage(m_session, this))
+        return;
+    // Every text changes at once, and the map starts over.
+    if (LOCAL::IsGerman(m_session.language)) {
+        ApplyGermanCaptions();
+        Translate_UI_DE();
+    } else {
+        Translate_UI();
+        CacheTranslationTable();
+    }
+    ClearUI();
+    RestoreStartImage();
+    m_display.CurrentMap.clear();
+    syncDisplay();
+}
+
+void frmMain::showFind()
+{
+    const Dialogs::FindResult found = Dialogs::ShowFind(m_session, mapSources(), InfoFile, this);
+    if (found.searched)
+        action(QStringLiteral("miFindAgain"))->setEnabled(true);
+    if (found.hit >= 0)
+        showSearchHit(found.hit);
+    if (found.linkBroken)
+        EndProgram();
+}
+
+void frmMain::findAgain()
+{
+    const int hit = Dialogs::FindAgain(m_session, this);
+    if (hit >= 0)
+        showSearchHit(hit);
+}
+
+void frmMain::showSearchHit(int index)
+{
+    const SearchState& search = m_session.search;
+    if (index < 0 || index >= search.SearchCache.size())
+        return;
+    SearchDisplay::Show(m_display, m_session.language, search.SearchCache[index], search.SearchTerm);
+    syncDisplay();
+    action(QStringLiteral("miPrint"))->setEnabled(true);
+}
+
+void frmMain::showPerks(const MapFiles& map)
+{
+    const auto choice = Dialogs::ShowPerks(m_session, map.dataFile, mapSources(), this);
+    if (choice)
+        ChangeMulti(choice->picture, map.dataFile, choice->key, choice->caption, false);
 }
 
 void frmMain::Change(const QString& picture, const QString& dataFile, const QString& category)
@@ -301,7 +366,7 @@ void frmMain::ClearUI()
 void frmMain::InfoMulti(const QString& name)
 {
     m_display.InfoSubject = name;
-    Dialogs::ShowInfo(*this);
+    Dialogs::ShowInfo(m_session, name, InfoFile, this);
 }
 
 void frmMain::RestoreStartImage()
@@ -312,7 +377,7 @@ void frmMain::RestoreStartImage()
 
 int frmMain::ShellExec(const QString& target)
 {
-    return Shell::ShellExec(target, QStringLiteral("open"), G().ProgramFolder);
+    return Shell::ShellExec(target, QStringLiteral("open"), m_session.ProgramFolder);
 }
 
 void frmMain::Translate_UI()
@@ -321,20 +386,22 @@ void frmMain::Translate_UI()
         const MenuEntry* entry = m_entryByAction.value(action);
         if (!entry || !entry->isCaptioned())
             continue;
-        action->setText(LOCAL::Text(QStringLiteral("menus"), QString::fromLatin1(entry->languageKey()),
+        action->setText(LOCAL::Text(m_session.language, QStringLiteral("menus"), QString::fromLatin1(entry->languageKey()),
                                      QString::fromUtf8(entry->english)));
     }
     m_display.ComboBoxPrompt = QStringLiteral("   ")
-                               + LOCAL::Text(QStringLiteral("ui"), QStringLiteral("ComboBoxPrompt"),
+                               + LOCAL::Text(m_session.language, QStringLiteral("ui"),
+                                             QStringLiteral("ComboBoxPrompt"),
                                              QStringLiteral("------------ Please select ------------"));
-    G().InfoButtonToolTip = LOCAL::Text(QStringLiteral("ui"), QStringLiteral("InfoButtonToolTip"),
-                                        QStringLiteral("Displays informations about selected entity."));
+    m_session.InfoButtonToolTip =
+        LOCAL::Text(m_session.language, QStringLiteral("ui"), QStringLiteral("InfoButtonToolTip"),
+                    QStringLiteral("Displays informations about selected entity."));
 }
 
 void frmMain::Translate_UI_DE()
 {
     m_display.ComboBoxPrompt = QStringLiteral("  ------------ Bitte Auswählen ------------");
-    G().InfoButtonToolTip = QStringLiteral("Zeigt Informationen zur ausgewählten Entität an.");
+    m_session.InfoButtonToolTip = QStringLiteral("Zeigt Informationen zur ausgewählten Entität an.");
 }
 
 void frmMain::ApplyGermanCaptions()
@@ -346,7 +413,7 @@ void frmMain::ApplyGermanCaptions()
     }
 }
 
-void frmMain::CacheTranslationTable() { LOCAL::CacheTranslationTable(); }
+void frmMain::CacheTranslationTable() { LOCAL::CacheTranslationTable(m_session.language); }
 
 void frmMain::EndProgram()
 {

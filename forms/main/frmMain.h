@@ -19,6 +19,8 @@ class MapLabel;
 class MapView;
 class ProxyPointer;
 class clsToolTipDeluxe;
+class Session;
+struct MapSource;
 struct MenuEntry;
 
 struct MapFiles
@@ -33,7 +35,8 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // The window reads and changes the session; it must outlive the window.
+    explicit frmMain(Session& session, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: creation steps, then loading steps. Load returns false when a file is
@@ -58,6 +61,8 @@ public:
     int ShellExec(const QString& target);
     // Puts the start image back into the map area.
     void RestoreStartImage();
+
+    Session& session() const { return m_session; }
 
     // The display model; after changing it directly, call syncDisplay().
     MainDisplay& display() { return m_display; }
@@ -132,7 +137,15 @@ private:
     void applyResize();
     // The widget of a drawn control, brought up to date: place, texts, colours.
     QWidget* placedProxy(const LayerHit& control);
+    // The dialogs and what their results make the window do.
+    QList<MapSource> mapSources() const;
+    void showLanguageDialog();
+    void showFind();
+    void findAgain();
+    void showSearchHit(int index);
+    void showPerks(const MapFiles& map);
 
+    Session& m_session;
     MainDisplay m_display;
     std::array<MapFiles, 5> m_maps;
     QList<QAction*> m_actions;

@@ -9,7 +9,7 @@
 #include "modules/info/DescriptionLookup.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
-#include "modules/Globals.h"
+#include "modules/Session.h"
 #include "platform/Automation.h"
 
 #include <QComboBox>
@@ -38,7 +38,7 @@ int arrayIndex(const QString& control, const QString& array)
 
 QString frmMain::describe(const QString& shownName) const
 {
-    return DescriptionLookup::Describe(shownName);
+    return DescriptionLookup::Describe(m_session, shownName);
 }
 
 void frmMain::registerBalloon(QWidget* control, const QString& text, const QString& title, int icon)
@@ -84,7 +84,7 @@ void frmMain::hoverLabel(LabelState& label)
 
 void frmMain::hoverInfoButton()
 {
-    registerBalloon(m_btnInfo, G().InfoButtonToolTip, QString(), 0);
+    registerBalloon(m_btnInfo, m_session.InfoButtonToolTip, QString(), 0);
 }
 
 bool frmMain::hover(const QString& control)
@@ -142,7 +142,7 @@ bool frmMain::doubleClick(const QString& control)
 bool frmMain::clickInfoButton()
 {
     if (!m_display.cboItems.visible) {
-        Dialogs::ShowInfo(*this);
+        Dialogs::ShowInfo(m_session, m_display.InfoSubject, InfoFile, this);
         return true;
     }
     if (m_display.cboItems.text() == m_display.ComboBoxPrompt) {
@@ -150,7 +150,7 @@ bool frmMain::clickInfoButton()
         return true;
     }
     m_display.InfoSubject = m_display.cboItems.text();
-    Dialogs::ShowInfo(*this);
+    Dialogs::ShowInfo(m_session, m_display.InfoSubject, InfoFile, this);
     return true;
 }
 

@@ -4,7 +4,6 @@
 #include "controls/ComboBox_Height.h"
 #include "controls/MessageBox.h"
 #include "controls/clsToolTipDeluxe.h"
-#include "modules/search/SearchCache.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/FileSystem.h"
@@ -12,13 +11,13 @@
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 #include "modules/Registry_Module.h"
+#include "modules/Session.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "Version.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 
 namespace {
 
@@ -26,18 +25,16 @@ const QStringList kMapIds{QStringLiteral("caldora"), QStringLiteral("frostmere")
                           QStringLiteral("qasira"), QStringLiteral("urkesh"),
                           QStringLiteral("ancestors")};
 
-QString setting(const QString& section, const QString& key, const QString& def)
-{
-    return IniOps::ReadIni(G().SettingsFile, section, key, def);
-}
-
 } // namespace
 
 void frmMain::Create()
 {
-    Globals& g = G();
-    LanguageState& lang = LOCAL::State();
-    SearchState::instance().SearchCache.clear();
+    Session& g = m_session;
+    LanguageState& lang = g.language;
+    g.search.SearchCache.clear();
+    const auto setting = [&g](const QString& section, const QString& key, const QString& def) {
+        return IniOps::ReadIni(g.SettingsFile, section, key, def);
+    };
     g.SettingsFile = g.InProgramFolder(QStringLiteral("karvenna.ini"));
     g.ExtrasFolder = setting(QStringLiteral("folders"), QStringLiteral("extras"), QStringLiteral("EXTRAS"));
     g.PicsFolder = setting(QStringLiteral("folders"), QStringLiteral("pics"), QStringLiteral("PICS"));
@@ -46,12 +43,12 @@ void frmMain::Create()
     RestoreStartImage();
     lang.LanguageFolder = g.ProgramFolder + QLatin1Char('/') + g.LangFolder + QLatin1Char('/');
     lang.LanguageStem = setting(QStringLiteral("general"), QStringLiteral("language"), QString()).trimmed();
-    lang.LanguageFile = LOCAL::LanguageFileOf(lang.LanguageStem);
+    lang.LanguageFile = LOCAL::LanguageFileOf(lang, lang.LanguageStem);
     lang.LanguageName = IniOps::ReadIni(lang.LanguageFile, QStringLiteral("general"),
                                         QStringLiteral("language"), QString());
     if (lang.LanguageName.isEmpty())
         lang.LanguageName = QStringLiteral("Deutsch");
-    if (!LOCAL::IsGerman())
+    if (!LOCAL::IsGerman(lang))
         Translate_UI();
     else
         Translate_UI_DE();
@@ -62,15 +59,18 @@ void frmMain::Create()
                                      QStringLiteral("sLanguage"))
             .trimmed()
             .toLower();
-    m_startupLanguageDialog = LOCAL::IsGerman() && systemLanguage != QLatin1String("deu");
+    m_startupLanguageDialog = LOCAL::IsGerman(lang) && systemLanguage != QLatin1String("deu");
     if (m_startupLanguageDialog)
-        Dialogs::ShowLanguage(*this);
+        showLanguageDialog();
 }
 
 bool frmMain::Load()
 {
-    Globals& g = G();
-    LanguageState& lang = LOCAL::State();
+    Session& g = m_session;
+    LanguageState& lang = g.language;
+    const auto setting = [&g](const QString& section, const QString& key, const QString& def) {
+        return IniOps::ReadIni(g.SettingsFile, section, key, def);
+    };
     g.Revision = Registry_Module::RegReadValue(QStringLiteral("HKEY_LOCAL_MACHINE"),
                                                QStringLiteral("Software\\Karvenna"),
                                                QStringLiteral("Revision"))
@@ -99,7 +99,6 @@ bool frmMain::Load()
         m_maps[i] = {kMapIds[i], g.InProgramFolder(kMapIds[i] + QStringLiteral(".jpg")),
                      g.InProgramFolder(kMapIds[i] + QStringLiteral(".data"))};
     InfoFile = g.InProgramFolder(QStringLiteral("info.data"));
-    QDir::setCurrent(g.ProgramFolder);
 
     lang.LanguageName = setting(QStringLiteral("general"), QStringLiteral("language"), QString()).trimmed();
     if (lang.LanguageName.isEmpty())
@@ -142,9 +141,10 @@ void frmMain::FileNotFound(const QString& path)
     hide();
     QString message;
     QString caption;
-    if (!LOCAL::IsGerman()) {
-        message = LOCAL::Expand(LOCAL::Text(QStringLiteral("ui"), QStringLiteral("FileNotFound"), QString()), path);
-        caption = LOCAL::Text(QStringLiteral("ui"), QStringLiteral("FileNotFoundCaption"), QString());
+    const LanguageState& lang = m_session.language;
+    if (!LOCAL::IsGerman(lang)) {
+        message = LOCAL::Expand(LOCAL::Text(lang, QStringLiteral("ui"), QStringLiteral("FileNotFound"), QString()), path);
+        caption = LOCAL::Text(lang, QStringLiteral("ui"), QStringLiteral("FileNotFoundCaption"), QString());
     } else {
         message = QStringLiteral("Die folgende Datei fehlt: ") + path + QStringLiteral("\r\n")
                   + QStringLiteral("Das Programm kann nicht fortgesetzt werden.");

@@ -1,11 +1,17 @@
 #include "controls/ModalRunner.h"
 #include "forms/main/Dialogs.h"
-#include "forms/main/frmMain.h"
+#include "forms/perks/TeacherLookup.h"
 #include "forms/perks/frmPerks.h"
-#include "modules/Globals.h"
+#include "modules/Session.h"
 
-void Dialogs::ShowPerks(frmMain& main)
+std::optional<Dialogs::PerkChoice> Dialogs::ShowPerks(Session& session, const QString& dataFile,
+                                                      const QList<MapSource>& maps,
+                                                      QWidget* parent)
 {
-    frmPerks dialog(main, G().PerksDataFile, &main);
+    frmPerks dialog(session.language, dataFile, parent);
     ModalRunner::RunModal(&dialog);
+    const auto& choice = dialog.choice();
+    if (!choice)
+        return std::nullopt;
+    return PerkChoice{choice->key, choice->caption, TeacherLookup::Picture(dataFile, maps)};
 }

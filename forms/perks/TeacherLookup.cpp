@@ -1,5 +1,4 @@
 #include "forms/perks/TeacherLookup.h"
-#include "forms/main/frmMain.h"
 #include "modules/FileSystem.h"
 #include "modules/LOCAL.h"
 #include "modules/StringOps.h"
@@ -31,32 +30,33 @@ bool TeacherLookup::IsPerkKey(const QString& key)
     return key.size() > 1 && key != QLatin1String("root");
 }
 
-QString TeacherLookup::Caption(const QString& dataFile, const QString& text)
+QString TeacherLookup::Caption(const LanguageState& language, const QString& dataFile,
+                               const QString& text)
 {
     QString caption;
     for (const RegionCaption& region : kRegionCaptions) {
         if (!StringOps::Contains(dataFile, region.fileName))
             continue;
-        caption = LOCAL::IsGerman()
+        caption = LOCAL::IsGerman(language)
                       ? region.german + text
-                      : LOCAL::Text(QStringLiteral("frmPerks"), region.langKey, QString()) +
+                      : LOCAL::Text(language, QStringLiteral("frmPerks"), region.langKey, QString()) +
                             QLatin1Char(' ') + text;
     }
     return caption;
 }
 
-QString TeacherLookup::Picture(const QString& dataFile, std::span<const MapFiles> maps)
+QString TeacherLookup::Picture(const QString& dataFile, const QList<MapSource>& maps)
 {
     QString picture = dataFile;
     picture.replace(QLatin1String("data"), QLatin1String("jpg"));
     if (FileSystem::FileExists(picture))
         return picture;
-    for (const MapFiles& map : maps) {
+    for (const MapSource& map : maps) {
         if (map.dataFile == dataFile)
             return map.picture;
     }
     const QString fileName = QFileInfo(dataFile).fileName();
-    for (const MapFiles& map : maps) {
+    for (const MapSource& map : maps) {
         if (QFileInfo(map.dataFile).fileName() == fileName)
             return map.picture;
     }

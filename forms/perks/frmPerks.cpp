@@ -1,6 +1,5 @@
 #include "forms/perks/frmPerks.h"
 #include "controls/TwipsGeometry.h"
-#include "forms/main/frmMain.h"
 #include "modules/perks/PerkCatalogue.h"
 #include "forms/perks/TeacherLookup.h"
 
@@ -26,8 +25,8 @@ QIcon nodeIcon(int picture)
 
 } // namespace
 
-frmPerks::frmPerks(frmMain& main, const QString& dataFile, QWidget* parent)
-    : QDialog(parent), m_main(main), m_dataFile(dataFile)
+frmPerks::frmPerks(LanguageState& language, const QString& dataFile, QWidget* parent)
+    : QDialog(parent), m_language(language), m_dataFile(dataFile)
 {
     setObjectName(QStringLiteral("frmPerks"));
     setWindowTitle(QStringLiteral("<perks>"));
@@ -61,7 +60,7 @@ frmPerks::frmPerks(frmMain& main, const QString& dataFile, QWidget* parent)
 
 void frmPerks::Form_Load()
 {
-    fillTree(PerkCatalogue::Load(m_dataFile));
+    fillTree(PerkCatalogue::Load(m_language, m_dataFile));
 }
 
 void frmPerks::fillTree(const PerkTree& tree)
@@ -110,9 +109,7 @@ void frmPerks::btnShow_Click()
     if (!TeacherLookup::IsPerkKey(key))
         return;
 
-    const QString caption = TeacherLookup::Caption(m_dataFile, node->text(0));
-    const QString picture = TeacherLookup::Picture(m_dataFile, m_main.maps());
-    m_main.ChangeMulti(picture, m_dataFile, key, caption, false);
+    m_choice = Choice{key, TeacherLookup::Caption(m_language, m_dataFile, node->text(0))};
     accept();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// The perk dialog: the perks taught in one region as a tree; Show marks a perk's teachers
-// on the main window's map.
+// The perk dialog: the perks taught in one region as a tree; Show chooses a perk, whose
+// teachers the main window then marks on its map.
 #include <QDialog>
+#include <optional>
 
 class QTreeWidget;
 class QTreeWidgetItem;
 class QPushButton;
-class frmMain;
+struct LanguageState;
 struct PerkTree;
 
 class frmPerks : public QDialog
@@ -15,7 +16,15 @@ class frmPerks : public QDialog
 
 public:
     // Loads the tree for the region whose map data file is dataFile.
-    frmPerks(frmMain& main, const QString& dataFile, QWidget* parent = nullptr);
+    frmPerks(LanguageState& language, const QString& dataFile, QWidget* parent = nullptr);
+
+    struct Choice
+    {
+        QString key;      // the perk's section
+        QString caption;  // the heading over its teachers
+    };
+    // The perk that Show chose; nothing while none was.
+    const std::optional<Choice>& choice() const { return m_choice; }
 
     // Selects the node with this key; false when there is none.
     bool selectNode(const QString& key);
@@ -30,6 +39,7 @@ private:
     void btnShow_Click();
     void btnAbort_Click();
 
-    frmMain& m_main;
+    LanguageState& m_language;
     QString m_dataFile;
+    std::optional<Choice> m_choice;
 };

@@ -1,10 +1,10 @@
 #include "controls/ModalRunner.h"
 #include "forms/main/Dialogs.h"
-#include "forms/main/frmMain.h"
 #include "forms/print/frmPrint.h"
 
-void Dialogs::ShowPrint(frmMain& main)
+void Dialogs::ShowPrint(const LanguageState& language, const std::function<QImage()>& page,
+                        QWidget* parent)
 {
-    frmPrint dialog([&main] { return main.renderMapArea(); }, &main);
+    frmPrint dialog(language, page, parent);
     ModalRunner::RunModal(&dialog);
 }

@@ -21,13 +21,13 @@ using TwipsGeometry::Make;
 
 } // namespace
 
-frmPrint::frmPrint(std::function<QImage()> page, QWidget* parent)
+frmPrint::frmPrint(const LanguageState& language, std::function<QImage()> page, QWidget* parent)
     : QDialog(parent), m_page(std::move(page))
 {
     setObjectName(QStringLiteral("frmPrint"));
     setModal(true);
     buildControls();
-    Form_Load();
+    Form_Load(language);
 }
 
 void frmPrint::buildControls()
@@ -70,7 +70,7 @@ void frmPrint::buildControls()
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmPrint::Form_Load()
+void frmPrint::Form_Load(const LanguageState& language)
 {
     // Every listed printer is made current in turn, then the first one stays current.
     m_printers = Printers::Names();
@@ -84,10 +84,10 @@ void frmPrint::Form_Load()
     }
     connect(cboPrinters, &QComboBox::currentIndexChanged, this, &frmPrint::cboPrinters_Click);
 
-    if (LOCAL::IsGerman())
+    if (LOCAL::IsGerman(language))
         return;
-    const auto text = [](const char* key, const char* english) {
-        return LOCAL::Text(QStringLiteral("frmPrint"), QString::fromLatin1(key),
+    const auto text = [&language](const char* key, const char* english) {
+        return LOCAL::Text(language, QStringLiteral("frmPrint"), QString::fromLatin1(key),
                            QString::fromLatin1(english));
     };
     setWindowTitle(text("caption", "Print"));

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+struct LanguageState;
 
 class frmPrint : public QDialog
 {
@@ -16,7 +17,8 @@ class frmPrint : public QDialog
 
 public:
     // page: renders what is printed (the main window's client area), asked at Print.
-    explicit frmPrint(std::function<QImage()> page, QWidget* parent = nullptr);
+    frmPrint(const LanguageState& language, std::function<QImage()> page,
+             QWidget* parent = nullptr);
 
     // What a person does in batch mode: pick the printer, the orientation ("landscape" or
     // "portrait"), press Print. False, and nothing done, when either is not offered.
@@ -32,7 +34,7 @@ public:
 
 private:
     void buildControls();
-    void Form_Load();
+    void Form_Load(const LanguageState& language);
     void cboPrinters_Click(int index);
     void btnPrint_Click();
 

@@ -56,12 +56,24 @@ QString framed(const QString& text)
     return caption;
 }
 
-QString shownName(const QString& germanKey)
+} // namespace
+
+MainDisplay::MainDisplay(LanguageState& language) : MainDisplay()
 {
-    return LOCAL::IsGerman() ? germanKey : LOCAL::LocalizeName(germanKey);
+    m_language = &language;
 }
 
-} // namespace
+QString MainDisplay::shownName(const QString& germanKey) const
+{
+    return !m_language || LOCAL::IsGerman(*m_language) ? germanKey
+                                                        : LOCAL::LocalizeName(*m_language, germanKey);
+}
+
+QString MainDisplay::storedName(const QString& name) const
+{
+    return !m_language || LOCAL::IsGerman(*m_language) ? name
+                                                        : LOCAL::DelocalizeName(*m_language, name);
+}
 
 MainDisplay::MainDisplay()
 {
@@ -243,7 +255,7 @@ void MainDisplay::SelectionChanged()
 
 void MainDisplay::PlaceSelection(const QString& name)
 {
-    const QString key = LOCAL::IsGerman() ? name : LOCAL::DelocalizeName(name);
+    const QString key = storedName(name);
     QString record = IniOps::ReadIni(currentDataFile, currentCategory, key, QString());
     if (field(record, 1) == QLatin1String("#"))
         record = IniOps::ReadIni(currentDataFile,

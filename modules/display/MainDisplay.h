@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 
+struct LanguageState;
+
 constexpr quint32 kMarkerRed = 192;        // RGB(192, 0, 0)
 constexpr quint32 kMarkerGreen = 2263842;  // RGB(34, 139, 34), special entities
 constexpr int kMarkerCount = 81;
@@ -54,7 +56,9 @@ enum class LabelKind { Name, Heading };
 class MainDisplay
 {
 public:
+    // Without a language, names show as stored: the German keys.
     MainDisplay();
+    explicit MainDisplay(LanguageState& language);
 
     // Autosized label width and height in twips for a caption (the window measures its font).
     std::function<int(const QString& caption, LabelKind kind)> measureWidth;
@@ -125,6 +129,10 @@ public:
     void ClearPicture() { picture.clear(); }
 
 private:
+    QString shownName(const QString& germanKey) const;
+    QString storedName(const QString& shownName) const;
+
+    LanguageState* m_language = nullptr;
     // LastDisplay as Change found it: a resize keeps a list display without a pick as it is.
     LastDisplayRecord m_lastDisplayAtChange;
     bool m_listShownByChange = false;

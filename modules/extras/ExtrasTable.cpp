@@ -1,6 +1,6 @@
 #include "modules/extras/ExtrasTable.h"
 
-#include "modules/Globals.h"
+#include "modules/Session.h"
 #include "modules/LOCAL.h"
 #include "modules/StringOps.h"
 #include "platform/Shell.h"
@@ -33,13 +33,13 @@ const QList<ExtrasDocument>& Documents()
     return documents;
 }
 
-QList<Row> Rows()
+QList<Row> Rows(const LanguageState& language)
 {
-    const bool german = LOCAL::IsGerman();
+    const bool german = LOCAL::IsGerman(language);
     QList<Row> rows;
     for (const ExtrasDocument& document : Documents()) {
         const QString text = german ? QString::fromUtf8(document.german)
-                                    : LOCAL::Text(QStringLiteral("frmExtras"),
+                                    : LOCAL::Text(language, QStringLiteral("frmExtras"),
                                                   QString::fromLatin1(document.key),
                                                   QString::fromUtf8(document.english));
         rows.append(Row{text, QString::fromLatin1(document.file)});
@@ -47,28 +47,29 @@ QList<Row> Rows()
     return rows;
 }
 
-QString DocumentPath(const QString& fileName)
+QString DocumentPath(const Session& session, const QString& fileName)
 {
-    const LanguageState& language = LOCAL::State();
-    if (language.LanguageStem == QLatin1String("Deutsch"))
-        return G().ProgramFolder + QLatin1Char('/') + G().ExtrasFolder + QLatin1Char('/') + fileName;
-    return LOCAL::OwnOrSubstituteFile(fileName);
+    if (session.language.LanguageStem == QLatin1String("Deutsch"))
+        return session.ProgramFolder + QLatin1Char('/') + session.ExtrasFolder + QLatin1Char('/') +
+               fileName;
+    return LOCAL::OwnOrSubstituteFile(session.language, fileName);
 }
 
-Opened Open(const QString& tag)
+Opened Open(const Session& session, const QString& tag)
 {
     const QString type = StringOps::GetSplitItem(tag, 2, QStringLiteral(".")).trimmed().toLower();
     const QString fileName = tag.trimmed().toLower();
     if (type == QLatin1String("exe")) {
-        Shell::StartProcess(Shell::QuoteArgument(DocumentPath(fileName)));
+        Shell::StartProcess(Shell::QuoteArgument(DocumentPath(session, fileName)));
         return Opened::Program;
     }
     if (type == QLatin1String("html")) {
-        Shell::StartProcess(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(DocumentPath(fileName)));
+        Shell::StartProcess(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(DocumentPath(session, fileName)));
         return Opened::Page;
     }
     if (type == QLatin1String("chm")) {
-        Shell::ShellExec(quoted(DocumentPath(fileName)), QStringLiteral("open"), G().ProgramFolder);
+        Shell::ShellExec(quoted(DocumentPath(session, fileName)), QStringLiteral("open"),
+                         session.ProgramFolder);
         return Opened::Help;
     }
     return Opened::Nothing;

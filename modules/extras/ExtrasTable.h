@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 
+class Session;
+struct LanguageState;
+
 struct ExtrasDocument
 {
     const char* key;       // language-file key in section "frmExtras"
@@ -22,16 +25,16 @@ struct Row
     QString text;
     QString tag;
 };
-// Texts of the current interface language, in table order (the list sorts them).
-QList<Row> Rows();
+// Texts of the interface language, in table order (the list sorts them).
+QList<Row> Rows(const LanguageState& language);
 
 // "Deutsch" stem: the extras folder. Any other stem, the empty one included: the language's
 // folder when the file is there and not empty, else the substitute language's, unchecked.
-QString DocumentPath(const QString& fileName);
+QString DocumentPath(const Session& session, const QString& fileName);
 
 enum class Opened { Nothing, Program, Page, Help };
 // Opens a row's document by the type after its first dot: "exe" is started, "html" goes to
 // the HTML host, "chm" to the help viewer. Anything else opens nothing.
-Opened Open(const QString& tag);
+Opened Open(const Session& session, const QString& tag);
 
 } // namespace ExtrasTable

@@ -3,9 +3,11 @@
 // current language (or its substitute), one "#" reference followed.
 #include <QString>
 
+class Session;
+
 namespace DescriptionLookup {
 
 // The raw description (with its "\n" marks) of a shown name; framing blanks are ignored.
-QString Describe(const QString& shownName);
+QString Describe(Session& session, const QString& shownName);
 
 } // namespace DescriptionLookup

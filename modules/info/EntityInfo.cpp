@@ -1,8 +1,8 @@
 #include "modules/info/EntityInfo.h"
 
-#include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,12 +14,13 @@ namespace {
 const QString kInfoSection = QStringLiteral("info");
 
 // One level of "#" reference: the text of the entry that the reference names.
-QString followReference(const QString& file, const QString& text, bool translate)
+// language is null for German, whose names need no translation.
+QString followReference(const QString& file, const QString& text, LanguageState* language)
 {
     if (!text.startsWith(QLatin1Char('#')))
         return text;
     const QString target = EntityInfo::TrimBlanks(text.mid(1));
-    return IniOps::ReadIni(file, kInfoSection, translate ? LOCAL::DelocalizeName(target) : target,
+    return IniOps::ReadIni(file, kInfoSection, language ? LOCAL::DelocalizeName(*language, target) : target,
                            QString());
 }
 
@@ -53,24 +54,27 @@ QString findIgnoringCase(const QString& folder, const QString& relative)
 
 } // namespace
 
-EntityInfo::EntityInfo(const QString& name, const QString& infoFile)
+EntityInfo::EntityInfo(Session& session, const QString& name, const QString& infoFile)
     : m_caption(TrimBlanks(name))
 {
-    const bool german = LOCAL::IsGerman();
+    LanguageState& language = session.language;
+    const bool german = LOCAL::IsGerman(language);
     // German reads the name exactly as stored; other languages its German form.
-    const QString key = german ? name : LOCAL::DelocalizeName(m_caption);
-    m_descriptionFile = german ? infoFile : TranslatedDescriptionFile();
+    const QString key = german ? name : LOCAL::DelocalizeName(language, m_caption);
+    m_descriptionFile = german ? infoFile : TranslatedDescriptionFile(language);
     m_description = followReference(
-        m_descriptionFile, IniOps::ReadIni(m_descriptionFile, kInfoSection, key, QString()), !german);
+        m_descriptionFile, IniOps::ReadIni(m_descriptionFile, kInfoSection, key, QString()),
+        german ? nullptr : &language);
     m_description.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
 
     // The picture index is keyed by the trimmed name in every language.
     const QString pictureKey = german ? m_caption : key;
-    QString picture = IniOps::ReadIni(PicturesFolder() + QStringLiteral("pic.ini"),
+    const QString pictures = PicturesFolder(session);
+    QString picture = IniOps::ReadIni(pictures + QStringLiteral("pic.ini"),
                                       QStringLiteral("pics"), pictureKey, QString());
     // Index entries were written on Windows and may name subfolders with "\".
     picture.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    m_picturePath = findIgnoringCase(PicturesFolder(), picture);
+    m_picturePath = findIgnoringCase(pictures, picture);
 }
 
 QImage EntityInfo::loadPicture(const QSize& box) const
@@ -91,14 +95,14 @@ QImage EntityInfo::loadPicture(const QSize& box) const
     return image;
 }
 
-QString EntityInfo::PicturesFolder()
+QString EntityInfo::PicturesFolder(const Session& session)
 {
-    return G().ProgramFolder + QLatin1Char('/') + G().PicsFolder + QLatin1Char('/');
+    return session.ProgramFolder + QLatin1Char('/') + session.PicsFolder + QLatin1Char('/');
 }
 
-QString EntityInfo::TranslatedDescriptionFile()
+QString EntityInfo::TranslatedDescriptionFile(const LanguageState& language)
 {
-    return LOCAL::OwnOrSubstituteFile(QStringLiteral("info.data"));
+    return LOCAL::OwnOrSubstituteFile(language, QStringLiteral("info.data"));
 }
 
 QString EntityInfo::TrimBlanks(const QString& text)

@@ -5,12 +5,15 @@
 #include <QSize>
 #include <QString>
 
+class Session;
+struct LanguageState;
+
 class EntityInfo
 {
 public:
     // name: the entity as the main window stored it (framing blanks allowed);
     // infoFile: the program folder's description file, read for German.
-    EntityInfo(const QString& name, const QString& infoFile);
+    EntityInfo(Session& session, const QString& name, const QString& infoFile);
 
     QString caption() const { return m_caption; }              // the name without framing blanks
     QString descriptionFile() const { return m_descriptionFile; }
@@ -23,10 +26,10 @@ public:
     QImage loadPicture(const QSize& box) const;
 
     // ProgramFolder + "/" + PicsFolder + "/"
-    static QString PicturesFolder();
+    static QString PicturesFolder(const Session& session);
     // The description file of a non-German language: the language's own when it is there
     // and not empty, otherwise the substitute language's.
-    static QString TranslatedDescriptionFile();
+    static QString TranslatedDescriptionFile(const LanguageState& language);
     // Leading and trailing blanks removed (only blanks, as the names are framed with them).
     static QString TrimBlanks(const QString& text);
 

@@ -2,7 +2,6 @@
 
 #include "modules/Contact.h"
 #include "modules/FileSystem.h"
-#include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 
@@ -75,9 +74,9 @@ Details FromFile(const QString& languageFile, const QString& flagPath)
     return d;
 }
 
-Details German()
+Details German(const QString& versionText)
 {
-    return Details{kGerman, G().VersionText(), Contact::Maker(), Contact::WebHost(),
+    return Details{kGerman, versionText, Contact::Maker(), Contact::WebHost(),
                    Contact::EMail(), QString()};
 }
 
@@ -86,9 +85,8 @@ QString FlagOfTag(const QString& tag)
     return QString(tag).replace(QStringLiteral(".lng"), QStringLiteral(".bmp"));
 }
 
-bool Confirm(const QString& tag, const QString& settingsFile)
+bool Confirm(LanguageState& s, const QString& tag, const QString& settingsFile)
 {
-    LanguageState& s = LOCAL::State();
     if (tag == GermanTag()) {
         s.LanguageName = kGerman;
         s.LanguageStem = kGerman;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+struct LanguageState;
+
 namespace LanguageCatalogue {
 
 // The entries of a folder, files and subfolders alike: ".", ".." first, then the entries in
@@ -33,14 +35,14 @@ struct Details
 
 // The "general" keys of a language file; a missing file gives empty texts.
 Details FromFile(const QString& languageFile, const QString& flagPath);
-// The built-in German entry.
-Details German();
+// The built-in German entry, showing the program's version.
+Details German(const QString& versionText);
 // A row's flag: its tag with every ".lng" replaced by ".bmp".
 QString FlagOfTag(const QString& tag);
 
 // Makes the language of a row the current one and writes its stem into the settings file.
 // Returns whether the interface is German afterwards.
-bool Confirm(const QString& tag, const QString& settingsFile);
+bool Confirm(LanguageState& language, const QString& tag, const QString& settingsFile);
 
 // Blanks removed at both ends, as the language files' names are compared.
 QString TrimBlanks(const QString& text);

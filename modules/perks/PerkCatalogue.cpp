@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <functional>
+
 namespace {
 
 const QString kRootKey = QStringLiteral("root");
@@ -15,14 +17,15 @@ const QString kLangSection = QStringLiteral("frmPerks");
 const QString kShowDesign = QStringLiteral("An&zeigen");
 const QString kAbortDesign = QStringLiteral("&Abbrechen");
 
-using TextOf = QString (*)(const PerkEntry&);
+using TextOf = std::function<QString(const PerkEntry&)>;
 
-void addRootAndGroups(PerkTree& tree, const QString& rootText, bool german)
+// German when language is null.
+void addRootAndGroups(PerkTree& tree, const QString& rootText, const LanguageState* language)
 {
     tree.nodes.append({kRootKey, QString(), rootText, true, PerkTable::RootPicture});
     for (const PerkGroup& group : PerkTable::Groups()) {
-        const QString text = german ? group.german.toString()
-                                    : LOCAL::Text(kLangSection, group.langKey.toString(),
+        const QString text = !language ? group.german.toString()
+                                       : LOCAL::Text(*language, kLangSection, group.langKey.toString(),
                                                   group.english.toString());
         tree.nodes.append({QString(group.key), kRootKey, text, true, group.picture});
     }
@@ -31,7 +34,7 @@ void addRootAndGroups(PerkTree& tree, const QString& rootText, bool german)
 // One node per section that names a known perk, in the file's order. The comparison with the
 // table is exact, so "perk Acrobatics" is not "perk acrobatics". A section that appears twice
 // is listed once: node keys must stay unique.
-void addPerks(PerkTree& tree, const QString& dataFile, TextOf textOf)
+void addPerks(PerkTree& tree, const QString& dataFile, const TextOf& textOf)
 {
     QSet<QString> listed;
     const QStringList sections = IniOps::GetIniSections(dataFile);
@@ -47,9 +50,9 @@ void addPerks(PerkTree& tree, const QString& dataFile, TextOf textOf)
     }
 }
 
-QString withRegion(QString text, const QString& region)
+QString withRegion(LanguageState& language, QString text, const QString& region)
 {
-    return text.replace(QLatin1String("%s"), LOCAL::LocalizeName(region));
+    return text.replace(QLatin1String("%s"), LOCAL::LocalizeName(language, region));
 }
 
 } // namespace
@@ -66,10 +69,11 @@ QString PerkCatalogue::RegionOf(const QString& dataFile)
     return region;
 }
 
-PerkTree PerkCatalogue::Load(const QString& dataFile)
+PerkTree PerkCatalogue::Load(LanguageState& language, const QString& dataFile)
 {
     const QString region = RegionOf(dataFile);
-    return LOCAL::IsGerman() ? INIT_GERMAN(dataFile, region) : INIT_LANG(dataFile, region);
+    return LOCAL::IsGerman(language) ? INIT_GERMAN(dataFile, region)
+                                     : INIT_LANG(language, dataFile, region);
 }
 
 PerkTree PerkCatalogue::INIT_GERMAN(const QString& dataFile, const QString& region)
@@ -79,27 +83,31 @@ PerkTree PerkCatalogue::INIT_GERMAN(const QString& dataFile, const QString& regi
     tree.caption = QStringLiteral("Lehrer für Perks in ") + region;
     tree.showCaption = kShowDesign;
     tree.abortCaption = kAbortDesign;
-    addRootAndGroups(tree, QStringLiteral("Lehrer in ") + region, true);
+    addRootAndGroups(tree, QStringLiteral("Lehrer in ") + region, nullptr);
     addPerks(tree, dataFile, [](const PerkEntry& perk) { return perk.german.toString(); });
     return tree;
 }
 
-PerkTree PerkCatalogue::INIT_LANG(const QString& dataFile, const QString& region)
+PerkTree PerkCatalogue::INIT_LANG(LanguageState& language, const QString& dataFile,
+                                  const QString& region)
 {
     PerkTree tree;
     tree.region = region;
-    tree.caption = withRegion(LOCAL::Text(kLangSection, QStringLiteral("caption"),
+    tree.caption = withRegion(language,
+                              LOCAL::Text(language, kLangSection, QStringLiteral("caption"),
                                           QStringLiteral("Perks in %s")),
                               region);
     const QString rootText = withRegion(
-        LOCAL::Text(kLangSection, QStringLiteral("root"), QStringLiteral("Perks in %s")), region);
-    addRootAndGroups(tree, rootText, false);
-    addPerks(tree, dataFile, [](const PerkEntry& perk) {
-        return LOCAL::Text(kLangSection, perk.langKey.toString(), perk.english.toString());
+        language,
+        LOCAL::Text(language, kLangSection, QStringLiteral("root"), QStringLiteral("Perks in %s")),
+        region);
+    addRootAndGroups(tree, rootText, &language);
+    addPerks(tree, dataFile, [&language](const PerkEntry& perk) {
+        return LOCAL::Text(language, kLangSection, perk.langKey.toString(), perk.english.toString());
     });
     tree.showCaption =
-        LOCAL::Text(kLangSection, QStringLiteral("ButtonShow"), QStringLiteral("Show"));
+        LOCAL::Text(language, kLangSection, QStringLiteral("ButtonShow"), QStringLiteral("Show"));
     tree.abortCaption =
-        LOCAL::Text(kLangSection, QStringLiteral("ButtonCancel"), QStringLiteral("Abort"));
+        LOCAL::Text(language, kLangSection, QStringLiteral("ButtonCancel"), QStringLiteral("Abort"));
     return tree;
 }

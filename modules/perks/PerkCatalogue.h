@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+struct LanguageState;
+
 struct PerkNode
 {
     QString key;    // "root", a group key, or the perk's section key
@@ -27,11 +29,11 @@ namespace PerkCatalogue {
 // The German region name of a data file path; of several names in the path the last test wins.
 QString RegionOf(const QString& dataFile);
 
-// The dialog's contents for dataFile in the current interface language.
-PerkTree Load(const QString& dataFile);
+// The dialog's contents for dataFile in the interface language.
+PerkTree Load(LanguageState& language, const QString& dataFile);
 // Built-in German texts.
 PerkTree INIT_GERMAN(const QString& dataFile, const QString& region);
-// Texts from the current language file, English defaults where it lacks a key.
-PerkTree INIT_LANG(const QString& dataFile, const QString& region);
+// Texts from the language file, English defaults where it lacks a key.
+PerkTree INIT_LANG(LanguageState& language, const QString& dataFile, const QString& region);
 
 } // namespace PerkCatalogue

@@ -116,32 +116,27 @@ bool DescriptionContains(const QString& description, const Term& term)
     return StringOps::Contains(description.toLower(), term.lower);
 }
 
-bool Localizes(Search::NameForm form)
+bool Localizes(const LanguageState& language, Search::NameForm form)
 {
-    return form == Search::NameForm::LocalizeAgain && !LOCAL::IsGerman();
+    return form == Search::NameForm::LocalizeAgain && !LOCAL::IsGerman(language);
 }
 
 // The language file when names are translated, read once for all the names of a search.
-std::optional<IniOps::Reader> LanguageReader(bool translating)
+std::optional<IniOps::Reader> LanguageReader(const LanguageState& language, bool translating)
 {
-    return translating ? std::optional<IniOps::Reader>(LOCAL::State().LanguageFile) : std::nullopt;
+    return translating ? std::optional<IniOps::Reader>(language.LanguageFile) : std::nullopt;
 }
 
 // Only a translated name is a new string: the stored one is compared where it is, without
 // touching its reference count, which would cost more than the comparison itself.
-bool NameMatches(const QString& name, const Term& term, const std::optional<IniOps::Reader>& language)
+bool NameMatches(LanguageState& state, const QString& name, const Term& term,
+                 const std::optional<IniOps::Reader>& language)
 {
-    return language ? NameBeginsWith(LOCAL::LocalizeName(name, *language), term)
+    return language ? NameBeginsWith(LOCAL::LocalizeName(state, name, *language), term)
                     : NameBeginsWith(name, term);
 }
 
 } // namespace
-
-SearchState& SearchState::instance()
-{
-    static SearchState state;
-    return state;
-}
 
 QString LinkError::caption() { return QStringLiteral("Link Error"); }
 
@@ -152,11 +147,10 @@ QString LinkError::text() const
            QStringLiteral("=#,") + target + crlf + crlf + QStringLiteral("Link-Target invalid!");
 }
 
-QString Search::DescriptionSource(const QString& infoFile)
+QString Search::DescriptionSource(const LanguageState& language, const QString& infoFile)
 {
-    if (LOCAL::IsGerman())
+    if (LOCAL::IsGerman(language))
         return infoFile;
-    const LanguageState& language = LOCAL::State();
     const QString own = language.LanguageFolder + language.LanguageStem + "/info.data";
     return FileSystem::FileExists(own) ? own : infoFile;
 }
@@ -169,14 +163,15 @@ qint16 Search::Coordinate(const QString& field)
     return Numeric::ToInt16(std::clamp(value, -32768.0, 32767.0));
 }
 
-std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QString& picture,
+std::optional<LinkError> Search::CacheEntities(SearchState& search, LanguageState& state,
+                                               const QString& dataFile, const QString& picture,
                                                const QString& infoFile)
 {
-    QList<SearchRecord>& cache = SearchState::instance().SearchCache;
-    const bool german = LOCAL::IsGerman();
-    const std::optional<IniOps::Reader> language = LanguageReader(!german);
+    QList<SearchRecord>& cache = search.SearchCache;
+    const bool german = LOCAL::IsGerman(state);
+    const std::optional<IniOps::Reader> language = LanguageReader(state, !german);
     // Each file is looked at once for the whole map rather than at every read.
-    const IniOps::Reader descriptions(DescriptionSource(infoFile));
+    const IniOps::Reader descriptions(DescriptionSource(state, infoFile));
     const IniOps::Reader data(dataFile);
     const qsizetype info = descriptions.FindSection(kInfo);
 
@@ -216,7 +211,7 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
             // Built where it stays: no moves, and the key itself becomes the German name.
             SearchRecord& record = cache.emplaceBack(listing);
             record.description = Description(descriptions, info, key);
-            record.name = german ? std::move(entry.key) : LOCAL::LocalizeName(key, *language);
+            record.name = german ? std::move(entry.key) : LOCAL::LocalizeName(state, key, *language);
             record.x = x;
             record.y = y;
         }
@@ -224,9 +219,10 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
     return std::nullopt;
 }
 
-bool Search::MatchesName(const QString& name, const QString& term, NameForm form)
+bool Search::MatchesName(LanguageState& language, const QString& name, const QString& term,
+                         NameForm form)
 {
-    return NameMatches(name, Term(term), LanguageReader(Localizes(form)));
+    return NameMatches(language, name, Term(term), LanguageReader(language, Localizes(language, form)));
 }
 
 bool Search::MatchesDescription(const QString& description, const QString& term)
@@ -234,11 +230,12 @@ bool Search::MatchesDescription(const QString& description, const QString& term)
     return DescriptionContains(description, Term(term));
 }
 
-int Search::FindMatch(SearchState& state, int from, const QString& term, int mode, NameForm form)
+int Search::FindMatch(LanguageState& language, SearchState& state, int from, const QString& term,
+                      int mode, NameForm form)
 {
-    const bool localize = Localizes(form);
+    const bool localize = Localizes(language, form);
     if (mode != 0 || localize)
-        return FindMatch(state.SearchCache, from, term, mode, form);
+        return FindMatch(language, state.SearchCache, from, term, mode, form);
     const QList<SearchRecord>& records = state.SearchCache;
     state.NameIndex.sync(records);
     const Term t(term);
@@ -250,14 +247,15 @@ int Search::FindMatch(SearchState& state, int from, const QString& term, int mod
     return -1;
 }
 
-int Search::FindMatch(const QList<SearchRecord>& records, int from, const QString& term, int mode,
-                      NameForm form)
+int Search::FindMatch(LanguageState& state, const QList<SearchRecord>& records, int from,
+                      const QString& term, int mode, NameForm form)
 {
     const Term t(term);
-    const std::optional<IniOps::Reader> language = LanguageReader(mode == 0 && Localizes(form));
+    const std::optional<IniOps::Reader> language =
+        LanguageReader(state, mode == 0 && Localizes(state, form));
     for (int i = std::max(from, 0); i < records.size(); ++i) {
         const SearchRecord& record = records[i];
-        const bool match = mode == 0 ? NameMatches(record.name, t, language)
+        const bool match = mode == 0 ? NameMatches(state, record.name, t, language)
                                      : DescriptionContains(record.description, t);
         if (match)
             return i;

@@ -3,6 +3,8 @@
 // program-wide search state, and the matching rules shared by the find dialog and find again.
 #include "modules/search/NameStarts.h"
 
+struct LanguageState;
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -33,8 +35,6 @@ struct SearchState
     int LastFoundIndex = 0;
     // The beginnings of the cached names; FindMatch keeps it up to date.
     NameStarts NameIndex;
-
-    static SearchState& instance();
 };
 
 // A link entry whose target section has no record for the key. The program ends after
@@ -52,16 +52,18 @@ struct LinkError
 
 namespace Search {
 
-// Appends the records of one map to SearchState::SearchCache: every section in file order,
+// Appends the records of one map to search.SearchCache: every section in file order,
 // every key that does not begin with ";", "/" or "*". infoFile is the program folder's
 // description file, the fallback of languages without their own. Stops at the first
 // broken link and returns it.
-std::optional<LinkError> CacheEntities(const QString& dataFile, const QString& picture,
+// Names are stored as the language shows them.
+std::optional<LinkError> CacheEntities(SearchState& search, LanguageState& language,
+                                       const QString& dataFile, const QString& picture,
                                        const QString& infoFile);
 
 // The description file the search reads: the language's own "info.data" when it exists and
 // is not empty, otherwise infoFile (German is always infoFile).
-QString DescriptionSource(const QString& infoFile);
+QString DescriptionSource(const LanguageState& language, const QString& infoFile);
 
 // A coordinate field converted as a whole; text that is not a number counts by its leading
 // number, and values beyond 16 bits stop at the nearest edge.
@@ -72,15 +74,17 @@ qint16 Coordinate(const QString& field);
 enum class NameForm { LocalizeAgain, AsStored };
 
 // The name begins with term, letter case ignored.
-bool MatchesName(const QString& name, const QString& term, NameForm form);
+bool MatchesName(LanguageState& language, const QString& name, const QString& term,
+                 NameForm form);
 // The description contains term anywhere, letter case ignored.
 bool MatchesDescription(const QString& description, const QString& term);
 
 // Position of the first record from `from` on that matches term in mode (0 names,
 // 1 descriptions); -1 when none does.
-int FindMatch(const QList<SearchRecord>& records, int from, const QString& term, int mode,
-              NameForm form);
+int FindMatch(LanguageState& language, const QList<SearchRecord>& records, int from,
+              const QString& term, int mode, NameForm form);
 // The same over the search cache, with the index of its names.
-int FindMatch(SearchState& state, int from, const QString& term, int mode, NameForm form);
+int FindMatch(LanguageState& language, SearchState& state, int from, const QString& term,
+              int mode, NameForm form);
 
 } // namespace Search

@@ -7,7 +7,8 @@
 #include "modules/LOCAL.h"
 #include "modules/Twips2Pixel_Module.h"
 
-void SearchDisplay::Show(MainDisplay& d, const SearchRecord& record, const QString& term)
+void SearchDisplay::Show(MainDisplay& d, LanguageState& language, const SearchRecord& record,
+                         const QString& term)
 {
     d.printEnabled = true;
     d.ClearUI();
@@ -25,7 +26,8 @@ void SearchDisplay::Show(MainDisplay& d, const SearchRecord& record, const QStri
     d.ITEM.left = Twips2Pixel_Module::PixelsToTwipsX(px);
     d.ITEM.top = Twips2Pixel_Module::PixelsToTwipsY(py);
 
-    const QString label = LOCAL::IsGerman() ? record.name : LOCAL::LocalizeName(record.name);
+    const QString label = LOCAL::IsGerman(language) ? record.name
+                                                    : LOCAL::LocalizeName(language, record.name);
     d.ITEM.desc = label;
     d.SetCaption(d.lblCaption, label, LabelKind::Name);
     d.lblCaption.toolTip = record.description;
@@ -46,7 +48,7 @@ void SearchDisplay::Show(MainDisplay& d, const SearchRecord& record, const QStri
     d.lblCaption.top = d.ITEM.top - 40;
     d.lblCaption.visible = true;
 
-    d.SetCaption(d.lblMultiInfo, SearchTexts::ResultHeading(term), LabelKind::Heading);
+    d.SetCaption(d.lblMultiInfo, SearchTexts::ResultHeading(language, term), LabelKind::Heading);
     d.lblMultiInfo.left = d.windowWidth() - d.lblMultiInfo.width - 120;
     d.lblMultiInfo.visible = true;
 

@@ -3,10 +3,13 @@
 // beside it, the heading with the search term, and the hit remembered for redrawing.
 class MainDisplay;
 struct SearchRecord;
+struct LanguageState;
 class QString;
 
 namespace SearchDisplay {
 
-void Show(MainDisplay& display, const SearchRecord& record, const QString& term);
+// The hit's name and the heading as the language shows them.
+void Show(MainDisplay& display, LanguageState& language, const SearchRecord& record,
+          const QString& term);
 
 } // namespace SearchDisplay

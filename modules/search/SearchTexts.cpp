@@ -4,32 +4,32 @@
 
 namespace {
 
-QString LanguageText(const char* key, const QString& term)
+QString LanguageText(const LanguageState& language, const char* key, const QString& term)
 {
-    return LOCAL::Text(QStringLiteral("frmFind"), QString::fromLatin1(key), QString())
+    return LOCAL::Text(language, QStringLiteral("frmFind"), QString::fromLatin1(key), QString())
         .replace(QStringLiteral("%s"), term);
 }
 
 } // namespace
 
-QString SearchTexts::NotFoundText(const QString& term)
+QString SearchTexts::NotFoundText(const LanguageState& language, const QString& term)
 {
-    if (LOCAL::IsGerman())
+    if (LOCAL::IsGerman(language))
         return QStringLiteral("Der Suchbegriff: \"") + term +
                QStringLiteral("\" konnte nicht gefunden werden!");
-    return LanguageText("notfoundmessage", term);
+    return LanguageText(language, "notfoundmessage", term);
 }
 
-QString SearchTexts::NotFoundCaption()
+QString SearchTexts::NotFoundCaption(const LanguageState& language)
 {
-    if (LOCAL::IsGerman())
+    if (LOCAL::IsGerman(language))
         return QStringLiteral("Suche beendet");
-    return LOCAL::Text(QStringLiteral("frmFind"), QStringLiteral("notfoundcaption"), QString());
+    return LOCAL::Text(language, QStringLiteral("frmFind"), QStringLiteral("notfoundcaption"), QString());
 }
 
-QString SearchTexts::ResultHeading(const QString& term)
+QString SearchTexts::ResultHeading(const LanguageState& language, const QString& term)
 {
-    if (LOCAL::IsGerman())
+    if (LOCAL::IsGerman(language))
         return QStringLiteral(" Suchergebnis für: ") + term + u' ';
-    return LanguageText("SearchResult", term) + u' ';
+    return LanguageText(language, "SearchResult", term) + u' ';
 }

@@ -3,12 +3,14 @@
 // language file, where "%s" stands for the search term.
 #include <QString>
 
+struct LanguageState;
+
 namespace SearchTexts {
 
 // Not-found message box.
-QString NotFoundText(const QString& term);
-QString NotFoundCaption();
+QString NotFoundText(const LanguageState& language, const QString& term);
+QString NotFoundCaption(const LanguageState& language);
 // The heading over a search result on the map.
-QString ResultHeading(const QString& term);
+QString ResultHeading(const LanguageState& language, const QString& term);
 
 } // namespace SearchTexts

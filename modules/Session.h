@@ -1,0 +1,29 @@
+#pragma once
+// What the running program knows beyond one window: where it is installed, which language it
+// speaks and what was searched. main() owns the one Session and hands it, or the pieces a
+// window needs, down by reference.
+#include "modules/LOCAL.h"
+#include "modules/search/SearchCache.h"
+
+#include <QString>
+
+class Session
+{
+public:
+    QString ProgramFolder;      // the installation, without a trailing "/"
+    QString SettingsFile;       // ProgramFolder + "/karvenna.ini"
+    QString ExtrasFolder = QStringLiteral("EXTRAS");
+    QString PicsFolder = QStringLiteral("PICS");
+    QString LangFolder = QStringLiteral("LANG");
+    QString EditionSuffix;
+    QString Revision;           // registry revision, or the build's
+    QString InfoButtonToolTip;
+
+    LanguageState language;     // with the entity-name table of the chosen language
+    SearchState search;         // lives until the program ends; the dump reports it
+
+    // major.minor.revision + " Final"
+    QString VersionText() const;
+    // ProgramFolder + "/" + name
+    QString InProgramFolder(const QString& name) const;
+};
