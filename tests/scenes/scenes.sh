@@ -19,7 +19,7 @@ scene_list() {
     # Every entry of the menu bar, as the program itself lists it (mx entries are additions).
     names=$(run_one "$bin" "$work/menu-list" --dump "$work/menu-list.json" >/dev/null 2>&1;
             grep -o '"name": *"[A-Za-z0-9]*"' "$work/menu-list.json" | sed 's/.*"\([^"]*\)"$/\1/' |
-            grep -v '^mx' | grep -v '^$' | sort -u)
+            grep -E '^(mi|mnu)' | sort -u)
     for size in 1024x768 800x600; do
         for name in $names; do
             echo "de-$size-$name --size $size --open $name"
