@@ -2,6 +2,7 @@
 
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/Session.h"
 
 #include <QDir>
 #include <cstdio>
@@ -54,22 +55,27 @@ QStringList DataFiles(Install install)
 
 QString InfoFile(Install install) { return Folder(install) + u"/info.data"_qs; }
 
+Session& TheSession()
+{
+    static Session session;
+    return session;
+}
+
 void UseGerman()
 {
-    LanguageState& s = LOCAL::State();
-    s = LanguageState();
+    TheSession().language = LanguageState();
 }
 
 void UseEnglish(Install install)
 {
-    LanguageState& s = LOCAL::State();
+    LanguageState& s = TheSession().language;
     s = LanguageState();
     s.LanguageName = QStringLiteral("English");
     s.LanguageStem = QStringLiteral("English");
     s.LanguageFolder = Folder(install) + u"/LANG/"_qs;
-    s.LanguageFile = LOCAL::LanguageFileOf(s.LanguageStem);
-    LOCAL::CacheTranslationTable();
-    LOCAL::LocalizeName(QString());  // fills the region words that DelocalizeName uses
+    s.LanguageFile = LOCAL::LanguageFileOf(s, s.LanguageStem);
+    LOCAL::CacheTranslationTable(s);
+    LOCAL::LocalizeName(s, QString());  // fills the region words that DelocalizeName uses
 }
 
 } // namespace BenchSetup

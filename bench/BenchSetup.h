@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class Session;
+
 namespace BenchSetup {
 
 // Set once from the command line before any benchmark runs.
@@ -24,6 +26,9 @@ QString Folder(Install install);
 // The five data files, then the description file, of an installation.
 QStringList DataFiles(Install install);
 QString InfoFile(Install install);
+
+// The one session every benchmark of the run works in, as the program has one.
+Session& TheSession();
 
 // German interface, or English with the installation's language file and its table cached.
 void UseGerman();

@@ -2,7 +2,7 @@
 
 #include "BenchSetup.h"
 #include "forms/main/frmMain.h"
-#include "modules/Globals.h"
+#include "modules/Session.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -35,8 +35,8 @@ frmMain& Main()
         const QString folder = BenchSetup::Folder(BenchSetup::Install::Display);
         qputenv("KARVENNA_REGISTRY", (folder + u"/registry.ini"_qs).toLocal8Bit());
         BenchSetup::UseGerman();
-        G().ProgramFolder = folder;
-        main = std::make_unique<frmMain>();
+        BenchSetup::TheSession().ProgramFolder = folder;
+        main = std::make_unique<frmMain>(BenchSetup::TheSession());
         main->Create();
         if (!main->Load())
             qFatal("karvenna-bench: the display installation does not start");

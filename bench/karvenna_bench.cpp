@@ -10,6 +10,7 @@
 #include "forms/main/frmMain.h"
 #include "modules/IniCache.h"
 #include "modules/IniOps.h"
+#include "modules/Session.h"
 
 #include <QApplication>
 #include <QHash>
@@ -27,18 +28,20 @@ const QString kMissingTerm = QStringLiteral("Zzz");
 void ForgetEverything()
 {
     IniCache::Clear();
-    SearchState::instance().SearchCache.clear();
+    BenchSetup::TheSession().search.SearchCache.clear();
 }
 
 int FirstSearch(Install install)
 {
-    SearchState& state = SearchState::instance();
+    Session& session = BenchSetup::TheSession();
+    SearchState& state = session.search;
     const QString folder = BenchSetup::Folder(install);
     const QString info = BenchSetup::InfoFile(install);
     for (const QString& id : Synthetic::MapIds())
-        Search::CacheEntities(folder + u'/' + id + u".data"_qs, folder + u'/' + id + u".jpg"_qs,
+        Search::CacheEntities(state, session.language, folder + u'/' + id + u".data"_qs, folder + u'/' + id + u".jpg"_qs,
                               info);
-    return Search::FindMatch(state, 0, kMissingTerm, 0, Search::NameForm::LocalizeAgain);
+    return Search::FindMatch(session.language, state, 0, kMissingTerm, 0,
+                             Search::NameForm::LocalizeAgain);
 }
 
 void BM_FirstSearch(benchmark::State& st, Install install)
@@ -51,7 +54,7 @@ void BM_FirstSearch(benchmark::State& st, Install install)
         st.ResumeTiming();
         benchmark::DoNotOptimize(FirstSearch(install));
     }
-    st.counters["records"] = double(SearchState::instance().SearchCache.size());
+    st.counters["records"] = double(BenchSetup::TheSession().search.SearchCache.size());
 }
 
 void BM_Floor(benchmark::State& st, Install install)
@@ -75,7 +78,8 @@ void BM_NaiveFirstSearch(benchmark::State& st, Install install)
         for (const QString& id : Synthetic::MapIds())
             NaiveProfile::CacheEntities(folder + u'/' + id + u".data"_qs,
                                         folder + u'/' + id + u".jpg"_qs, info, records);
-        benchmark::DoNotOptimize(Search::FindMatch(records, 0, kMissingTerm, 0,
+        benchmark::DoNotOptimize(Search::FindMatch(BenchSetup::TheSession().language, records, 0,
+                                                   kMissingTerm, 0,
                                                    Search::NameForm::LocalizeAgain));
     }
 }
@@ -86,10 +90,12 @@ void BM_FindAgain(benchmark::State& st, Install install)
     BenchSetup::UseGerman();
     ForgetEverything();
     FirstSearch(install);
-    SearchState& state = SearchState::instance();
+    Session& session = BenchSetup::TheSession();
+    SearchState& state = session.search;
     const QString term = state.SearchCache.last().name;
     for (auto _ : st)
-        benchmark::DoNotOptimize(Search::FindMatch(state, 1, term, 0, Search::NameForm::AsStored));
+        benchmark::DoNotOptimize(
+            Search::FindMatch(session.language, state, 1, term, 0, Search::NameForm::AsStored));
 }
 
 void BM_ShowCategory(benchmark::State& st)
@@ -162,10 +168,10 @@ void BM_HoverDescribe(benchmark::State& st, Install install)
     // Steady state: the description file is parsed (or parsed again, when another benchmark
     // made the cache drop it) before the clock runs.
     for (const QString& name : names)
-        DescriptionLookup::Describe(name);
+        DescriptionLookup::Describe(BenchSetup::TheSession(), name);
     qsizetype i = 0;
     for (auto _ : st)
-        benchmark::DoNotOptimize(DescriptionLookup::Describe(names[i++ % names.size()]));
+        benchmark::DoNotOptimize(DescriptionLookup::Describe(BenchSetup::TheSession(), names[i++ % names.size()]));
     BenchSetup::UseGerman();
 }
 

@@ -11,17 +11,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString shown = QString::fromUtf8(in.ConsumeRandomLengthString(80));
     const std::string rest = in.ConsumeRemainingBytesAsString();
 
-    LanguageState& state = LOCAL::State();
-    state = LanguageState();
+    LanguageState state;
     state.LanguageName = QStringLiteral("Fuzz");
     state.LanguageFile = WriteFuzzFile(QStringLiteral("fuzz.lng"), QByteArray(rest.data(), qsizetype(rest.size())));
-    LOCAL::CacheTranslationTable();
+    LOCAL::CacheTranslationTable(state);
     if (state.EntityKeys.size() != state.EntityNames.size())
         __builtin_trap();
 
-    const QString localized = LOCAL::LocalizeName(name);
-    LOCAL::DelocalizeName(localized);
-    LOCAL::DelocalizeName(shown);
-    LOCAL::Expand(LOCAL::Text(QStringLiteral("ui"), QStringLiteral("FileNotFound")), name);
+    const QString localized = LOCAL::LocalizeName(state, name);
+    LOCAL::DelocalizeName(state, localized);
+    LOCAL::DelocalizeName(state, shown);
+    LOCAL::Expand(LOCAL::Text(state, QStringLiteral("ui"), QStringLiteral("FileNotFound")), name);
     return 0;
 }

@@ -1,8 +1,9 @@
 // The about box: its music setting, its captions in German and in another language, its
 // links, and the link registry across openings.
 #include "controls/Hyperlink.h"
-#include "forms/about/frmAbout.h"
 #include "modules/Globals.h"
+#include "modules/Session.h"
+#include "forms/about/frmAbout.h"
 #include "modules/LOCAL.h"
 #include "platform/Automation.h"
 #include "support/TestInstall.h"
@@ -17,6 +18,8 @@ class TestAbout : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     TestInstall* m_install = nullptr;
 
@@ -26,18 +29,18 @@ private slots:
     void init()
     {
         m_install = new TestInstall;
-        G().ProgramFolder = m_install->path();
-        G().SettingsFile = m_install->file("karvenna.ini");
-        G().EditionSuffix.clear();
-        LOCAL::State() = LanguageState();
-        LOCAL::State().LanguageFolder = m_install->path() + "/LANG/";
+        m_session.ProgramFolder = m_install->path();
+        m_session.SettingsFile = m_install->file("karvenna.ini");
+        m_session.EditionSuffix.clear();
+        m_session.language = LanguageState();
+        m_session.language.LanguageFolder = m_install->path() + "/LANG/";
         Automation::instance().reset();
         Automation::instance().setBatch(true);
     }
     void cleanup()
     {
         Automation::instance().reset();
-        G().EditionSuffix.clear();
+        m_session.EditionSuffix.clear();
         delete m_install;
         m_install = nullptr;
     }
@@ -60,7 +63,7 @@ private slots:
         if (!settings.isEmpty())
             m_install->writeText("karvenna.ini", settings);
         {
-            frmAbout dialog;
+            frmAbout dialog(m_session);
             QCOMPARE(sounds().size(), plays ? 1 : 0);
             if (plays) {
                 QCOMPARE(sounds().at(0)["file"].toString(), m_install->file("karvenna.wav"));
@@ -80,7 +83,7 @@ private slots:
     void closingStopsTheMusic()
     {
         {
-            frmAbout dialog;
+            frmAbout dialog(m_session);
             dialog.show();
             QTest::keyClick(&dialog, Qt::Key_Escape);
             QCOMPARE(sounds().size(), 2);
@@ -100,11 +103,11 @@ private slots:
     {
         QFETCH(QString, suffix);
         QFETCH(QString, caption);
-        G().EditionSuffix = suffix;
-        frmAbout dialog;
+        m_session.EditionSuffix = suffix;
+        frmAbout dialog(m_session);
         QCOMPARE(dialog.windowTitle(), caption);
         QCOMPARE(dialog.lblTitle->text(), Globals::ProductTitle());
-        QCOMPARE(dialog.lblVersion->text(), "Version: " + G().VersionText() + " " + suffix);
+        QCOMPARE(dialog.lblVersion->text(), "Version: " + m_session.VersionText() + " " + suffix);
         QCOMPARE(dialog.lblCopyright->text(), Globals::LegalNotice());
         QCOMPARE(dialog.lblDescription->text(), Globals::FileDescription());
         QCOMPARE(dialog.lblEMailLabel->text(), QStringLiteral("eMail:"));
@@ -118,13 +121,13 @@ private slots:
         m_install->writeText("LANG/English/English.lng",
                              "[general]\nlanguage=English\n[frmAbout]\ncaption=About\n"
                              "email=Mail:\ndisclaimer=Free for non-commercial use.\n");
-        LanguageState& s = LOCAL::State();
+        LanguageState& s = m_session.language;
         s.LanguageName = "English";
         s.LanguageStem = "English";
-        s.LanguageFile = LOCAL::LanguageFileOf("English");
-        G().EditionSuffix = "Lite";
+        s.LanguageFile = LOCAL::LanguageFileOf(m_session.language, "English");
+        m_session.EditionSuffix = "Lite";
 
-        frmAbout dialog;
+        frmAbout dialog(m_session);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("About Karvenna"));
         QCOMPARE(dialog.lblEMailLabel->text(), QStringLiteral("Mail:"));
         QCOMPARE(dialog.lblDisclaimer->text(), QStringLiteral("Free for non-commercial use."));
@@ -139,17 +142,17 @@ private slots:
 
     void missingLanguageFileEmptiesTheCaption()
     {
-        LanguageState& s = LOCAL::State();
+        LanguageState& s = m_session.language;
         s.LanguageName = "Gone";
         s.LanguageFile = m_install->file("LANG/Gone/Gone.lng");
-        frmAbout dialog;
+        frmAbout dialog(m_session);
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" Karvenna"));
     }
 
     void secondOpeningStartsClean()
     {
-        { frmAbout first; }
-        frmAbout second;
+        { frmAbout first(m_session); }
+        frmAbout second(m_session);
         const auto& entries = frmAbout::Links().entries();
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.at(0).LinkLabel.data(), static_cast<QLabel*>(second.lblEMail));
@@ -159,7 +162,7 @@ private slots:
 
     void linksOpenTheirTargets()
     {
-        frmAbout dialog;
+        frmAbout dialog(m_session);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::mouseClick(dialog.lblEMail, Qt::LeftButton, {}, QPoint(3, 3));

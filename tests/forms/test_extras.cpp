@@ -1,9 +1,9 @@
 // The extras dialog: its rows in either language, where each document is looked for and how
 // each type is handed to the desktop, with the dialog staying open.
 #include "controls/GridListbox.h"
+#include "modules/Session.h"
 #include "modules/extras/ExtrasTable.h"
 #include "forms/extras/frmExtras.h"
-#include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "platform/Automation.h"
 #include "platform/Shell.h"
@@ -43,16 +43,18 @@ class TestExtras : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     TestInstall* m_install = nullptr;
 
     void chooseLanguage(const QString& name, const QString& stem)
     {
-        LanguageState& language = LOCAL::State();
+        LanguageState& language = m_session.language;
         language.LanguageName = name;
         language.LanguageStem = stem;
         language.LanguageFolder = m_install->path() + "/LANG/";
-        language.LanguageFile = LOCAL::LanguageFileOf(stem);
+        language.LanguageFile = LOCAL::LanguageFileOf(m_session.language, stem);
         language.SubstituteLanguage = "Francais";
     }
 
@@ -62,9 +64,8 @@ private slots:
         m_install = new TestInstall;
         Automation::instance().reset();
         Automation::instance().setBatch(true);
-        LOCAL::State() = LanguageState();
-        G() = Globals();
-        G().ProgramFolder = m_install->path();
+        m_session = Session();
+        m_session.ProgramFolder = m_install->path();
     }
 
     void cleanup()
@@ -76,7 +77,7 @@ private slots:
     void germanRowsAreSorted()
     {
         chooseLanguage("Deutsch", "Deutsch");
-        frmExtras dialog;
+        frmExtras dialog(m_session);
         QCOMPARE(rowTexts(dialog.glbExtras),
                  QStringList({"Amulette", "Cheatliste", "FAQ - Häufig gestellte Fragen",
                               "Magischen Ringe", "Perk-Übersicht", "Pflanzen und Kräuter",
@@ -96,7 +97,7 @@ private slots:
         m_install->writeText("LANG/English/English.lng",
                              "[frmExtras]\ncaption=Bonus material\nbtnSelect=Open\n"
                              "FAQ=Questions\nSpellbook=Book of spells\n");
-        frmExtras dialog;
+        frmExtras dialog(m_session);
         QCOMPARE(dialog.windowTitle(), QString("Bonus material"));
         QCOMPARE(dialog.btnSelect->text(), QString("Open"));
         QCOMPARE(dialog.btnAbort->text(), QString("Cancel"));
@@ -141,7 +142,7 @@ private slots:
         if (!empty.isEmpty())
             m_install->writeBytes(empty, QByteArray());
         chooseLanguage(stem.isEmpty() ? "Deutsch" : stem, stem);
-        QCOMPARE(ExtrasTable::DocumentPath("faq.html"), expected.arg(m_install->path()));
+        QCOMPARE(ExtrasTable::DocumentPath(m_session, "faq.html"), expected.arg(m_install->path()));
     }
 
     void opensByType_data()
@@ -173,7 +174,7 @@ private slots:
         QFETCH(int, opened);
         QFETCH(QString, expected);
         chooseLanguage("Deutsch", "Deutsch");
-        QCOMPARE(int(ExtrasTable::Open(tag)), opened);
+        QCOMPARE(int(ExtrasTable::Open(m_session, tag)), opened);
         QCOMPARE(recorded(), expected.isEmpty() ? QStringList()
                                                 : QStringList{expected.arg(m_install->path())});
     }
@@ -192,9 +193,9 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, tag);
         chooseLanguage("English", "English");
-        LOCAL::State().LanguageFolder = m_install->path() + "/" + folder + "/";
+        m_session.language.LanguageFolder = m_install->path() + "/" + folder + "/";
         m_install->writeText(folder + "/English/" + tag, "<p>x</p>");
-        ExtrasTable::Open(tag);
+        ExtrasTable::Open(m_session, tag);
         const QStringList commandLine =
             Shell::ParseCommandLine(Automation::instance().shell()[0].toObject()["commandLine"].toString());
         QCOMPARE(commandLine, QStringList({"mshta.exe", m_install->file(folder + "/English/" + tag)}));
@@ -203,7 +204,7 @@ private slots:
     void selectOpensAndTheDialogStaysOpen()
     {
         chooseLanguage("Deutsch", "Deutsch");
-        frmExtras dialog;
+        frmExtras dialog(m_session);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.btnSelect->click();   // nothing selected yet
@@ -225,7 +226,7 @@ private slots:
     void doubleClickActsLikeSelect()
     {
         chooseLanguage("Deutsch", "Deutsch");
-        frmExtras dialog;
+        frmExtras dialog(m_session);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTreeWidget* view = dialog.glbExtras->listView();

@@ -1,10 +1,10 @@
 // The find dialog and find again on a real main window, with message boxes recorded.
 #include "controls/ModalRunner.h"
+#include "modules/Session.h"
 #include "modules/search/SearchCache.h"
 #include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
-#include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "platform/Automation.h"
 #include "support/TestInstall.h"
@@ -51,6 +51,8 @@ class TestFind : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<frmMain> m_main;
@@ -68,8 +70,8 @@ private:
         m_install->writeText("registry.ini",
                              "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
         qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
-        G().ProgramFolder = m_install->path();
-        m_main = std::make_unique<frmMain>();
+        m_session.ProgramFolder = m_install->path();
+        m_main = std::make_unique<frmMain>(m_session);
         m_main->Create();
         QVERIFY(m_main->Load());
     }
@@ -88,7 +90,7 @@ private:
             f->txtFind->setText(term);
             f->btnFind->click();
         });
-        Dialogs::ShowFind(main());
+        main().action("miFind")->trigger();
     }
 
     // Opens the dialog and hands it to inspect before cancelling it.
@@ -99,11 +101,11 @@ private:
             inspect(f);
             f->btnAbort->click();
         });
-        Dialogs::ShowFind(main());
+        main().action("miFind")->trigger();
     }
 
     QString shownName() const { return m_main->display().InfoSubject; }
-    int foundIndex() const { return SearchState::instance().LastFoundIndex; }
+    int foundIndex() const { return m_session.search.LastFoundIndex; }
     QJsonArray messages() const { return Automation::instance().messages(); }
 
     QJsonObject notFound(const QString& term) const
@@ -119,8 +121,7 @@ private slots:
         Automation::instance().reset();
         Automation::instance().setBatch(true);
         ModalRunner::ClearPendingAnswers();
-        SearchState::instance() = SearchState();
-        LOCAL::State() = LanguageState();
+        m_session = Session();
     }
 
     void cleanup()
@@ -260,26 +261,26 @@ private slots:
         start();
         find("berg");
         QCOMPARE(shownName(), QString("Bergwerk"));
-        Dialogs::FindAgain(main());
+        main().action("miFindAgain")->trigger();
         QCOMPARE(shownName(), QString("Bergsee"));
         QCOMPARE(foundIndex(), 2);
         // The link's target holds the position; the hit keeps the linking section.
         QCOMPARE(main().display().LastDisplay.category, QString("caves"));
         const MarkerState linked = main().display().ITEM;
         // Every section is searched, link targets included.
-        Dialogs::FindAgain(main());
+        main().action("miFindAgain")->trigger();
         QCOMPARE(foundIndex(), 3);
         QCOMPARE(main().display().LastDisplay.category, QString("lakes"));
         QCOMPARE(main().display().ITEM.left, linked.left);
         QCOMPARE(main().display().ITEM.top, linked.top);
-        Dialogs::FindAgain(main());
+        main().action("miFindAgain")->trigger();
         QCOMPARE(shownName(), QString("Berghütte"));
         QCOMPARE(main().display().CurrentMap, QString("frostmere"));
         QCOMPARE(foundIndex(), 4);
         QVERIFY(messages().isEmpty());
 
-        Dialogs::FindAgain(main());
-        Dialogs::FindAgain(main());
+        main().action("miFindAgain")->trigger();
+        main().action("miFindAgain")->trigger();
         QCOMPARE(messages().size(), 2);
         QCOMPARE(messages()[0].toObject(), notFound("berg"));
         QCOMPARE(messages()[1].toObject(), notFound("berg"));
@@ -291,7 +292,7 @@ private slots:
     {
         start();
         find("berg");
-        Dialogs::FindAgain(main());
+        main().action("miFindAgain")->trigger();
         QCOMPARE(foundIndex(), 2);
         find("erz");
         QCOMPARE(messages().size(), 1);
@@ -299,7 +300,7 @@ private slots:
         QVERIFY(main().action("miFindAgain")->isEnabled());
         // "Voller Erz." of record 0 lies before the place: find again never wraps around.
         openAndCancel([](frmFind* f) { f->rbDescsOnly->click(); });
-        Dialogs::FindAgain(main());
+        main().action("miFindAgain")->trigger();
         QCOMPARE(messages().size(), 2);
         QCOMPARE(messages()[1].toObject(), notFound("erz"));
         QCOMPARE(foundIndex(), 2);
@@ -321,7 +322,7 @@ private slots:
                  QJsonObject({{"icon", "information"},
                               {"caption", "Done"},
                               {"text", "No \"bea\" anywhere"}}));
-        Dialogs::FindAgain(main());
+        main().action("miFindAgain")->trigger();
         QCOMPARE(foundIndex(), 2);
         QCOMPARE(main().display().LastDisplay.category, QString("caves"));
         QCOMPARE(main().display().lblMultiInfo.caption, QString("Result: bea "));
@@ -333,9 +334,9 @@ private slots:
         find("berg", Mode::Names);
         QCOMPARE(foundIndex(), 0);
         openAndCancel([](frmFind* f) { f->rbDescsOnly->click(); });
-        QCOMPARE(SearchState::instance().SearchMode, qint16(1));
-        QCOMPARE(SearchState::instance().SearchTerm, QString("berg"));
-        Dialogs::FindAgain(main());
+        QCOMPARE(m_session.search.SearchMode, qint16(1));
+        QCOMPARE(m_session.search.SearchTerm, QString("berg"));
+        main().action("miFindAgain")->trigger();
         QCOMPARE(shownName(), QString("Alter Bergmann"));
         QCOMPARE(foundIndex(), 1);
     }

@@ -1,7 +1,7 @@
 #include "controls/ModalRunner.h"
+#include "modules/Session.h"
 #include "modules/info/EntityInfo.h"
 #include "forms/info/frmInfo.h"
-#include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"
 
@@ -42,12 +42,14 @@ class TestInfo : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     std::unique_ptr<TestInstall> m_install;
 
     void useGerman()
     {
-        LanguageState& language = LOCAL::State();
+        LanguageState& language = m_session.language;
         language = LanguageState();
         language.LanguageFile = QStringLiteral("*");
         language.LanguageFolder = m_install->file("LANG/");
@@ -55,7 +57,7 @@ private:
 
     void useFrench(const QString& languageFile = kFrenchLanguage)
     {
-        LanguageState& language = LOCAL::State();
+        LanguageState& language = m_session.language;
         language = LanguageState();
         language.LanguageName = QStringLiteral("Français");
         language.LanguageStem = QStringLiteral("French");
@@ -63,7 +65,7 @@ private:
         language.LanguageFile = m_install->file("LANG/French/French.lng");
         language.SubstituteLanguage = QStringLiteral("English");
         m_install->writeText("LANG/French/French.lng", languageFile);
-        LOCAL::CacheTranslationTable();
+        LOCAL::CacheTranslationTable(m_session.language);
     }
 
     QString infoFile() const { return m_install->file("info.data"); }
@@ -72,8 +74,8 @@ private slots:
     void init()
     {
         m_install = std::make_unique<TestInstall>();
-        G().ProgramFolder = m_install->path();
-        G().PicsFolder = QStringLiteral("PICS");
+        m_session.ProgramFolder = m_install->path();
+        m_session.PicsFolder = QStringLiteral("PICS");
         m_install->writeText("info.data", kGermanInfo);
         useGerman();
     }
@@ -93,17 +95,17 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        QCOMPARE(EntityInfo(name, infoFile()).description(), text);
+        QCOMPARE(EntityInfo(m_session, name, infoFile()).description(), text);
     }
 
     void missingDescriptionFileGivesEmptyText()
     {
-        QVERIFY(EntityInfo("Wolf", m_install->file("nowhere/info.data")).description().isEmpty());
+        QVERIFY(EntityInfo(m_session, "Wolf", m_install->file("nowhere/info.data")).description().isEmpty());
     }
 
     void twoLinesInTheTextBox()
     {
-        frmInfo dialog("Wolf", infoFile());
+        frmInfo dialog(m_session, "Wolf", infoFile());
         auto* text = dialog.findChild<QPlainTextEdit*>("txtInfo");
         QVERIFY(text);
         QVERIFY(text->isReadOnly());
@@ -115,7 +117,7 @@ private slots:
     {
         m_install->writeText("PICS/pic.ini", "[pics]\nWolf=wolf.jpg\n");
         m_install->writePicture("PICS/wolf.jpg", 120, 160);
-        frmInfo dialog("  Wolf ", infoFile());
+        frmInfo dialog(m_session, "  Wolf ", infoFile());
         QCOMPARE(dialog.windowTitle(), QString("Wolf"));
         QCOMPARE(dialog.findChild<QLabel*>("lblName")->text(), QString("  Wolf "));
         QCOMPARE(dialog.findChild<QPlainTextEdit*>("txtInfo")->toPlainText(),
@@ -140,7 +142,7 @@ private slots:
         if (ownInfo != "-")
             m_install->writeText("LANG/French/info.data", ownInfo);
 
-        const EntityInfo info(" Ours ", infoFile());
+        const EntityInfo info(m_session, " Ours ", infoFile());
         QCOMPARE(info.descriptionFile(), m_install->file(expectedFile));
         QCOMPARE(info.caption(), QString("Ours"));
         QCOMPARE(info.description(), ownInfo == "-" || ownInfo.isEmpty()
@@ -155,7 +157,7 @@ private slots:
         m_install->writeText("LANG/English/info.data", kEnglishInfo);
         m_install->writeText("PICS/pic.ini", "[pics]\nJungbär=baeren\\jung.jpg\n");
         m_install->writePicture("PICS/baeren/jung.jpg", 100, 100);
-        const EntityInfo info("Ourson", infoFile());
+        const EntityInfo info(m_session, "Ourson", infoFile());
         QCOMPARE(info.description(), QString("Big and brown.\r\nSleeps in winter."));
         QCOMPARE(info.picturePath(), m_install->file("PICS/baeren/jung.jpg"));
         QCOMPARE(info.loadPicture(QSize(200, 200)).size(), QSize(100, 100));
@@ -165,7 +167,7 @@ private slots:
     {
         m_install->writeText("PICS/pic.ini", "[pics]\nWolf=Tiere\\WOLF.JPG\n");
         m_install->writePicture("PICS/tiere/wolf.jpg", 50, 50);
-        frmInfo dialog("Wolf", infoFile());
+        frmInfo dialog(m_session, "Wolf", infoFile());
         QCOMPARE(dialog.picturePath(), m_install->file("PICS/tiere/wolf.jpg"));
     }
 
@@ -190,7 +192,7 @@ private slots:
             m_install->writeBytes("PICS/wolf.jpg", file);
         QDir().mkpath(m_install->file("PICS/sub"));
 
-        frmInfo dialog("Wolf", infoFile());
+        frmInfo dialog(m_session, "Wolf", infoFile());
         QCOMPARE(dialog.picturePath(), QString("fallback"));
         const QPixmap shown = dialog.findChild<QLabel*>("picPortrait")->pixmap();
         QVERIFY(!shown.isNull());
@@ -209,7 +211,7 @@ private slots:
         QFETCH(QSize, size);
         m_install->writeText("PICS/pic.ini", "[pics]\nWolf=wolf.jpg\n");
         m_install->writePicture("PICS/wolf.jpg", size.width(), size.height());
-        frmInfo dialog("Wolf", infoFile());
+        frmInfo dialog(m_session, "Wolf", infoFile());
         auto* picture = dialog.findChild<QLabel*>("picPortrait");
         const QSize box = picture->contentsRect().size();
         const QSize shown = picture->pixmap().size();
@@ -225,7 +227,7 @@ private slots:
     {
         m_install->writeText("PICS/pic.ini", "[pics]\nWolf=wolf.jpg\n");
         m_install->writePicture("PICS/wolf.jpg", 60, 40);
-        frmInfo dialog("Wolf", infoFile());
+        frmInfo dialog(m_session, "Wolf", infoFile());
         QCOMPARE(dialog.findChild<QLabel*>("picPortrait")->pixmap().size(), QSize(60, 40));
     }
 
@@ -245,13 +247,13 @@ private slots:
         QFETCH(QString, caption);
         if (!german)
             useFrench(languageFile);
-        frmInfo dialog("Wolf", infoFile());
+        frmInfo dialog(m_session, "Wolf", infoFile());
         QCOMPARE(dialog.findChild<QPushButton*>("btnClose")->text(), caption);
     }
 
     void closeButtonClosesTheModalWindow()
     {
-        frmInfo dialog("Wolf", infoFile());
+        frmInfo dialog(m_session, "Wolf", infoFile());
         QCOMPARE(dialog.objectName(), QString("frmInfo"));
         QVERIFY(dialog.isModal());
         dialog.show();
@@ -262,7 +264,7 @@ private slots:
 
     void dumpShowsWhatAPersonSees()
     {
-        const frmInfo dialog(" Welpe", infoFile());
+        const frmInfo dialog(m_session, " Welpe", infoFile());
         const QJsonObject dump = ModalRunner::DumpDialog(&dialog);
         QCOMPARE(dump.value("caption").toString(), QString("Welpe"));
         const QJsonObject controls = dump.value("controls").toObject();

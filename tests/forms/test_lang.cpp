@@ -1,10 +1,10 @@
 // The language dialog: the folder listing it relies on, the rows with their flags, the
 // details, the current row, and what Select changes (state and settings file).
 #include "controls/GridListbox.h"
+#include "modules/Session.h"
 #include "controls/Hyperlink.h"
 #include "modules/language/LanguageCatalogue.h"
 #include "forms/lang/frmLang.h"
-#include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"
@@ -61,6 +61,8 @@ class TestLang : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     TestInstall* m_install = nullptr;
 
@@ -75,26 +77,26 @@ private:
 
     void setLanguage(const QString& name, const QString& stem)
     {
-        LanguageState& s = LOCAL::State();
+        LanguageState& s = m_session.language;
         s.LanguageName = name;
         s.LanguageStem = stem;
-        s.LanguageFile = LOCAL::LanguageFileOf(stem);
+        s.LanguageFile = LOCAL::LanguageFileOf(m_session.language, stem);
     }
 
     QString storedLanguage() const
     {
-        return IniOps::ReadIni(G().SettingsFile, "general", "language", "<none>");
+        return IniOps::ReadIni(m_session.SettingsFile, "general", "language", "<none>");
     }
 
 private slots:
     void init()
     {
         m_install = new TestInstall;
-        G().ProgramFolder = m_install->path();
-        G().SettingsFile = m_install->file("karvenna.ini");
-        LOCAL::State() = LanguageState();
-        LOCAL::State().LanguageFolder = m_install->path() + "/LANG/";
-        LOCAL::State().LanguageFile = LOCAL::LanguageFileOf(QString());
+        m_session = Session();
+        m_session.ProgramFolder = m_install->path();
+        m_session.SettingsFile = m_install->file("karvenna.ini");
+        m_session.language.LanguageFolder = m_install->path() + "/LANG/";
+        m_session.language.LanguageFile = LOCAL::LanguageFileOf(m_session.language, QString());
     }
     void cleanup()
     {
@@ -123,7 +125,7 @@ private slots:
 
     void missingFolderGivesOnlyGerman()
     {
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         QCOMPARE(rowTexts(dialog.glbLang), QStringList{" Deutsch"});
         QCOMPARE(dialog.glbLang->Rows(1).Tag(), QStringLiteral("*"));
         QCOMPARE(dialog.glbLang->ListIndex(), 1);
@@ -138,7 +140,7 @@ private slots:
         writeLanguage("Broken", "version=1");
         m_install->writeText("LANG/readme.txt", "not a language");
 
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         GridListbox* list = dialog.glbLang;
         QCOMPARE(rowTexts(list), (QStringList{" ?", " ?", " Deutsch", " English", " Français"}));
         const QString folder = m_install->path() + "/LANG/";
@@ -160,7 +162,7 @@ private slots:
                       QColor(Qt::blue),
                       "[frmLang]\ncaption=Pick a language\nauthor=Written by\nbuttonselect=\n");
         setLanguage("English", "English");
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         QCOMPARE(dialog.lblCurrentLang->text(), QStringLiteral("English"));
         QCOMPARE(dialog.lblVersion->text(), QStringLiteral("2.1"));
         QCOMPARE(dialog.lblAuthor->text(), QStringLiteral("Ann Example"));
@@ -184,13 +186,13 @@ private slots:
 
     void germanShowsItsDesign()
     {
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Sprache auswählen"));
         QCOMPARE(dialog.glbLang->Caption(), QStringLiteral("Vorhandene Sprachen"));
         QVERIFY(!dialog.glbLang->NoHeader());
         QCOMPARE(dialog.btnSelect->text(), QStringLiteral("A&uswählen"));
         QCOMPARE(dialog.lblCurrentLang->text(), QStringLiteral("Deutsch"));
-        QCOMPARE(dialog.lblVersion->text(), G().VersionText());
+        QCOMPARE(dialog.lblVersion->text(), m_session.VersionText());
         QCOMPARE(dialog.imgCurrentLang->property("picturePath").toString(), QStringLiteral(":/lang/german.png"));
         QVERIFY(!dialog.lblEMail->text().isEmpty());
     }
@@ -213,7 +215,7 @@ private slots:
         writeLanguage("TwinA", "language=Twin");
         writeLanguage("TwinB", "language=Twin");
         setLanguage(languageName, "Anglais");
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         QCOMPARE(dialog.glbLang->Text(), selected);
     }
 
@@ -221,7 +223,7 @@ private slots:
     {
         writeLanguage("English", "language=English\nauthor=Ann", QColor(Qt::blue));
         writeLanguage("Plain", "language=Plain\nauthor=Bob");
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         GridListbox* list = dialog.glbLang;
         list->resize(300, 300);
         dialog.show();
@@ -268,18 +270,19 @@ private slots:
         writeLanguage("Nameless", "author=Nobody");
         m_install->writeText("karvenna.ini", "[general]\nlanguage=Old\nSubstLang=English\n");
 
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         QVERIFY(dialog.selectRowByStem(stem));
         dialog.btnSelect->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const LanguageState& s = LOCAL::State();
+        QVERIFY(dialog.chosen());
+        const LanguageState& s = m_session.language;
         QCOMPARE(s.LanguageName, name);
         QCOMPARE(s.LanguageStem, stored);
         QCOMPARE(s.LanguageFile, file == "*" ? file : m_install->file(file));
         QCOMPARE(storedLanguage(), stored);
-        QCOMPARE(LOCAL::IsGerman(), german);
+        QCOMPARE(LOCAL::IsGerman(m_session.language), german);
         // The rest of the settings file stays.
-        QCOMPARE(IniOps::ReadIni(G().SettingsFile, "general", "SubstLang", ""), QStringLiteral("English"));
+        QCOMPARE(IniOps::ReadIni(m_session.SettingsFile, "general", "SubstLang", ""), QStringLiteral("English"));
     }
 
     // A language that names itself "Deutsch" uses the built-in texts afterwards.
@@ -287,11 +290,11 @@ private slots:
     {
         writeLanguage("Alt", "language=Deutsch", QColor(), "[frmLang]\ncaption=Alt caption\n");
         {
-            frmLang dialog(nullptr);
+            frmLang dialog(m_session);
             QVERIFY(dialog.selectRowByStem("Alt"));
             dialog.btnSelect->click();
         }
-        frmLang again(nullptr);
+        frmLang again(m_session);
         QCOMPARE(again.windowTitle(), QStringLiteral("Sprache auswählen"));
     }
 
@@ -299,17 +302,18 @@ private slots:
     {
         writeLanguage("English", "language=English");
         setLanguage("Klingon", "Klingon");
-        frmLang dialog(nullptr);
+        frmLang dialog(m_session);
         QCOMPARE(dialog.glbLang->ListIndex(), 0);
         dialog.btnSelect->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!QFile::exists(G().SettingsFile));
-        QCOMPARE(LOCAL::State().LanguageName, QStringLiteral("Klingon"));
+        QVERIFY(!QFile::exists(m_session.SettingsFile));
+        QCOMPARE(m_session.language.LanguageName, QStringLiteral("Klingon"));
 
         QVERIFY(dialog.selectRowByStem("English"));
         dialog.btnAbort->click();
-        QVERIFY(!QFile::exists(G().SettingsFile));
-        QCOMPARE(LOCAL::State().LanguageName, QStringLiteral("Klingon"));
+        QVERIFY(!dialog.chosen());
+        QVERIFY(!QFile::exists(m_session.SettingsFile));
+        QCOMPARE(m_session.language.LanguageName, QStringLiteral("Klingon"));
         QVERIFY(!dialog.selectRowByStem("Missing"));
     }
 };

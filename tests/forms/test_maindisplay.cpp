@@ -1,5 +1,6 @@
 // The main window's display rules, checked on the model without a window.
 #include "modules/display/MainDisplay.h"
+#include "modules/Session.h"
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"
 
@@ -24,6 +25,8 @@ class TestMainDisplay : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     TestInstall install;
     QString data() const { return install.file("caldora.data"); }
@@ -32,7 +35,7 @@ private:
 private slots:
     void initTestCase()
     {
-        LOCAL::State().LanguageName = QStringLiteral("Deutsch");
+        m_session.language.LanguageName = QStringLiteral("Deutsch");
         install.writeText("caldora.data",
                           "[caves]\n"
                           "/Verschüttete Höhle=100,100\n"

@@ -1,10 +1,10 @@
 // The pointer on the drawn map: markers and names react as the controls they stand for, and
 // the forwarding surface that makes them do so.
 #include "controls/TwipsGeometry.h"
+#include "modules/Session.h"
 #include "controls/clsToolTipDeluxe.h"
 #include "forms/main/ProxyPointer.h"
 #include "forms/main/frmMain.h"
-#include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "platform/Automation.h"
 #include "support/TestInstall.h"
@@ -123,6 +123,8 @@ class TestMapPointer : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<frmMain> m_main;
@@ -140,11 +142,11 @@ private:
         m_install->writeText("registry.ini",
                              "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
         qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
-        G().ProgramFolder = m_install->path();
-        LOCAL::State().LanguageName = QStringLiteral("Deutsch");
+        m_session.ProgramFolder = m_install->path();
+        m_session.language.LanguageName = QStringLiteral("Deutsch");
         Automation::instance().reset();
         Automation::instance().setBatch(true);
-        m_main = std::make_unique<frmMain>();
+        m_main = std::make_unique<frmMain>(m_session);
         m_main->Create();
         QVERIFY(m_main->Load());
         m_main->show();

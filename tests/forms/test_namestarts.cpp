@@ -2,6 +2,7 @@
 // find exactly what the plain walk over the records finds, also after the cache grew or was
 // filled anew.
 #include "modules/search/SearchCache.h"
+#include "modules/Session.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -15,31 +16,33 @@ SearchRecord named(const QString& name)
     return r;
 }
 
-// Search state whose cache holds these names.
-void fill(const QStringList& names)
-{
-    SearchState& state = SearchState::instance();
-    state.SearchCache.clear();
-    for (const QString& name : names)
-        state.SearchCache.append(named(name));
-}
-
-int plain(int from, const QString& term)
-{
-    return Search::FindMatch(SearchState::instance().SearchCache, from, term, 0,
-                             Search::NameForm::AsStored);
-}
-
-int indexed(int from, const QString& term)
-{
-    return Search::FindMatch(SearchState::instance(), from, term, 0, Search::NameForm::AsStored);
-}
-
 } // namespace
 
 class TestNameStarts : public QObject
 {
     Q_OBJECT
+
+    Session m_session;
+
+    // Search state whose cache holds these names.
+    void fill(const QStringList& names)
+    {
+        SearchState& state = m_session.search;
+        state.SearchCache.clear();
+        for (const QString& name : names)
+            state.SearchCache.append(named(name));
+    }
+
+    int plain(int from, const QString& term)
+    {
+        return Search::FindMatch(m_session.language, m_session.search.SearchCache, from, term, 0,
+                                 Search::NameForm::AsStored);
+    }
+
+    int indexed(int from, const QString& term)
+    {
+        return Search::FindMatch(m_session.language, m_session.search, from, term, 0, Search::NameForm::AsStored);
+    }
 
 private slots:
     void findsWhatTheWalkFinds_data()
@@ -78,7 +81,7 @@ private slots:
         fill({"Mine", "Moor"});
         QCOMPARE(indexed(0, "moo"), 1);
         // Grown by another map's records.
-        SearchState::instance().SearchCache.append(named("Mühle"));
+        m_session.search.SearchCache.append(named("Mühle"));
         QCOMPARE(indexed(0, "müh"), 2);
         // Emptied and filled anew with as many names.
         fill({"Turm", "Tor", "Tal"});
@@ -113,9 +116,9 @@ private slots:
     void otherModesUnchanged()
     {
         fill({"Höhle"});
-        SearchState::instance().SearchCache[0].description = QStringLiteral("Ein Bär wohnt hier");
-        QCOMPARE(Search::FindMatch(SearchState::instance(), 0, "BÄR", 1, Search::NameForm::AsStored), 0);
-        QCOMPARE(Search::FindMatch(SearchState::instance(), 0, "höh", 0,
+        m_session.search.SearchCache[0].description = QStringLiteral("Ein Bär wohnt hier");
+        QCOMPARE(Search::FindMatch(m_session.language, m_session.search, 0, "BÄR", 1, Search::NameForm::AsStored), 0);
+        QCOMPARE(Search::FindMatch(m_session.language, m_session.search, 0, "höh", 0,
                                    Search::NameForm::LocalizeAgain),
                  0);
     }

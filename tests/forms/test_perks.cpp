@@ -1,12 +1,12 @@
 // The perk dialog: which sections become perk nodes, their texts in German and from language
 // files, and what Show does for a node.
 #include "controls/ModalRunner.h"
+#include "modules/Session.h"
 #include "forms/main/frmMain.h"
 #include "modules/perks/PerkCatalogue.h"
 #include "modules/perks/PerkTable.h"
 #include "forms/perks/TeacherLookup.h"
 #include "forms/perks/frmPerks.h"
-#include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "platform/Automation.h"
 #include "support/TestInstall.h"
@@ -83,19 +83,21 @@ class TestPerks : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     TestInstall m_install;
 
-    void useGerman() { LOCAL::State() = LanguageState(); }
+    void useGerman() { m_session.language = LanguageState(); }
     void useLanguageFile(const QString& relative, const QString& text)
     {
         m_install.writeText(relative, text);
-        LanguageState& s = LOCAL::State();
+        LanguageState& s = m_session.language;
         s = LanguageState();
         s.LanguageName = QStringLiteral("English");
         s.LanguageStem = QStringLiteral("English");
         s.LanguageFile = m_install.file(relative);
-        LOCAL::CacheTranslationTable();
+        LOCAL::CacheTranslationTable(m_session.language);
     }
 
     // A loaded main window on an installation in folder (relative to the test's folder).
@@ -110,12 +112,29 @@ private:
             m_install.writePicture(folder + "/" + id + ".jpg", 256, 192);
         if (!settings.isEmpty())
             m_install.writeText(folder + "/karvenna.ini", settings);
-        G().ProgramFolder = m_install.file(folder);
-        auto main = std::make_unique<frmMain>();
+        m_session.ProgramFolder = m_install.file(folder);
+        auto main = std::make_unique<frmMain>(m_session);
         main->Create();
         if (!main->Load())
             return nullptr;
         return main;
+    }
+
+    // The perk menu entry of a map, answered with the perk's Show (or a double click on it).
+    void showTeachers(frmMain& main, const char* menuEntry, const QString& key,
+                      bool byDoubleClick = false)
+    {
+        ModalRunner::SetPendingAnswer("frmPerks", [key, byDoubleClick](QDialog* d) {
+            auto* dialog = qobject_cast<frmPerks*>(d);
+            QVERIFY(dialog && dialog->selectNode(key));
+            if (byDoubleClick) {
+                dialog->show();
+                doubleClick(dialog->tvPerks, nodeOf(dialog->tvPerks, key));
+            } else {
+                dialog->btnShow->click();
+            }
+        });
+        main.action(menuEntry)->trigger();
     }
 
 private slots:
@@ -203,7 +222,7 @@ private slots:
         m_install.writeText("exact/caldora.data",
                             sections({"places", "perk archer", "perk Acrobatics", "Perk sleep",
                                       "perk acrobatics", "perkarcher", "perk archer", "perk sleep"}));
-        const PerkTree tree = PerkCatalogue::Load(file);
+        const PerkTree tree = PerkCatalogue::Load(m_session.language, file);
         QCOMPARE(tree.region, QStringLiteral("Caldora"));
         QCOMPARE(tree.caption, QStringLiteral("Lehrer für Perks in Caldora"));
         QCOMPARE(tree.showCaption, QStringLiteral("An&zeigen"));
@@ -223,7 +242,7 @@ private slots:
         m_install.writeText("archers/frostmere.data",
                             sections({"perk master archer crossbow", "perk master archer Bow",
                                       "perk master archer bow"}));
-        const PerkTree tree = PerkCatalogue::Load(file);
+        const PerkTree tree = PerkCatalogue::Load(m_session.language, file);
         QCOMPARE(tree.nodes.first().text, QStringLiteral("Lehrer in Frostmere"));
         QCOMPARE(perkLines(tree), (QStringList{"perk master archer crossbow|f|Meisterschütze||8",
                                                "perk master archer Bow|h|Meisterschütze||8"}));
@@ -242,7 +261,7 @@ private slots:
         if (!german)
             useLanguageFile("LANG/Empty/Empty.lng", "[ui]\nx=y\n");
         m_install.writeText("noperks/qasira.data", sections({"places", "caves", "perkless"}));
-        const PerkTree tree = PerkCatalogue::Load(m_install.file("noperks/qasira.data"));
+        const PerkTree tree = PerkCatalogue::Load(m_session.language, m_install.file("noperks/qasira.data"));
         QTEST(describe(tree.nodes), "expected");
     }
 
@@ -253,7 +272,7 @@ private slots:
         for (const PerkEntry& perk : PerkTable::Perks())
             all << perk.sectionKey.toString();
         m_install.writeText("all/caldora.data", sections(all));
-        const PerkTree tree = PerkCatalogue::Load(m_install.file("all/caldora.data"));
+        const PerkTree tree = PerkCatalogue::Load(m_session.language, m_install.file("all/caldora.data"));
 
         QCOMPARE(tree.caption, QStringLiteral("Perks in Caldora"));
         QCOMPARE(tree.showCaption, QStringLiteral("Show"));
@@ -286,7 +305,7 @@ private slots:
                         "fightingskills=Fighting\nmagicskills=\nSleep=Nap\n"
                         "ButtonShow=&Go\nButtonCancel=&Back\n");
         m_install.writeText("pirate/caldora.data", sections({"perk sleep", "perk archer"}));
-        const PerkTree tree = PerkCatalogue::Load(m_install.file("pirate/caldora.data"));
+        const PerkTree tree = PerkCatalogue::Load(m_session.language, m_install.file("pirate/caldora.data"));
         QCOMPARE(tree.caption, QStringLiteral("Masters of Caldoria (Caldoria)"));
         QCOMPARE(tree.nodes[0].text, QStringLiteral("Teachers in Caldoria"));
         QCOMPARE(tree.nodes[1].text, QStringLiteral("Fighting"));
@@ -299,7 +318,7 @@ private slots:
 
     void missingDataFileShowsEmptyGroups()
     {
-        const PerkTree tree = PerkCatalogue::Load(m_install.file("nowhere/caldora.data"));
+        const PerkTree tree = PerkCatalogue::Load(m_session.language, m_install.file("nowhere/caldora.data"));
         QCOMPARE(describe(tree.nodes), QStringList{"root||Lehrer in Caldora|bold|9"} + kGermanGroups);
     }
 
@@ -330,12 +349,12 @@ private slots:
     {
         QFETCH(QString, path);
         QTEST(PerkCatalogue::RegionOf(path), "region");
-        QTEST(TeacherLookup::Caption(path, "Eiswelle"), "german");
+        QTEST(TeacherLookup::Caption(m_session.language, path, "Eiswelle"), "german");
         // No "FrostmereTeachersFor" key: a blank, then the text.
         useLanguageFile("LANG/Captions/Captions.lng",
                         "[frmPerks]\nCaldoraTeachersFor=Caldora teachers:\n"
                         "QasiraTeachersFor=Qasira teachers:\n");
-        QTEST(TeacherLookup::Caption(path, "Eiswelle"), "english");
+        QTEST(TeacherLookup::Caption(m_session.language, path, "Eiswelle"), "english");
     }
 
     void perkKeys_data()
@@ -368,11 +387,9 @@ private slots:
             m_install.writePicture(folder + "/" + id + ".jpg", 16, 12);
         }
         const QString home = m_install.file(folder);
-        std::array<MapFiles, 5> maps;
-        for (int i = 0; i < 5; ++i) {
-            const QString id = TestInstall::mapIds()[i];
-            maps[i] = {id, home + "/" + id + ".jpg", home + "/" + id + ".data"};
-        }
+        QList<MapSource> maps;
+        for (const QString& id : TestInstall::mapIds())
+            maps.append({home + "/" + id + ".data", home + "/" + id + ".jpg"});
         const auto shown = [&](const QString& dataFile) {
             return QFileInfo(TeacherLookup::Picture(dataFile, maps)).canonicalFilePath();
         };
@@ -390,7 +407,7 @@ private slots:
     {
         auto main = openMain("dialog");
         QVERIFY(main);
-        frmPerks dialog(*main, main->maps()[0].dataFile);
+        frmPerks dialog(m_session.language, main->maps()[0].dataFile);
         QCOMPARE(dialog.objectName(), QStringLiteral("frmPerks"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Lehrer für Perks in Caldora"));
         QCOMPARE(dialog.btnShow->text(), QStringLiteral("An&zeigen"));
@@ -430,7 +447,7 @@ private slots:
         main->ChangeMulti(main->maps()[3].picture, main->maps()[3].dataFile, "places", "Ur Kesh", true);
         const LastDisplayRecord before = main->display().LastDisplay;
 
-        frmPerks dialog(*main, main->maps()[0].dataFile);
+        frmPerks dialog(m_session.language, main->maps()[0].dataFile);
         dialog.show();
         if (!key.isEmpty())
             QVERIFY(dialog.selectNode(key));
@@ -444,6 +461,7 @@ private slots:
 
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), 0);
+        QVERIFY(!dialog.choice());
         QVERIFY(main->display().LastDisplay == before);
         QCOMPARE(main->display().CurrentMap, QStringLiteral("urkesh"));
     }
@@ -460,16 +478,10 @@ private slots:
         auto main = openMain("show");
         QVERIFY(main);
         const MapFiles& caldora = main->maps()[0];
-        frmPerks dialog(*main, caldora.dataFile);
-        dialog.show();
-        QVERIFY(dialog.selectNode("perk archer"));
-        if (byDoubleClick)
-            doubleClick(dialog.tvPerks, nodeOf(dialog.tvPerks, "perk archer"));
-        else
-            dialog.btnShow->click();
+        showTeachers(*main, "miCaldoraPerks", "perk archer", byDoubleClick);
 
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!dialog.isVisible());
+        const QJsonObject record = Automation::instance().dialogs().first().toObject();
+        QCOMPARE(record["closed"]["result"].toInt(), int(QDialog::Accepted));
         const MainDisplay& shown = main->display();
         QCOMPARE(shown.LastDisplay.picture, caldora.picture);
         QCOMPARE(shown.LastDisplay.dataFile, caldora.dataFile);
@@ -490,13 +502,14 @@ private slots:
                             "[frmPerks]\nQasiraTeachersFor=Qasira - teachers of\n");
         auto main = openMain("english", "[general]\nlanguage=English\n");
         QVERIFY(main);
-        QCOMPARE(LOCAL::State().LanguageName, QStringLiteral("English"));
-        frmPerks dialog(*main, main->maps()[2].dataFile);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Perks in Qasira"));
-        QCOMPARE(dialog.btnShow->text(), QStringLiteral("Show"));
-        QCOMPARE(nodeOf(dialog.tvPerks, "perk archer")->text(0), QStringLiteral("Archer"));
-        QVERIFY(dialog.selectNode("perk archer"));
-        dialog.btnShow->click();
+        QCOMPARE(m_session.language.LanguageName, QStringLiteral("English"));
+        {
+            frmPerks dialog(m_session.language, main->maps()[2].dataFile);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Perks in Qasira"));
+            QCOMPARE(dialog.btnShow->text(), QStringLiteral("Show"));
+            QCOMPARE(nodeOf(dialog.tvPerks, "perk archer")->text(0), QStringLiteral("Archer"));
+        }
+        showTeachers(*main, "miQasiraPerks", "perk archer");
         QCOMPARE(main->display().LastDisplay.caption, QStringLiteral("Qasira - teachers of Archer"));
         QCOMPARE(main->display().LastDisplay.picture, main->maps()[2].picture);
     }
@@ -507,10 +520,7 @@ private slots:
         QVERIFY(main);
         const MapFiles& frostmere = main->maps()[1];
         QVERIFY(frostmere.dataFile.contains("/data/"));
-        frmPerks dialog(*main, frostmere.dataFile);
-        QVERIFY(dialog.selectNode("perk archer"));
-        dialog.btnShow->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        showTeachers(*main, "miFrostmerePerks", "perk archer");
         QCOMPARE(main->display().LastDisplay.picture, frostmere.picture);
         QCOMPARE(main->display().picture, frostmere.picture);
         QCOMPARE(main->display().CurrentMap, QStringLiteral("frostmere"));
@@ -521,14 +531,9 @@ private slots:
     {
         auto main = openMain("menu");
         QVERIFY(main);
-        ModalRunner::SetPendingAnswer("frmPerks", [](QDialog* d) {
-            auto* dialog = qobject_cast<frmPerks*>(d);
-            QVERIFY(dialog && dialog->selectNode("perk archer"));
-            dialog->btnShow->click();
-        });
-        main->action("miFrostmerePerks")->trigger();
+        showTeachers(*main, "miFrostmerePerks", "perk archer");
 
-        QCOMPARE(G().PerksDataFile, main->maps()[1].dataFile);
+        QCOMPARE(main->display().LastDisplay.dataFile, main->maps()[1].dataFile);
         QCOMPARE(main->display().LastDisplay.caption, QStringLiteral("Frostmere: Lehrer für Bogenschütze"));
         QCOMPARE(Automation::instance().dialogs().size(), 1);
         const QJsonObject record = Automation::instance().dialogs().first().toObject();

@@ -1,6 +1,7 @@
 // The print dialog and the printers: order and preselection, the program-wide current
 // printer, the texts, and a PDF page that holds the map at its on-screen size.
 #include "controls/Printers.h"
+#include "modules/Session.h"
 #include "forms/print/frmPrint.h"
 #include "modules/LOCAL.h"
 #include "modules/Twips2Pixel_Module.h"
@@ -60,11 +61,13 @@ class TestPrint : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private slots:
     void init()
     {
         Automation::instance().reset();
-        LOCAL::State() = LanguageState();
+        m_session.language = LanguageState();
         qputenv("KARVENNA_PRINTERS", "Alpha;Beta");
     }
 
@@ -86,7 +89,7 @@ private slots:
         QFETCH(QByteArray, environment);
         QFETCH(QStringList, expected);
         qputenv("KARVENNA_PRINTERS", environment);
-        frmPrint dialog({});
+        frmPrint dialog(m_session.language, {});
         QStringList items;
         for (int i = 0; i < dialog.cboPrinters->count(); ++i)
             items << dialog.cboPrinters->itemText(i);
@@ -100,7 +103,7 @@ private slots:
     void chosenPrinterStaysCurrentButReopeningSelectsTheFirst()
     {
         {
-            frmPrint dialog({});
+            frmPrint dialog(m_session.language, {});
             dialog.cboPrinters->setCurrentIndex(1);
             QCOMPARE(Printers::Current(), QString("Beta"));
             dialog.rbHochformat->click();
@@ -110,7 +113,7 @@ private slots:
         QCOMPARE(Printers::Current(), QString("Beta"));
         QVERIFY(Automation::instance().printed().isEmpty());
 
-        frmPrint again({});
+        frmPrint again(m_session.language, {});
         QCOMPARE(again.cboPrinters->currentText(), QString("Alpha"));
         QCOMPARE(Printers::Current(), QString("Alpha"));
         QVERIFY(again.rbQuerformat->isChecked());
@@ -119,7 +122,7 @@ private slots:
     void escapeCancels()
     {
         bool rendered = false;
-        frmPrint dialog([&rendered] {
+        frmPrint dialog(m_session.language, [&rendered] {
             rendered = true;
             return knownMap(40, 30);
         });
@@ -143,7 +146,7 @@ private slots:
         QFETCH(QString, orientation);
         QFETCH(int, expected);
         Automation::instance().setBatch(true);
-        frmPrint dialog([] { return knownMap(40, 30); });
+        frmPrint dialog(m_session.language, [] { return knownMap(40, 30); });
         QVERIFY(dialog.PrintOn("Beta", orientation));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(int(Printers::CurrentOrientation()), expected);
@@ -156,7 +159,7 @@ private slots:
 
     void unknownPrinterOrOrientationIsNotAnAction()
     {
-        frmPrint dialog({});
+        frmPrint dialog(m_session.language, {});
         QVERIFY(!dialog.PrintOn("Gamma", "landscape"));
         QVERIFY(!dialog.PrintOn("Alpha", "sideways"));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -165,7 +168,7 @@ private slots:
 
     void germanKeepsTheDesignTexts()
     {
-        frmPrint dialog({});
+        frmPrint dialog(m_session.language, {});
         QCOMPARE(dialog.windowTitle(), QString("Karte Drucken"));
         QCOMPARE(dialog.lblPrinters->text(), QString("Drucker:"));
         QCOMPARE(dialog.rbQuerformat->text(), QString("&Querformat"));
@@ -181,9 +184,9 @@ private slots:
         TestInstall install;
         install.writeText("LANG/Francais/Francais.lng",
                           "[frmPrint]\ncaption=Imprimer\nbuttoncancel=Annuler\n");
-        LOCAL::State().LanguageName = "Francais";
-        LOCAL::State().LanguageFile = install.file("LANG/Francais/Francais.lng");
-        frmPrint dialog({});
+        m_session.language.LanguageName = "Francais";
+        m_session.language.LanguageFile = install.file("LANG/Francais/Francais.lng");
+        frmPrint dialog(m_session.language, {});
         QCOMPARE(dialog.windowTitle(), QString("Imprimer"));
         QCOMPARE(dialog.btnCancel->text(), QString("Annuler"));
         QCOMPARE(dialog.lblPrinters->text(), QString("Printers"));
@@ -233,7 +236,7 @@ private slots:
         Automation::instance().pdfFile = install.file("map.pdf");
         const QImage map = knownMap(mapPixels.width(), mapPixels.height());
 
-        frmPrint dialog([&map] { return map; });
+        frmPrint dialog(m_session.language, [&map] { return map; });
         QVERIFY(dialog.PrintOn("PDF", orientation));
         const QJsonArray printed = Automation::instance().printed();
         QCOMPARE(printed.size(), 1);
@@ -277,7 +280,7 @@ private slots:
     void pdfPrinterWithoutAFileInBatchPrintsNothing()
     {
         Automation::instance().setBatch(true);
-        frmPrint dialog([] { return knownMap(40, 30); });
+        frmPrint dialog(m_session.language, [] { return knownMap(40, 30); });
         QVERIFY(dialog.PrintOn("PDF", "landscape"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(Automation::instance().printed().isEmpty());

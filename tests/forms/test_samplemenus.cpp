@@ -1,8 +1,8 @@
 // Every category command of every map shows its category of the sample installation, with
 // every marker on the map.
 #include "modules/menu/MenuTable.h"
+#include "modules/Session.h"
 #include "forms/main/frmMain.h"
-#include "modules/Globals.h"
 #include "platform/Automation.h"
 #include "support/TestInstall.h"
 
@@ -12,6 +12,8 @@
 class TestSampleMenus : public QObject
 {
     Q_OBJECT
+
+    Session m_session;
 
 private:
     TestInstall registry;
@@ -23,8 +25,8 @@ private slots:
         registry.writeText("registry.ini", "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
         qputenv("KARVENNA_REGISTRY", registry.file("registry.ini").toLocal8Bit());
         Automation::instance().setBatch(true);
-        G().ProgramFolder = QStringLiteral(KARVENNA_SAMPLE_DIR);
-        main = std::make_unique<frmMain>();
+        m_session.ProgramFolder = QStringLiteral(KARVENNA_SAMPLE_DIR);
+        main = std::make_unique<frmMain>(m_session);
         main->Create();
         QVERIFY(main->Load());
     }

@@ -1,5 +1,6 @@
 // The search cache and its matching rules, without a window.
 #include "modules/search/SearchCache.h"
+#include "modules/Session.h"
 #include "modules/IniCache.h"
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"
@@ -42,6 +43,8 @@ class TestSearchCache : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     void useEnglish(const TestInstall& install, bool withOwnDescriptions)
     {
@@ -50,25 +53,25 @@ private:
                           "[entities]\nBergwerk=Mine\nBär=Bear\nBear=Grizzly\n");
         if (withOwnDescriptions)
             install.writeText("LANG/English/info.data", "[info]\nbergwerk=A deep mine.\n");
-        LanguageState& language = LOCAL::State();
+        LanguageState& language = m_session.language;
         language.LanguageName = "English";
         language.LanguageStem = "English";
         language.LanguageFolder = install.path() + "/LANG/";
-        language.LanguageFile = LOCAL::LanguageFileOf("English");
-        LOCAL::CacheTranslationTable();
+        language.LanguageFile = LOCAL::LanguageFileOf(m_session.language, "English");
+        LOCAL::CacheTranslationTable(m_session.language);
     }
 
     std::optional<LinkError> cache(const TestInstall& install, const QString& id = "caldora")
     {
-        return Search::CacheEntities(install.file(id + ".data"), install.file(id + ".jpg"),
+        return Search::CacheEntities(m_session.search, m_session.language, install.file(id + ".data"), install.file(id + ".jpg"),
                                      install.file("info.data"));
     }
 
 private slots:
     void init()
     {
-        SearchState::instance() = SearchState();
-        LOCAL::State() = LanguageState();
+        m_session.search = SearchState();
+        m_session.language = LanguageState();
     }
 
     void recordsInFileOrderWithoutDisabledKeys()
@@ -78,7 +81,7 @@ private slots:
         install.writeText("info.data", kInfo);
         QVERIFY(!cache(install));
 
-        const auto& records = SearchState::instance().SearchCache;
+        const auto& records = m_session.search.SearchCache;
         QCOMPARE(Names(records),
                  QStringList({"Bergwerk", "Alter Bergmann", "Höhle", "Höhle", "Wolf"}));
         QCOMPARE(records[0].category, QString("places"));
@@ -95,7 +98,7 @@ private slots:
         TestInstall install;
         install.writeText("caldora.data", kCaldora);
         QVERIFY(!cache(install));
-        const SearchRecord& link = SearchState::instance().SearchCache[2];
+        const SearchRecord& link = m_session.search.SearchCache[2];
         QCOMPARE(link.category, QString("places"));
         QCOMPARE(link.x, qint16(512));
         QCOMPARE(link.y, qint16(384));
@@ -107,7 +110,7 @@ private slots:
         install.writeText("caldora.data", kCaldora);
         install.writeText("info.data", kInfo);
         QVERIFY(!cache(install));
-        const auto& records = SearchState::instance().SearchCache;
+        const auto& records = m_session.search.SearchCache;
         QCOMPARE(records[0].description, QString("Ein tiefes Bergwerk voller Erz."));
         QCOMPARE(records[2].description, records[0].description);
         // "wolf" points at "höhle", whose own text is a link again: used as it is.
@@ -153,8 +156,8 @@ private slots:
         TestInstall install;
         install.writeText("caldora.data", "[places]\nOrt=" + field + "," + field + "\n");
         QVERIFY(!cache(install));
-        QCOMPARE(SearchState::instance().SearchCache.size(), 1);
-        QCOMPARE(int(SearchState::instance().SearchCache[0].y), expected);
+        QCOMPARE(m_session.search.SearchCache.size(), 1);
+        QCOMPARE(int(m_session.search.SearchCache[0].y), expected);
     }
 
     void namesBeginWithTheTerm_data()
@@ -177,7 +180,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, term);
         QFETCH(bool, matches);
-        QCOMPARE(Search::MatchesName(name, term, Search::NameForm::AsStored), matches);
+        QCOMPARE(Search::MatchesName(m_session.language, name, term, Search::NameForm::AsStored), matches);
     }
 
     void descriptionsContainTheTerm_data()
@@ -205,9 +208,9 @@ private slots:
         install.writeText("caldora.data", kCaldora);
         install.writeText("info.data", kInfo);
         QVERIFY(!cache(install));
-        const auto& records = SearchState::instance().SearchCache;
+        const auto& records = m_session.search.SearchCache;
         const auto find = [&](int from, const QString& term, int mode) {
-            return Search::FindMatch(records, from, term, mode, Search::NameForm::AsStored);
+            return Search::FindMatch(m_session.language, records, from, term, mode, Search::NameForm::AsStored);
         };
         QCOMPARE(find(0, "berg", 0), 0);
         QCOMPARE(find(1, "berg", 0), -1);
@@ -224,7 +227,7 @@ private slots:
         install.writeText("caldora.data", "[places]\nBergwerk=1,1\nBär=2,2\n");
         useEnglish(install, false);
         QVERIFY(!cache(install));
-        QCOMPARE(Names(SearchState::instance().SearchCache), QStringList({"Mine", "Bear"}));
+        QCOMPARE(Names(m_session.search.SearchCache), QStringList({"Mine", "Bear"}));
     }
 
     void dialogLocalizesStoredNamesOnceMore()
@@ -233,11 +236,11 @@ private slots:
         install.writeText("caldora.data", "[places]\nBär=2,2\n");
         useEnglish(install, false);
         QVERIFY(!cache(install));
-        const auto& records = SearchState::instance().SearchCache;
+        const auto& records = m_session.search.SearchCache;
         // The stored "Bear" is itself a key of the table: only the dialog translates it again.
-        QCOMPARE(Search::FindMatch(records, 0, "griz", 0, Search::NameForm::LocalizeAgain), 0);
-        QCOMPARE(Search::FindMatch(records, 0, "griz", 0, Search::NameForm::AsStored), -1);
-        QCOMPARE(Search::FindMatch(records, 0, "bear", 0, Search::NameForm::AsStored), 0);
+        QCOMPARE(Search::FindMatch(m_session.language, records, 0, "griz", 0, Search::NameForm::LocalizeAgain), 0);
+        QCOMPARE(Search::FindMatch(m_session.language, records, 0, "griz", 0, Search::NameForm::AsStored), -1);
+        QCOMPARE(Search::FindMatch(m_session.language, records, 0, "bear", 0, Search::NameForm::AsStored), 0);
     }
 
     void languageWithoutDescriptionsSearchesGermanOnes()
@@ -246,9 +249,9 @@ private slots:
         install.writeText("caldora.data", "[places]\nBergwerk=1,1\n");
         install.writeText("info.data", kInfo);
         useEnglish(install, false);
-        QCOMPARE(Search::DescriptionSource(install.file("info.data")), install.file("info.data"));
+        QCOMPARE(Search::DescriptionSource(m_session.language, install.file("info.data")), install.file("info.data"));
         QVERIFY(!cache(install));
-        QCOMPARE(SearchState::instance().SearchCache[0].description,
+        QCOMPARE(m_session.search.SearchCache[0].description,
                  QString("Ein tiefes Bergwerk voller Erz."));
     }
 
@@ -259,7 +262,7 @@ private slots:
         install.writeText("info.data", kInfo);
         useEnglish(install, true);
         QVERIFY(!cache(install));
-        QCOMPARE(SearchState::instance().SearchCache[0].description, QString("A deep mine."));
+        QCOMPARE(m_session.search.SearchCache[0].description, QString("A deep mine."));
     }
 
     void emptyLanguageDescriptionsFallBackToGerman()
@@ -270,7 +273,7 @@ private slots:
         useEnglish(install, false);
         install.writeBytes("LANG/English/info.data", QByteArray());
         QVERIFY(!cache(install));
-        QCOMPARE(SearchState::instance().SearchCache[0].description,
+        QCOMPARE(m_session.search.SearchCache[0].description,
                  QString("Ein tiefes Bergwerk voller Erz."));
     }
 
@@ -291,9 +294,9 @@ private slots:
         IniCache::Clear();
         const qint64 before = IniCache::ParseCount();
         QVERIFY(!cache(install));
-        QCOMPARE(SearchState::instance().SearchCache.size(), 1000);
+        QCOMPARE(m_session.search.SearchCache.size(), 1000);
         QCOMPARE(IniCache::ParseCount() - before, 2);
-        QCOMPARE(SearchState::instance().SearchCache[999].description,
+        QCOMPARE(m_session.search.SearchCache[999].description,
                  QString("Beschreibung 19 49"));
     }
 };

@@ -1,5 +1,6 @@
 // Where a search hit lands on the main window's display model.
 #include "modules/search/SearchCache.h"
+#include "modules/Session.h"
 #include "modules/search/SearchDisplay.h"
 #include "modules/display/MainDisplay.h"
 #include "modules/LOCAL.h"
@@ -38,12 +39,14 @@ class TestSearchDisplay : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private slots:
-    void init() { LOCAL::State() = LanguageState(); }
+    void init() { m_session.language = LanguageState(); }
 
     void hitIsShownWithMarkerLabelAndHeading()
     {
-        MainDisplay d;
+        MainDisplay d(m_session.language);
         Measure(d);
         QString loaded;
         d.loadPicture = [&](const QString& path) {
@@ -53,7 +56,7 @@ private slots:
         d.ChangeMulti("/maps/caldora.jpg", "/nowhere.data", "places", "Caldora: Orte", false);
         d.DOT[0].visible = true;
 
-        SearchDisplay::Show(d, Record("Eishöhle", 512, 384), "Eis");
+        SearchDisplay::Show(d, m_session.language, Record("Eishöhle", 512, 384), "Eis");
 
         QCOMPARE(loaded, QString("/maps/Frostmere.jpg"));
         QCOMPARE(d.picture, QString("/maps/Frostmere.jpg"));
@@ -98,9 +101,9 @@ private slots:
     {
         QFETCH(int, x);
         QFETCH(bool, leftOfMarker);
-        MainDisplay d;
+        MainDisplay d(m_session.language);
         Measure(d);
-        SearchDisplay::Show(d, Record("Ein sehr langer Name", x, 100), "Ein");
+        SearchDisplay::Show(d, m_session.language, Record("Ein sehr langer Name", x, 100), "Ein");
         const int right = d.ITEM.left + kMarkerSize + 50;
         const int left = d.ITEM.left - d.lblCaption.width - 50;
         QCOMPARE(d.lblCaption.left, leftOfMarker ? left : right);
@@ -114,14 +117,14 @@ private slots:
                           "[general]\nlanguage=English\n"
                           "[frmFind]\nSearchResult=Found for \"%s\":\n"
                           "[entities]\nBear=Grizzly\n");
-        LanguageState& language = LOCAL::State();
+        LanguageState& language = m_session.language;
         language.LanguageName = "English";
         language.LanguageFile = install.file("LANG/English/English.lng");
-        LOCAL::CacheTranslationTable();
+        LOCAL::CacheTranslationTable(m_session.language);
 
-        MainDisplay d;
+        MainDisplay d(m_session.language);
         Measure(d);
-        SearchDisplay::Show(d, Record("Bear", 10, 10), "bea");
+        SearchDisplay::Show(d, m_session.language, Record("Bear", 10, 10), "bea");
         QCOMPARE(d.lblMultiInfo.caption, QString("Found for \"bea\": "));
         QCOMPARE(d.lblCaption.caption, QString(" Grizzly "));
         QCOMPARE(d.ITEM.desc, QString("Grizzly"));
@@ -133,14 +136,14 @@ private slots:
     {
         TestInstall install;
         install.writeText("frostmere.data", "[caves]\nEishöhle=100,100\nGrotte=200,200\n");
-        MainDisplay d;
+        MainDisplay d(m_session.language);
         Measure(d);
         d.Change("/maps/frostmere.jpg", install.file("frostmere.data"), "caves");
         QCOMPARE(d.cboItems.listIndex, 0);
 
         SearchRecord hit = Record("Grotte", 200, 200);
         hit.dataFile = install.file("frostmere.data");
-        SearchDisplay::Show(d, hit, "Gro");
+        SearchDisplay::Show(d, m_session.language, hit, "Gro");
         QCOMPARE(d.cboItems.listIndex, 2);
         QVERIFY(!d.cboItems.visible);
         // The pick placed the marker; the search frames the picked caption once more.

@@ -1,7 +1,7 @@
 // The help, read-me, download and web-site commands: which document or address each hands
 // to the desktop, with the language and settings fallbacks.
 #include "forms/main/DesktopCommands.h"
-#include "modules/Globals.h"
+#include "modules/Session.h"
 #include "modules/LOCAL.h"
 #include "platform/Automation.h"
 #include "platform/Shell.h"
@@ -32,6 +32,8 @@ class TestWebCommands : public QObject
 {
     Q_OBJECT
 
+    Session m_session;
+
 private:
     TestInstall* m_install = nullptr;
     QString m_cwd;
@@ -47,7 +49,7 @@ private:
 
     void chooseLanguage(const QString& stem)
     {
-        LanguageState& language = LOCAL::State();
+        LanguageState& language = m_session.language;
         language.LanguageStem = stem;
         language.LanguageName = stem.isEmpty() ? "Deutsch" : stem;
         language.LanguageFolder = m_install->path() + "/LANG/";
@@ -61,15 +63,13 @@ private slots:
         m_install = new TestInstall;
         Automation::instance().reset();
         Automation::instance().setBatch(true);
-        LOCAL::State() = LanguageState();
-        G() = Globals();
-        G().ProgramFolder = m_install->path();
-        G().SettingsFile = m_install->file("karvenna.ini");
+        m_session = Session();
+        m_session.ProgramFolder = m_install->path();
+        m_session.SettingsFile = m_install->file("karvenna.ini");
     }
 
     void cleanup()
     {
-        QDir::setCurrent(m_cwd);
         Automation::instance().reset();
         delete m_install;
     }
@@ -107,7 +107,7 @@ private slots:
         for (const QString& file : files)
             m_install->writeText(file, "ITSF");
         chooseLanguage(stem);
-        DesktopCommands::OpenHelp([this](const QString& target) {
+        DesktopCommands::OpenHelp(m_session, [this](const QString& target) {
             return Shell::ShellExec(target, "open", m_install->path());
         });
         QCOMPARE(recordedTargets(), expand(expected));
@@ -138,18 +138,19 @@ private slots:
         else if (!ownPage.isEmpty())
             m_install->writeText("LANG/Francais/readme.html", ownPage);
         chooseLanguage(stem);
-        DesktopCommands::OpenReadMe();
+        DesktopCommands::OpenReadMe(m_session);
         QCOMPARE(recordedTargets(), expand({expected}));
-        QCOMPARE(QDir::current().canonicalPath(), QDir(m_install->path()).canonicalPath());
+        // The page is named in full: the program's current folder stays where it was started.
+        QCOMPARE(QDir::currentPath(), m_cwd);
     }
 
     void readMePageIsOneArgument()
     {
         TestInstall odd;
-        LOCAL::State().LanguageStem = "Francais";
-        LOCAL::State().LanguageFolder = odd.path() + "/my lang;$(id)/";
+        m_session.language.LanguageStem = "Francais";
+        m_session.language.LanguageFolder = odd.path() + "/my lang;$(id)/";
         odd.writeText("my lang;$(id)/Francais/readme.html", "<p>x</p>");
-        DesktopCommands::OpenReadMe();
+        DesktopCommands::OpenReadMe(m_session);
         const QStringList commandLine = Shell::ParseCommandLine(recordedTargets().value(0));
         QCOMPARE(commandLine,
                  QStringList({"mshta.exe", odd.path() + "/my lang;$(id)/Francais/readme.html"}));
@@ -182,10 +183,10 @@ private slots:
         QFETCH(QString, expected);
         if (!settings.isEmpty())
             m_install->writeText("karvenna.ini", settings);
-        QCOMPARE(DesktopCommands::DownloadAddress(key), expected);
+        QCOMPARE(DesktopCommands::DownloadAddress(m_session.SettingsFile, key), expected);
 
         m_install->writeText("karvenna.ini", "[urls]\n" + key + "=http://changed.example/\n");
-        QCOMPARE(DesktopCommands::DownloadAddress(key), QString("http://changed.example/"));
+        QCOMPARE(DesktopCommands::DownloadAddress(m_session.SettingsFile, key), QString("http://changed.example/"));
     }
 
     void webSitesAreFullHttpAddresses_data()

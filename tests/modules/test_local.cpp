@@ -13,18 +13,18 @@ class TestLocal : public QObject
 
 private:
     TestInstall m_install;
+    LanguageState m_lang;
 
     // Makes stem the current language with the given language file text.
     void useLanguage(const QString& stem, const QString& text)
     {
         m_install.writeText("LANG/" + stem + "/" + stem + ".lng", text);
-        LanguageState& s = LOCAL::State();
-        s = LanguageState();
+        LanguageState& s = m_lang;
         s.LanguageFolder = m_install.path() + "/LANG/";
         s.LanguageName = stem;
         s.LanguageStem = stem;
-        s.LanguageFile = LOCAL::LanguageFileOf(stem);
-        LOCAL::CacheTranslationTable();
+        s.LanguageFile = LOCAL::LanguageFileOf(m_lang, stem);
+        LOCAL::CacheTranslationTable(m_lang);
     }
 
     static QString english()
@@ -48,6 +48,7 @@ private:
     }
 
 private slots:
+    void init() { m_lang = LanguageState(); }
     void languageFileOf();
     void isGermanIsExact_data();
     void isGermanIsExact();
@@ -73,8 +74,8 @@ private slots:
 
 void TestLocal::languageFileOf()
 {
-    LOCAL::State().LanguageFolder = "/opt/karvenna/LANG/";
-    QCOMPARE(LOCAL::LanguageFileOf("English"), QString("/opt/karvenna/LANG/English/English.lng"));
+    m_lang.LanguageFolder = "/opt/karvenna/LANG/";
+    QCOMPARE(LOCAL::LanguageFileOf(m_lang, "English"), QString("/opt/karvenna/LANG/English/English.lng"));
 }
 
 void TestLocal::isGermanIsExact_data()
@@ -92,8 +93,8 @@ void TestLocal::isGermanIsExact()
 {
     QFETCH(QString, name);
     QFETCH(bool, german);
-    LOCAL::State().LanguageName = name;
-    QCOMPARE(LOCAL::IsGerman(), german);
+    m_lang.LanguageName = name;
+    QCOMPARE(LOCAL::IsGerman(m_lang), german);
 }
 
 void TestLocal::textLookup_data()
@@ -131,7 +132,7 @@ void TestLocal::textLookup()
     QFETCH(QString, englishDefault);
     QFETCH(QString, expected);
     useLanguage("English", english());
-    QCOMPARE(LOCAL::Text(section, key, englishDefault), expected);
+    QCOMPARE(LOCAL::Text(m_lang, section, key, englishDefault), expected);
 }
 
 void TestLocal::expand_data()
@@ -170,7 +171,7 @@ void TestLocal::expand()
 void TestLocal::cacheTable()
 {
     useLanguage("English", english());
-    const LanguageState& s = LOCAL::State();
+    const LanguageState& s = m_lang;
     QCOMPARE(s.EntityKeys, (QStringList{"Caldora", "Tempel von", "Höhle", "Höhle der Wölfe",
                                         "Bauer", "Leer", "; note", "Händler"}));
     QCOMPARE(s.EntityNames, (QStringList{"Kaldor", "Temple of", "Cave", "Wolves' Den",
@@ -180,11 +181,11 @@ void TestLocal::cacheTable()
 void TestLocal::cacheTableLeftAloneForGerman()
 {
     useLanguage("English", english());
-    LanguageState& s = LOCAL::State();
+    LanguageState& s = m_lang;
     const QStringList keys = s.EntityKeys;
     s.LanguageName.clear();
     s.LanguageFile = "*";
-    LOCAL::CacheTranslationTable();
+    LOCAL::CacheTranslationTable(m_lang);
     QCOMPARE(s.LanguageName, QString("Deutsch"));
     QCOMPARE(s.EntityKeys, keys);
 }
@@ -192,10 +193,10 @@ void TestLocal::cacheTableLeftAloneForGerman()
 void TestLocal::cacheTableNeedsExactHeader()
 {
     useLanguage("Shout", "[ENTITIES]\nHöhle=CAVE\n");
-    QVERIFY(LOCAL::State().EntityKeys.isEmpty());
+    QVERIFY(m_lang.EntityKeys.isEmpty());
     // Single lookups still find the section.
-    QCOMPARE(LOCAL::Text("entities", "Höhle"), QString("CAVE"));
-    QCOMPARE(LOCAL::LocalizeName("Höhle"), QString("Höhle"));
+    QCOMPARE(LOCAL::Text(m_lang, "entities", "Höhle"), QString("CAVE"));
+    QCOMPARE(LOCAL::LocalizeName(m_lang, "Höhle"), QString("Höhle"));
 }
 
 void TestLocal::localize_data()
@@ -233,15 +234,15 @@ void TestLocal::localize()
     QFETCH(QString, name);
     QFETCH(QString, expected);
     useLanguage("English", english());
-    QCOMPARE(LOCAL::LocalizeName(name), expected);
-    QCOMPARE(LOCAL::LocalizeName(name, IniOps::Reader(LOCAL::State().LanguageFile)), expected);
+    QCOMPARE(LOCAL::LocalizeName(m_lang, name), expected);
+    QCOMPARE(LOCAL::LocalizeName(m_lang, name, IniOps::Reader(m_lang.LanguageFile)), expected);
 }
 
 void TestLocal::emptyKeyStopsTheWalk()
 {
     useLanguage("Odd", "[entities]\nHöhle=Cave\n=everything\nHändler=Trader\n");
-    QCOMPARE(LOCAL::LocalizeName("Höhle"), QString("Cave"));
-    QCOMPARE(LOCAL::LocalizeName("Händler"), QString("Händler"));
+    QCOMPARE(LOCAL::LocalizeName(m_lang, "Höhle"), QString("Cave"));
+    QCOMPARE(LOCAL::LocalizeName(m_lang, "Händler"), QString("Händler"));
 }
 
 void TestLocal::delocalize_data()
@@ -263,44 +264,44 @@ void TestLocal::delocalize()
     QFETCH(QString, german);
     QFETCH(QString, shown);
     useLanguage("English", english());
-    QCOMPARE(LOCAL::LocalizeName(german), shown);
-    QCOMPARE(LOCAL::DelocalizeName(" " + shown + " "), german);
+    QCOMPARE(LOCAL::LocalizeName(m_lang, german), shown);
+    QCOMPARE(LOCAL::DelocalizeName(m_lang, " " + shown + " "), german);
 }
 
 void TestLocal::regionWordsBeforeFirstLocalize()
 {
     useLanguage("English", english());
-    QVERIFY(LOCAL::State().RegionNames.isEmpty());
-    QCOMPARE(LOCAL::DelocalizeName("Cave in Kaldor"), QString("Höhle in Kaldor"));
-    LOCAL::LocalizeName("x");
-    QCOMPARE(LOCAL::State().RegionNames,
+    QVERIFY(m_lang.RegionNames.isEmpty());
+    QCOMPARE(LOCAL::DelocalizeName(m_lang, "Cave in Kaldor"), QString("Höhle in Kaldor"));
+    LOCAL::LocalizeName(m_lang, "x");
+    QCOMPARE(m_lang.RegionNames,
              (QStringList{"Kaldor", "Frostmere", "Qasira", "Ur Kesh", "Temple of"}));
-    QCOMPARE(LOCAL::DelocalizeName("Cave in Kaldor"), QString("Höhle in Caldora"));
+    QCOMPARE(LOCAL::DelocalizeName(m_lang, "Cave in Kaldor"), QString("Höhle in Caldora"));
 }
 
 void TestLocal::emptyTranslationsBecomeSemicolons()
 {
     useLanguage("English", english());
-    LanguageState& s = LOCAL::State();
+    LanguageState& s = m_lang;
     // An empty translation must not match every name.
-    QCOMPARE(LOCAL::DelocalizeName("Trader"), QString("Händler"));
+    QCOMPARE(LOCAL::DelocalizeName(m_lang, "Trader"), QString("Händler"));
     QCOMPARE(s.EntityNames.at(5), QString(";"));
     QCOMPARE(s.EntityNames.at(6), QString(";"));
     // Only a name beginning with ";" meets the replaced entry.
-    QCOMPARE(LOCAL::DelocalizeName(";x"), QString("Leerx"));
+    QCOMPARE(LOCAL::DelocalizeName(m_lang, ";x"), QString("Leerx"));
 }
 
 void TestLocal::missingLanguageFile()
 {
-    LanguageState& s = LOCAL::State();
+    LanguageState& s = m_lang;
     s = LanguageState();
     s.LanguageName = "Klingon";
     s.LanguageFile = m_install.file("LANG/Klingon/Klingon.lng");
-    LOCAL::CacheTranslationTable();
+    LOCAL::CacheTranslationTable(m_lang);
     QVERIFY(s.EntityKeys.isEmpty());
-    QCOMPARE(LOCAL::Text("frmFind", "caption", "Find"), QString("Find"));
-    QCOMPARE(LOCAL::LocalizeName(" Höhle in Caldora "), QString("Höhle in Caldora"));
-    QCOMPARE(LOCAL::DelocalizeName("Höhle in Caldora"), QString("Höhle in Caldora"));
+    QCOMPARE(LOCAL::Text(m_lang, "frmFind", "caption", "Find"), QString("Find"));
+    QCOMPARE(LOCAL::LocalizeName(m_lang, " Höhle in Caldora "), QString("Höhle in Caldora"));
+    QCOMPARE(LOCAL::DelocalizeName(m_lang, "Höhle in Caldora"), QString("Höhle in Caldora"));
 }
 
 void TestLocal::ownOrSubstitute_data()
@@ -324,7 +325,7 @@ void TestLocal::ownOrSubstitute()
     QFETCH(QString, own);
     QFETCH(QString, expected);
     useLanguage("Francais", "[entities]\n");
-    LOCAL::State().SubstituteLanguage = "English";
+    m_lang.SubstituteLanguage = "English";
     m_install.writeText("LANG/English/info.data", "[info]\nx=substitute\n");
     const QString ownPath = m_install.file("LANG/Francais/info.data");
     QFile::remove(ownPath);
@@ -334,25 +335,25 @@ void TestLocal::ownOrSubstitute()
     else if (own != "missing")
         m_install.writeText("LANG/Francais/info.data", own);
 
-    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), expected);
+    QCOMPARE(LOCAL::OwnOrSubstituteReader(m_lang, "info.data").ReadIni("info", "x", ""), expected);
     // The file name and the reader choose alike.
     const bool usesOwn = own != "missing" && own != "folder" && !own.isEmpty();
-    QCOMPARE(LOCAL::OwnOrSubstituteFile("info.data"),
+    QCOMPARE(LOCAL::OwnOrSubstituteFile(m_lang, "info.data"),
              m_install.file(usesOwn ? "LANG/Francais/info.data" : "LANG/English/info.data"));
 }
 
 void TestLocal::ownFileAppearsLater()
 {
     useLanguage("Francais", "[entities]\n");
-    LOCAL::State().SubstituteLanguage = "English";
+    m_lang.SubstituteLanguage = "English";
     m_install.writeText("LANG/English/info.data", "[info]\nx=substitute\n");
     QFile::remove(m_install.file("LANG/Francais/info.data"));
     QDir().rmdir(m_install.file("LANG/Francais/info.data"));
-    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), QString("substitute"));
+    QCOMPARE(LOCAL::OwnOrSubstituteReader(m_lang, "info.data").ReadIni("info", "x", ""), QString("substitute"));
     m_install.writeText("LANG/Francais/info.data", "[info]\nx=own\n");
-    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), QString("own"));
+    QCOMPARE(LOCAL::OwnOrSubstituteReader(m_lang, "info.data").ReadIni("info", "x", ""), QString("own"));
     m_install.writeText("LANG/Francais/info.data", "");
-    QCOMPARE(LOCAL::OwnOrSubstituteReader("info.data").ReadIni("info", "x", ""), QString("substitute"));
+    QCOMPARE(LOCAL::OwnOrSubstituteReader(m_lang, "info.data").ReadIni("info", "x", ""), QString("substitute"));
 }
 
 QTEST_GUILESS_MAIN(TestLocal)

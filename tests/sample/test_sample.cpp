@@ -427,10 +427,10 @@ private slots:
     void englishTranslatesEveryEntity()
     {
         const QString lng = kHome + "/LANG/English/English.lng";
-        LanguageState& s = LOCAL::State();
+        LanguageState s;
         s.LanguageName = "English";
         s.LanguageFile = lng;
-        LOCAL::CacheTranslationTable();
+        LOCAL::CacheTranslationTable(s);
         for (const QString& word : LOCAL::RegionWords())
             QVERIFY(!ReadIni(lng, "entities", word, QString()).isEmpty());
         QSet<QString> names;
@@ -443,8 +443,8 @@ private slots:
             const QString english = ReadIni(lng, "entities", name, QString());
             QVERIFY2(!english.isEmpty(), qPrintable(name));
             // The name's own entry translates it, and the translation leads back to it.
-            QCOMPARE(LOCAL::LocalizeName(name), english);
-            QCOMPARE(LOCAL::DelocalizeName(english), name);
+            QCOMPARE(LOCAL::LocalizeName(s, name), english);
+            QCOMPARE(LOCAL::DelocalizeName(s, english), name);
         }
     }
 
