@@ -22,12 +22,6 @@ constexpr int kClientHeight = 9375;
 const QString kBanner = QStringLiteral(":/about/banner.png");
 const QString kYes = QStringLiteral("yes");
 
-HyperlinkRegistry& links()
-{
-    static HyperlinkRegistry registry;
-    return registry;
-}
-
 using TwipsGeometry::Make;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -61,8 +55,6 @@ frmAbout::frmAbout(const Session& session, QWidget* parent) : QDialog(parent)
 }
 
 frmAbout::~frmAbout() { Form_Unload(); }
-
-const HyperlinkRegistry& frmAbout::Links() { return links(); }
 
 void frmAbout::buildControls()
 {
@@ -130,9 +122,9 @@ void frmAbout::Form_Load(const Session& session)
         Sound::PlaySoundA(session.InProgramFolder(QStringLiteral("karvenna.wav")),
                           Sound::SND_ASYNC | Sound::SND_LOOP);
 
-    links().HyperLinkWork(this);
-    links().CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
-    links().CreateHyperlink(this, lblWebSite, Hyperlink::NormalColor, Hyperlink::HoverColor);
+    m_links.HyperLinkWork(this);
+    m_links.CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
+    m_links.CreateHyperlink(this, lblWebSite, Hyperlink::NormalColor, Hyperlink::HoverColor);
 
     const QString title = Globals::ProductTitle();
     QString caption = QStringLiteral("Über ") + title;

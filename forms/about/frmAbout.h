@@ -1,10 +1,10 @@
 #pragma once
 // The about box: title, version, legal notice, the maker's links, disclaimer, sources and
 // thanks; plays the program's music while it is open when the settings allow it.
+#include "controls/Hyperlink.h"
+
 #include <QDialog>
 
-class HyperlinkRegistry;
-class LinkLabel;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -18,8 +18,8 @@ public:
     explicit frmAbout(const Session& session, QWidget* parent = nullptr);
     ~frmAbout() override;
 
-    // The links of every about box, shared across openings.
-    static const HyperlinkRegistry& Links();
+    // The box's links with their colour state.
+    const HyperlinkRegistry& Links() const { return m_links; }
 
     // "special"/"PlayMusic" as read at loading: lower-cased, blanks trimmed.
     QString PlayMusicSetting() const { return m_playMusicSetting; }
@@ -48,6 +48,7 @@ private:
     void Form_Load(const Session& session);
     void Form_Unload();
 
+    HyperlinkRegistry m_links;
     QString m_playMusicSetting;
     bool m_unloaded = false;
 };

@@ -19,13 +19,6 @@ constexpr int kClientHeight = 7695;
 const QString kGermanFlag = QStringLiteral(":/lang/german.png");
 const QString kNoFlag = QStringLiteral(":/lang/noflag.png");
 
-// Outlives the dialogs, so that an opening finds the links of the last one dead.
-HyperlinkRegistry& links()
-{
-    static HyperlinkRegistry registry;
-    return registry;
-}
-
 using TwipsGeometry::Make;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int width,
@@ -101,9 +94,9 @@ void frmLang::Form_Load()
     using namespace LanguageCatalogue;
     const LanguageState& state = m_session.language;
 
-    links().HyperLinkWork(this);
-    links().CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
-    links().CreateHyperlink(this, lblWebSite, Hyperlink::NormalColor, Hyperlink::HoverColor);
+    m_links.HyperLinkWork(this);
+    m_links.CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
+    m_links.CreateHyperlink(this, lblWebSite, Hyperlink::NormalColor, Hyperlink::HoverColor);
 
     m_entries = EnumFoldersEx(state.LanguageFolder, false);
     glbLang->AddItem(QStringLiteral(" Deutsch"), &m_germanFlag, GermanTag());

@@ -3,11 +3,12 @@
 // details of the highlighted one, and Select to switch the whole interface at once.
 #include "modules/language/LanguageCatalogue.h"
 
+#include "controls/Hyperlink.h"
+
 #include <QDialog>
 #include <QPixmap>
 
 class GridListbox;
-class LinkLabel;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -53,6 +54,7 @@ private:
 
     Session& m_session;
     bool m_chosen = false;
+    HyperlinkRegistry m_links;
     QPixmap m_germanFlag;
     QPixmap m_noFlag;
     QStringList m_entries;
