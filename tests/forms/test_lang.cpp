@@ -1,6 +1,9 @@
 // The language dialog: the folder listing it relies on, the rows with their flags, the
 // details, the current row, and what Select changes (state and settings file).
 #include "controls/GridListbox.h"
+#include "controls/ModalRunner.h"
+#include "forms/main/frmMain.h"
+#include "platform/Automation.h"
 #include "modules/Session.h"
 #include "controls/Hyperlink.h"
 #include "modules/language/LanguageCatalogue.h"
@@ -9,6 +12,7 @@
 #include "modules/LOCAL.h"
 #include "support/TestInstall.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QFile>
 #include <QGroupBox>
@@ -315,6 +319,54 @@ private slots:
         QVERIFY(!QFile::exists(m_session.SettingsFile));
         QCOMPARE(m_session.language.LanguageName, QStringLiteral("Klingon"));
         QVERIFY(!dialog.selectRowByStem("Missing"));
+    }
+
+    // The window that opened the dialog puts up the chosen language's texts and starts its
+    // map over; a cancelled dialog leaves it as it was.
+    void menuChoiceRetranslatesTheWindow()
+    {
+        m_install->writeMinimalInstallation("[NPC]\nBauer=100,100\n");
+        m_install->writeText("registry.ini",
+                             "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
+        qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
+        writeLanguage("English", "language=English", QColor(),
+                      "[menus]\nmiFind=Seek...\n[ui]\nInfoButtonToolTip=About it\n"
+                      "[entities]\nBauer=Farmer\n");
+        Automation::instance().setBatch(true);
+        frmMain main(m_session);
+        main.Create();
+        QVERIFY(main.Load());
+        const auto choose = [&main](const QString& stem, bool cancel = false) {
+            ModalRunner::SetPendingAnswer("frmLang", [stem, cancel](QDialog* d) {
+                auto* dialog = qobject_cast<frmLang*>(d);
+                QVERIFY(dialog && dialog->selectRowByStem(stem));
+                (cancel ? dialog->btnAbort : dialog->btnSelect)->click();
+            });
+            main.action("mnuLanguage")->trigger();
+        };
+
+        main.action("miCaldoraNPCs")->trigger();
+        QCOMPARE(main.display().CurrentMap, QStringLiteral("caldora"));
+        choose("English");
+        QCOMPARE(main.action("miFind")->text(), QStringLiteral("Seek..."));
+        QCOMPARE(m_session.InfoButtonToolTip, QStringLiteral("About it"));
+        QCOMPARE(m_session.language.EntityNames, QStringList{"Farmer"});
+        QVERIFY(main.display().CurrentMap.isEmpty());
+        QVERIFY(main.display().LastDisplay.dataFile.isEmpty());
+
+        main.action("miCaldoraNPCs")->trigger();
+        QCOMPARE(main.display().cboItems.items.value(1).trimmed(), QStringLiteral("Farmer"));
+        choose("Deutsch", true);
+        QCOMPARE(main.action("miFind")->text(), QStringLiteral("Seek..."));
+        QCOMPARE(main.display().CurrentMap, QStringLiteral("caldora"));
+
+        choose("Deutsch");
+        QCOMPARE(main.action("miFind")->text(), QStringLiteral("&Suchen..."));
+        QCOMPARE(m_session.InfoButtonToolTip,
+                 QStringLiteral("Zeigt Informationen zur ausgewählten Entität an."));
+        QVERIFY(main.display().CurrentMap.isEmpty());
+        Automation::instance().reset();
+        Automation::instance().setBatch(false);
     }
 };
 

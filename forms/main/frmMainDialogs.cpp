@@ -1,0 +1,95 @@
+// The main window's side of its dialogs: what each gets, and what the window does with
+// what it reports back.
+#include "forms/main/frmMain.h"
+
+#include "forms/main/Dialogs.h"
+#include "modules/menu/MenuTable.h"
+#include "modules/LOCAL.h"
+#include "modules/Session.h"
+#include "modules/search/SearchDisplay.h"
+
+#include <QAction>
+
+void frmMain::runCommand(const MenuEntry& entry)
+{
+    const Commands::Opener open = [this](const QString& target) { return ShellExec(target); };
+    switch (entry.command) {
+    case MenuCommand::None: break;
+    case MenuCommand::Print:
+        Dialogs::ShowPrint(m_session.language, [this] { return renderMapArea(); }, this);
+        break;
+    case MenuCommand::Language: showLanguageDialog(); break;
+    case MenuCommand::UpdateKarvenna: Commands::Download(m_session, open, "Download"); break;
+    case MenuCommand::DownloadTranslatorSdk: Commands::Download(m_session, open, "tranlatorsdk"); break;
+    case MenuCommand::DownloadPatch: Commands::Download(m_session, open, "thornvalepatch"); break;
+    case MenuCommand::Quit: close(); break;
+    case MenuCommand::Find: showFind(); break;
+    case MenuCommand::FindAgain: findAgain(); break;
+    case MenuCommand::Extras: Dialogs::ShowExtras(m_session, this); break;
+    case MenuCommand::Help: Commands::Help(m_session, open); break;
+    case MenuCommand::ReadMe: Commands::ReadMe(m_session); break;
+    case MenuCommand::WebSite: Commands::OpenWebSite(open, entry.name); break;
+    case MenuCommand::About: Dialogs::ShowAbout(m_session, this); break;
+    }
+}
+
+QList<MapSource> frmMain::mapSources() const
+{
+    QList<MapSource> sources;
+    for (const MapFiles& map : m_maps)
+        sources.append({map.dataFile, map.picture});
+    return sources;
+}
+
+void frmMain::showLanguageDialog()
+{
+    if (!Dialogs::ShowLanguage(m_session, this))
+        return;
+    // Every text changes at once, and the map starts over.
+    if (LOCAL::IsGerman(m_session.language)) {
+        ApplyGermanCaptions();
+        Translate_UI_DE();
+    } else {
+        Translate_UI();
+        CacheTranslationTable();
+    }
+    ClearUI();
+    RestoreStartImage();
+    m_display.CurrentMap.clear();
+    syncDisplay();
+}
+
+void frmMain::showFind()
+{
+    const Dialogs::FindResult found = Dialogs::ShowFind(m_session, mapSources(), InfoFile, this);
+    if (found.searched)
+        action(QStringLiteral("miFindAgain"))->setEnabled(true);
+    if (found.hit >= 0)
+        showSearchHit(found.hit);
+    if (found.linkBroken)
+        EndProgram();
+}
+
+void frmMain::findAgain()
+{
+    const int hit = Dialogs::FindAgain(m_session, this);
+    if (hit >= 0)
+        showSearchHit(hit);
+}
+
+void frmMain::showSearchHit(int index)
+{
+    const SearchState& search = m_session.search;
+    if (index < 0 || index >= search.SearchCache.size())
+        return;
+    SearchDisplay::Show(m_display, m_session.language, search.SearchCache[index], search.SearchTerm);
+    syncDisplay();
+    action(QStringLiteral("miPrint"))->setEnabled(true);
+}
+
+void frmMain::showPerks(const MapFiles& map)
+{
+    const auto choice = Dialogs::ShowPerks(m_session, map.dataFile, mapSources(), this);
+    if (choice)
+        ChangeMulti(choice->picture, map.dataFile, choice->key, choice->caption, false);
+}
