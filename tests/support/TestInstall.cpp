@@ -1,5 +1,7 @@
 #include "support/TestInstall.h"
 
+#include "modules/installation/Installation.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -14,8 +16,7 @@ TestInstall::TestInstall() = default;
 
 const QStringList& TestInstall::mapIds()
 {
-    static const QStringList ids{"caldora", "frostmere", "qasira", "urkesh", "ancestors"};
-    return ids;
+    return Installation::MapIds();
 }
 
 void TestInstall::writeBytes(const QString& relative, const QByteArray& bytes) const
