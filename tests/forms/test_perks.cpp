@@ -52,16 +52,6 @@ private:
     TestInstall m_install;
 
     void useGerman() { LOCAL::State() = LanguageState(); }
-    void useLanguageFile(const QString& relative, const QString& text)
-    {
-        m_install.writeText(relative, text);
-        LanguageState& s = LOCAL::State();
-        s = LanguageState();
-        s.LanguageName = QStringLiteral("English");
-        s.LanguageStem = QStringLiteral("English");
-        s.LanguageFile = m_install.file(relative);
-        LOCAL::CacheTranslationTable();
-    }
 
     // A loaded main window on an installation in folder (relative to the test's folder).
     std::unique_ptr<frmMain> openMain(const QString& folder, const QString& settings = {})
@@ -130,9 +120,9 @@ private slots:
         QTEST(PerkCatalogue::RegionOf(path), "region");
         QTEST(TeacherLookup::Caption(path, "Eiswelle"), "german");
         // No "FrostmereTeachersFor" key: a blank, then the text.
-        useLanguageFile("LANG/Captions/Captions.lng",
-                        "[frmPerks]\nCaldoraTeachersFor=Caldora teachers:\n"
-                        "QasiraTeachersFor=Qasira teachers:\n");
+        m_install.useLanguageFile("LANG/Captions/Captions.lng",
+                                  "[frmPerks]\nCaldoraTeachersFor=Caldora teachers:\n"
+                                  "QasiraTeachersFor=Qasira teachers:\n");
         QTEST(TeacherLookup::Caption(path, "Eiswelle"), "english");
     }
 

@@ -1,5 +1,6 @@
 #include "support/TestInstall.h"
 
+#include "modules/LOCAL.h"
 #include "modules/installation/Installation.h"
 
 #include <QColor>
@@ -17,6 +18,17 @@ TestInstall::TestInstall() = default;
 const QStringList& TestInstall::mapIds()
 {
     return Installation::MapIds();
+}
+
+void TestInstall::useLanguageFile(const QString& relative, const QString& text) const
+{
+    writeText(relative, text);
+    LanguageState& s = LOCAL::State();
+    s = LanguageState();
+    s.LanguageName = QStringLiteral("English");
+    s.LanguageStem = QStringLiteral("English");
+    s.LanguageFile = file(relative);
+    LOCAL::CacheTranslationTable();
 }
 
 void TestInstall::writeBytes(const QString& relative, const QByteArray& bytes) const

@@ -53,16 +53,6 @@ private:
     TestInstall m_install;
 
     void useGerman() { LOCAL::State() = LanguageState(); }
-    void useLanguageFile(const QString& relative, const QString& text)
-    {
-        m_install.writeText(relative, text);
-        LanguageState& s = LOCAL::State();
-        s = LanguageState();
-        s.LanguageName = QStringLiteral("English");
-        s.LanguageStem = QStringLiteral("English");
-        s.LanguageFile = m_install.file(relative);
-        LOCAL::CacheTranslationTable();
-    }
 
 private slots:
     void init() { useGerman(); }
@@ -171,7 +161,7 @@ private slots:
     {
         QFETCH(bool, german);
         if (!german)
-            useLanguageFile("LANG/Empty/Empty.lng", "[ui]\nx=y\n");
+            m_install.useLanguageFile("LANG/Empty/Empty.lng", "[ui]\nx=y\n");
         m_install.writeText("noperks/qasira.data", sections({"places", "caves", "perkless"}));
         const PerkTree tree = PerkCatalogue::Load(m_install.file("noperks/qasira.data"));
         QTEST(describe(tree.nodes), "expected");
@@ -179,7 +169,7 @@ private slots:
 
     void languageFileWithoutKeysGivesEnglishDefaults()
     {
-        useLanguageFile("LANG/English/English.lng", "[entities]\nBär=Bear\n[other]\nroot=x\n");
+        m_install.useLanguageFile("LANG/English/English.lng", "[entities]\nBär=Bear\n[other]\nroot=x\n");
         QStringList all;
         for (const PerkEntry& perk : PerkTable::Perks())
             all << perk.sectionKey.toString();
@@ -211,11 +201,11 @@ private slots:
 
     void languageFileTexts()
     {
-        useLanguageFile("LANG/Pirate/Pirate.lng",
-                        "[entities]\nCaldora=Caldoria\n"
-                        "[frmPerks]\ncaption=Masters of %s (%s)\nroot=Teachers in %s\n"
-                        "fightingskills=Fighting\nmagicskills=\nSleep=Nap\n"
-                        "ButtonShow=&Go\nButtonCancel=&Back\n");
+        m_install.useLanguageFile("LANG/Pirate/Pirate.lng",
+                                  "[entities]\nCaldora=Caldoria\n"
+                                  "[frmPerks]\ncaption=Masters of %s (%s)\nroot=Teachers in %s\n"
+                                  "fightingskills=Fighting\nmagicskills=\nSleep=Nap\n"
+                                  "ButtonShow=&Go\nButtonCancel=&Back\n");
         m_install.writeText("pirate/caldora.data", sections({"perk sleep", "perk archer"}));
         const PerkTree tree = PerkCatalogue::Load(m_install.file("pirate/caldora.data"));
         QCOMPARE(tree.caption, QStringLiteral("Masters of Caldoria (Caldoria)"));
