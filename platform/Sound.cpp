@@ -6,6 +6,11 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+// Where the build and the installation put the sound module, relative to a prefix.
+#ifndef KARVENNA_MODULE_DIR
+#define KARVENNA_MODULE_DIR "lib/karvenna"
+#endif
+
 namespace {
 
 struct Player
