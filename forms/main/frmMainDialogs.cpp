@@ -36,7 +36,7 @@ void frmMain::runCommand(const MenuEntry& entry)
 QList<MapSource> frmMain::mapSources() const
 {
     QList<MapSource> sources;
-    for (const MapFiles& map : m_maps)
+    for (const MapFiles& map : m_installation.maps())
         sources.append({map.dataFile, map.picture});
     return sources;
 }

@@ -3,6 +3,7 @@
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 #include "modules/Session.h"
+#include "modules/StringOps.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,11 +108,5 @@ QString EntityInfo::TranslatedDescriptionFile(const LanguageState& language)
 
 QString EntityInfo::TrimBlanks(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
+    return StringOps::TrimSpaces(text);
 }

@@ -4,6 +4,7 @@
 #include "modules/FileSystem.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/StringOps.h"
 
 #include <QDir>
 
@@ -18,12 +19,7 @@ const QString kGerman = QStringLiteral("Deutsch");
 
 QString TrimBlanks(const QString& text)
 {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    return StringOps::TrimSpaces(text);
 }
 
 QStringList EnumFoldersEx(const QString& path, bool fullPaths)

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+struct LanguageState;
+
 class TestInstall
 {
 public:
@@ -25,6 +27,11 @@ public:
     void writePicture(const QString& relative, int width = 1024, int height = 768) const;
 
     static const QStringList& mapIds();
+
+    // Writes a language file at relative and makes it language's interface language ("English"), its
+    // entity names loaded.
+    void useLanguageFile(LanguageState& language, const QString& relative,
+                         const QString& text) const;
 
 private:
     QTemporaryDir m_dir;
