@@ -90,15 +90,39 @@ void pickIndex(frmMain& m, const QString& v)
     m.syncDisplay();
 }
 
+// A marker or name of the map by the name the actions give it: "DOT:i", "lblDOT:i", "ITEM",
+// "lblCaption". A hit of kind None for any other name.
+LayerHit mapControl(const QString& name)
+{
+    using Kind = LayerHit::Kind;
+    if (name == QLatin1String("ITEM"))
+        return {Kind::Item};
+    if (name == QLatin1String("lblCaption"))
+        return {Kind::Caption};
+    const QString array = name.section(QLatin1Char(':'), 0, 0);
+    const Kind kind = array == QLatin1String("DOT")      ? Kind::Dot
+                      : array == QLatin1String("lblDOT") ? Kind::DotLabel
+                                                         : Kind::None;
+    bool ok = false;
+    const int index = name.section(QLatin1Char(':'), 1).toInt(&ok);
+    if (kind == Kind::None || name.count(QLatin1Char(':')) != 1 || !ok || index < 0
+        || index >= kMarkerCount)
+        return {};
+    return {kind, index};
+}
+
 void hover(frmMain& m, const QString& v)
 {
-    if (!m.hover(v))
+    const LayerHit control = mapControl(v);
+    const bool done = v == QLatin1String("btnInfo") ? m.hoverInfoButton() : control && m.hover(control);
+    if (!done)
         refuse(QStringLiteral("hover"), v, QStringLiteral("control not visible"));
 }
 
 void dblclick(frmMain& m, const QString& v)
 {
-    if (!m.doubleClick(v))
+    const LayerHit control = mapControl(v);
+    if (!control || !m.doubleClick(control))
         refuse(QStringLiteral("dblclick"), v, QStringLiteral("control not visible"));
 }
 

@@ -14,10 +14,7 @@ class QMenu;
 class QComboBox;
 class QPushButton;
 class QLabel;
-class ctlLocation;
-class MapLabel;
 class MapView;
-class ProxyPointer;
 class clsToolTipDeluxe;
 struct MenuEntry;
 
@@ -79,11 +76,8 @@ public:
     QWidget* mapArea() const;
     // Renders the client area as it is on screen (printing, snapshots).
     QImage renderMapArea() const;
-    // The marker or label that the pointer reaches at a pixel of the map area (the topmost
-    // one shown there), null where there is none. The map view draws them all; these
-    // widgets carry their names, texts and tooltips and receive the pointer's events. The
-    // widget returned is placed where its control is drawn and holds its current texts.
-    QWidget* controlAt(const QPoint& pixel);
+    // The map picture with every marker and name on it.
+    MapView* mapView() const { return m_mapView; }
 
     // The balloon tooltip object created at start-up (null before Load).
     clsToolTipDeluxe* toolTip() const { return m_toolTip; }
@@ -95,10 +89,12 @@ public:
     void EndProgram();
     bool ended() const { return m_ended; }
 
-    // Automation hooks: what a person does with the mouse on the named control.
-    // control: "DOT:i", "lblDOT:i", "ITEM", "lblCaption", "btnInfo". False when not possible.
-    bool hover(const QString& control);
-    bool doubleClick(const QString& control);
+    // What a person does with the mouse on a marker or name of the map, and on the info
+    // button; the map view calls them for the pointer, the batch actions for their names.
+    // False when the control is not shown.
+    bool hover(const LayerHit& control);
+    bool doubleClick(const LayerHit& control);
+    bool hoverInfoButton();
     bool clickInfoButton();
     // Right mouse button on imgMap at a pixel position; returns the popped-up menu's name.
     QString rightClick(const QPoint& pixel);
@@ -122,16 +118,15 @@ private:
     void runCommand(const MenuEntry& entry);
     void onListActivated(int index);
     void onResize();
-    void hoverMarker(int index);
-    void hoverItem();
+    bool isShown(const LayerHit& control) const;
+    void hoverMarker(const LayerHit& marker, const QString& name);
     void hoverLabel(LabelState& label);
-    void hoverInfoButton();
-    void registerBalloon(QWidget* control, const QString& text, const QString& title, int icon);
+    void setBalloonLook(const QString& title, int icon);
+    // The balloon of a marker goes when the marker moves or goes.
+    void followBalloon();
     void showPopup(const QString& menuName, const QPoint& globalPos);
     QString describe(const QString& shownName) const;
     void applyResize();
-    // The widget of a drawn control, brought up to date: place, texts, colours.
-    QWidget* placedProxy(const LayerHit& control);
 
     MainDisplay m_display;
     std::array<MapFiles, 5> m_maps;
@@ -142,12 +137,8 @@ private:
 
     MapView* m_mapView = nullptr;
     MarkerLayer m_layer;
-    ProxyPointer* m_pointer = nullptr;
-    std::array<ctlLocation*, kMarkerCount> m_dots{};
-    std::array<MapLabel*, kMarkerCount> m_dotLabels{};
-    ctlLocation* m_item = nullptr;
-    MapLabel* m_lblCaption = nullptr;
-    MapLabel* m_lblMultiInfo = nullptr;
+    LayerHit m_balloonHit;  // the marker the balloon is registered for
+    QRect m_balloonRect;    // where it was then, in the map view's pixels
     QComboBox* m_cboItems = nullptr;
     QPushButton* m_btnInfo = nullptr;
     clsToolTipDeluxe* m_toolTip = nullptr;
