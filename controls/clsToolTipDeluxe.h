@@ -35,7 +35,8 @@ public:
     void Destroy();
     void AddControl(QWidget* control, const QString& text, bool centered = false);
     // A tip for a part of surface: area in its pixels, name for the dump ("DOT:3"). A surface
-    // has one tip at a time; registering another area replaces it.
+    // has one tip at a time; registering another area replaces it. The surface tracks the
+    // mouse, so that moves on and off the area are seen.
     void AddArea(QWidget* surface, const QRect& area, const QString& name, const QString& text,
                  bool centered = false);
     // Forgets the tip of a control or surface (what it stood for has gone or moved); the last
