@@ -1,6 +1,7 @@
 // The find dialog and find again on a real main window, with message boxes recorded.
 #include "controls/ModalRunner.h"
 #include "modules/search/SearchCache.h"
+#include "controls/TwipsGeometry.h"
 #include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
@@ -212,9 +213,10 @@ private slots:
         QVERIFY(d.ITEM.visible && d.lblCaption.visible && d.lblMultiInfo.visible);
         QVERIFY(main().action("miFindAgain")->isEnabled());
         QVERIFY(main().action("miPrint")->isEnabled());
-        // The window shows what the model says.
-        auto* item = main().mapArea()->findChild<QWidget*>("ITEM");
-        QVERIFY(item && item->isVisible());
+        // The window draws what the model says: the selection marker's gold middle.
+        const QRect marker = TwipsGeometry::ToPixels(d.ITEM.left, d.ITEM.top, d.ITEM.width, d.ITEM.height);
+        const QColor middle = main().renderMapArea().pixelColor(marker.center());
+        QVERIFY(qAbs(middle.red() - 255) < 12 && qAbs(middle.green() - 215) < 12 && middle.blue() < 40);
         // The dialog closed itself with the button enabled again.
         const QJsonObject closed = Automation::instance().dialogs().last()["closed"].toObject();
         QVERIFY(closed["controls"]["btnFind"]["enabled"].toBool());
