@@ -119,7 +119,7 @@ private:
     void onListActivated(int index);
     void onResize();
     bool isShown(const LayerHit& control) const;
-    void hoverMarker(const LayerHit& marker, const QString& name);
+    void hoverMarker(const LayerHit& marker, const QString& shownName);
     void hoverLabel(LabelState& label);
     void setBalloonLook(const QString& title, int icon);
     // The balloon of a marker goes when the marker moves or goes.

@@ -55,9 +55,9 @@ void frmMain::setBalloonLook(const QString& title, int icon)
     m_toolTip->Font(&font);
 }
 
-void frmMain::hoverMarker(const LayerHit& marker, const QString& name)
+void frmMain::hoverMarker(const LayerHit& marker, const QString& shownName)
 {
-    QString text = describe(name);
+    QString text = describe(shownName);
     text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
     if (!m_toolTip)
         return;
