@@ -2,6 +2,7 @@
 // The main window: map, markers, menus. It assembles and wires; the display state and its
 // rules live in MainDisplay, the menu tree in MenuTable.
 #include "modules/display/MainDisplay.h"
+#include "modules/installation/Installation.h"
 #include "forms/main/MarkerLayer.h"
 
 #include <QHash>
@@ -17,13 +18,6 @@ class QLabel;
 class MapView;
 class clsToolTipDeluxe;
 struct MenuEntry;
-
-struct MapFiles
-{
-    QString id;        // caldora, frostmere, qasira, urkesh, ancestors
-    QString picture;   // ProgramFolder + "/caldora.jpg"
-    QString dataFile;  // ProgramFolder + "/caldora.data"
-};
 
 class frmMain : public QMainWindow
 {
@@ -62,8 +56,8 @@ public:
     void syncDisplay();
 
     // Public paths
-    const std::array<MapFiles, 5>& maps() const { return m_maps; }
-    const MapFiles* mapById(const QString& id) const;
+    const Installation& installation() const { return m_installation; }
+    const std::array<MapFiles, Installation::MapCount>& maps() const { return m_installation.maps(); }
     QString InfoFile;
 
     // Menu entries by their table name (mnuFile, miCaldoraCaves, ...); null if unknown.
@@ -129,7 +123,7 @@ private:
     void applyResize();
 
     MainDisplay m_display;
-    std::array<MapFiles, 5> m_maps;
+    Installation m_installation;
     QList<QAction*> m_actions;
     QHash<QString, QAction*> m_actionByName;
     QHash<QString, QMenu*> m_menuByName;
