@@ -20,6 +20,7 @@ class MapView;
 class ProxyPointer;
 class clsToolTipDeluxe;
 struct MenuEntry;
+struct Services;
 
 struct MapFiles
 {
@@ -33,7 +34,7 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(Services& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: creation steps, then loading steps. Load returns false when a file is
@@ -58,6 +59,9 @@ public:
     int ShellExec(const QString& target);
     // Puts the start image back into the map area.
     void RestoreStartImage();
+
+    // The platform services: shell, sound, printers, messages, dialogs.
+    Services& services() const { return m_services; }
 
     // The display model; after changing it directly, call syncDisplay().
     MainDisplay& display() { return m_display; }
@@ -116,6 +120,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Services& m_services;
     void buildMenus();
     void buildMapArea();
     void runMenuEntry(const MenuEntry& entry, QAction* action);
