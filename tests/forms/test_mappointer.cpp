@@ -6,7 +6,7 @@
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QToolTip>
@@ -123,6 +123,8 @@ class TestMapPointer : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Services> m_services = RecordingServices();
+
 private:
     std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<frmMain> m_main;
@@ -142,9 +144,8 @@ private:
         qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
         G().ProgramFolder = m_install->path();
         LOCAL::State().LanguageName = QStringLiteral("Deutsch");
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
-        m_main = std::make_unique<frmMain>();
+        m_services = RecordingServices();
+        m_main = std::make_unique<frmMain>(*m_services);
         m_main->Create();
         QVERIFY(m_main->Load());
         m_main->show();
@@ -171,8 +172,7 @@ private slots:
     void cleanup()
     {
         m_main.reset();
-        Automation::instance().reset();
-        Automation::instance().setBatch(false);
+        m_services = RecordingServices();
     }
 
     // The forwarding surface
@@ -349,7 +349,7 @@ private slots:
         QTest::mouseDClick(imgMap(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(imgMap(), Qt::LeftButton, {}, at);
         QCOMPARE(main().display().InfoSubject, subject);
-        const QJsonArray dialogs = Automation::instance().dialogs();
+        const QJsonArray dialogs = m_services->record.dialogs();
         QCOMPARE(dialogs.size(), 1);
         QCOMPARE(dialogs.last()["name"].toString(), QString("frmInfo"));
     }
