@@ -30,7 +30,8 @@ Run karvenna(const QStringList& arguments, const QString& startDirectory = QDir:
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("KARVENNA_PRINTERS", "");
     // Keeps Qt's own start-up notices out of the error output the tests read.
-    env.insert("XDG_RUNTIME_DIR", QDir::tempPath());
+    static const QTemporaryDir runtime;
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
     if (!registry.isEmpty())
         env.insert("KARVENNA_REGISTRY", registry);
     process.setProcessEnvironment(env);
@@ -130,6 +131,7 @@ private slots:
                                   "--dump", "state.json", "--snapshot", "map.png"},
                                  start.path(), m_registry);
         QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 
         for (const char* name : {"state.json", "map.png", "map.pdf"}) {
             QVERIFY2(QFileInfo(start.filePath(name)).size() > 0, name);
@@ -166,6 +168,7 @@ private slots:
                                  start.path(), m_registry);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(linesNaming(run.err, start.filePath(file)).size(), 1);
+        QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(QFileInfo(start.filePath("other.out")).size() > 0);
     }
 
