@@ -23,9 +23,24 @@ std::optional<QSize> parseSize(const QString& text)
     return QSize(w, h);
 }
 
-bool matches(const char* pattern, const QString& value)
+// What the values of actions must look like; the others take any text.
+bool isSize(const QString& v) { return parseSize(v).has_value(); }
+
+bool isIndex(const QString& v)
 {
-    return QRegularExpression(QString::fromLatin1(pattern)).match(value).hasMatch();
+    static const QRegularExpression re(QStringLiteral("^-?\\d{1,9}$"));
+    return re.match(v).hasMatch();
+}
+
+bool isPoint(const QString& v)
+{
+    static const QRegularExpression re(QStringLiteral("^-?\\d{1,6},-?\\d{1,6}$"));
+    return re.match(v).hasMatch();
+}
+
+bool isFindMode(const QString& v)
+{
+    return v == QLatin1String("names") || v == QLatin1String("descriptions");
 }
 
 // Binds each option to a member function, in the manner of Tiled's command-line handler.
@@ -52,16 +67,15 @@ public:
 
         action<Action::Open>("open", "NAME", "choose menu entry NAME");
         action<Action::Pick>("pick", "TEXT", "pick the list line TEXT");
-        action<Action::PickIndex>("pick-index", "N", "pick list line N", "^-?\\d{1,9}$");
+        action<Action::PickIndex>("pick-index", "N", "pick list line N", isIndex);
         action<Action::Hover>("hover", "CONTROL", "move the pointer over CONTROL");
         action<Action::DoubleClick>("dblclick", "CONTROL", "double-click CONTROL");
         action<Action::Click>("click", "CONTROL", "click CONTROL (btnInfo)");
         action<Action::RightClick>("right-click", "X,Y", "right-click the map at pixel X,Y",
-                                   "^-?\\d{1,6},-?\\d{1,6}$");
-        action<Action::Resize>("resize", "WxH", "resize the map area");
+                                   isPoint);
+        action<Action::Resize>("resize", "WxH", "resize the map area", isSize);
         action<Action::FindMode>("find-mode", "MODE",
-                                 "names|descriptions, for the next find dialog",
-                                 "^(names|descriptions)$");
+                                 "names|descriptions, for the next find dialog", isFindMode);
         action<Action::Find>("find", "TERM", "search for TERM");
         action<Action::FindCancel>("find-cancel", nullptr, "open the find dialog and cancel it");
         action<Action::FindAgain>("find-again", nullptr, "find again (F3)");
@@ -123,15 +137,14 @@ private:
         add(name, valueName, description, [this](const QString& v) { return (this->*Handle)(v); });
     }
 
+    // Actions are queued in the order given; valid, when given, checks the value.
     template <Action A>
     void action(const char* name, const char* valueName, const char* description,
-                const char* valuePattern = nullptr)
+                bool (*valid)(const QString&) = nullptr)
     {
         const QString option = QString::fromLatin1(name);
-        add(name, valueName, description, [this, option, valuePattern](const QString& v) {
-            if (valuePattern && !matches(valuePattern, v))
-                return false;
-            if (A == Action::Resize && !parseSize(v))
+        add(name, valueName, description, [this, option, valid](const QString& v) {
+            if (valid && !valid(v))
                 return false;
             m_result.actions.push_back({A, option, v});
             return true;
