@@ -197,21 +197,29 @@ std::optional<CommandLine> ParseCommandLine(const QStringList& arguments,
     return CommandLineHandler(startDirectory).parse(arguments, error);
 }
 
+namespace {
+
+const char* const kSynopsis =
+    "Usage: karvenna [--home DIR] [--size WxH] [--batch] [ACTION...] [--dump FILE] [--snapshot FILE]\n"
+    "       [--startup-language STEM] [--pdf-file FILE]\n"
+    "       karvenna --check [--home DIR] | --help | --version\n";
+
+} // namespace
+
 QString UsageText()
 {
-    return QStringLiteral(
-        "Usage: karvenna [--home DIR] [--size WxH] [--batch] [ACTION...] [--dump FILE] [--snapshot FILE]\n"
-        "       [--startup-language STEM] [--pdf-file FILE]\n"
-        "       karvenna --check [--home DIR] | --help | --version\n"
-        "Actions: --open NAME, --pick TEXT, --pick-index N, --hover CONTROL, --dblclick CONTROL,\n"
-        "         --click btnInfo, --right-click X,Y, --resize WxH, --find TERM,\n"
-        "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
-        "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about\n");
+    return QString::fromLatin1(kSynopsis)
+           + QStringLiteral(
+               "Actions: --open NAME, --pick TEXT, --pick-index N, --hover CONTROL, --dblclick CONTROL,\n"
+               "         --click btnInfo, --right-click X,Y, --resize WxH, --find TERM,\n"
+               "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
+               "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about\n");
 }
 
 QString HelpText()
 {
-    return UsageText() + QStringLiteral("\nOptions (actions run in the order given):\n")
+    return QString::fromLatin1(kSynopsis)
+           + QStringLiteral("\nOptions (actions run in the order given):\n")
            + CommandLineHandler(QDir::currentPath()).optionList();
 }
 
