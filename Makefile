@@ -2,9 +2,11 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DEPS := cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev \
-        libchm-dev xvfb xauth fonts-dejavu-core poppler-utils
+        libchm-dev xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream
+# What `make package` needs besides: dpkg-shlibdeps computes the package's Depends.
+PACKAGE_DEPS := dpkg-dev file binutils
 
-.PHONY: all deps install-packages configure build run test bench sample asan test-asan fuzz clean
+.PHONY: all deps install-packages configure build run test package bench sample asan test-asan fuzz clean
 
 all: build
 
@@ -38,6 +40,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The Debian package $(BUILD)/karvenna_<version>_<arch>.deb (install it with
+# `apt install ./$(BUILD)/karvenna_*.deb`).
+package: build
+	@$(MAKE) --no-print-directory install-packages PACKAGES="$(PACKAGE_DEPS)"
+	cd $(BUILD) && cpack -G DEB
 
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -1,5 +1,7 @@
 #include "Synthetic.h"
 
+#include "modules/installation/Installation.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -69,9 +71,7 @@ QString stampOf(const Size& size)
 
 const QStringList& MapIds()
 {
-    static const QStringList ids = {u"caldora"_qs, u"frostmere"_qs, u"qasira"_qs, u"urkesh"_qs,
-                                    u"ancestors"_qs};
-    return ids;
+    return Installation::MapIds();
 }
 
 QString SectionName(int section) { return u"kategorie%1"_qs.arg(section, 3, 10, QChar(u'0')); }

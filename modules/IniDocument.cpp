@@ -155,6 +155,17 @@ IniDocument::IniDocument(TextCodec::Decoded decoded)
         m_lines[size_t(keys[k].value)].indexed = added[k];
 }
 
+std::vector<IniDocument::SectionSpan> IniDocument::sectionSpans() const
+{
+    std::vector<SectionSpan> spans;
+    spans.reserve(m_sections.size());
+    for (size_t index = 0; index < m_sections.size(); ++index) {
+        const Section& s = m_sections[index];
+        spans.push_back({s.name, s.header, s.end, m_firstSection.find(0, s.name) == qsizetype(index)});
+    }
+    return spans;
+}
+
 QStringView IniDocument::line(qsizetype index) const
 {
     const Line& l = m_lines[size_t(index)];

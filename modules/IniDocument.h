@@ -38,6 +38,19 @@ public:
     // Section names of every header, in file order, trimmed.
     QStringList sectionNames() const;
 
+    // Every section in file order with the lines it spans: its header, and the first line after
+    // it. Only the first section of a name is ever read. For tools that report by line.
+    struct SectionSpan
+    {
+        QStringView name;
+        qsizetype header = 0;
+        qsizetype end = 0;
+        bool first = true;
+    };
+    std::vector<SectionSpan> sectionSpans() const;
+    // A line that holds an entry: neither blank, nor a comment, nor a header.
+    bool isEntryLine(qsizetype index) const { return kind(index) == LineKind::Entry; }
+
     // Lines after the first line that equals header exactly, up to (not including) the next line
     // starting with "[", or the end; -1/-1 when no line equals header.
     std::pair<qsizetype, qsizetype> strictSectionLines(const QString& header) const;

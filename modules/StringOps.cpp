@@ -62,6 +62,16 @@ QString GetSplitItem(const QString& text, qint16 n, const QString& separator)
     return SplitItemView(text, n, separator).toString();
 }
 
+QString TrimSpaces(const QString& text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 bool Contains(const QString& text, const QString& part)
 {
     // An empty text contains nothing, not even the empty part.

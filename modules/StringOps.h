@@ -20,6 +20,8 @@ QString GetSplitItem(const QString& text, qint16 n, const QString& separator);
 // The same two as views into text, for readers of many records that keep no copies.
 QStringView TokenView(QStringView text, qint16 n, QStringView separator);
 QStringView SplitItemView(QStringView text, qint16 n, QStringView separator);
+// Blanks removed at both ends; tabs and other white space stay, as the profile texts keep them.
+QString TrimSpaces(const QString& text);
 // Exact, case-sensitive substring test.
 bool Contains(const QString& text, const QString& part);
 

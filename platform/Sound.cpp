@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+// Where the build and the installation put the sound module, relative to a prefix.
+#ifndef KARVENNA_MODULE_DIR
+#define KARVENNA_MODULE_DIR "lib/karvenna"
+#endif
+
 struct SoundModule
 {
     KarvennaSoundPlay play = nullptr;
@@ -13,14 +18,16 @@ struct SoundModule
 
 namespace {
 
-// Beside the program, else where the build put it. The library stays loaded to the end of
-// the program: its player may still be playing.
+// Found relative to the program, so that an installation can be moved: in lib/karvenna beside
+// the program's bin folder once installed, below the program's own folder in the build tree
+// (where the test programs sit one level down). The library stays loaded to the end of the
+// program: its player may still be playing.
 SoundModule load()
 {
-    QStringList candidates{QCoreApplication::applicationDirPath() + QStringLiteral("/karvenna-sound.so")};
-#ifdef KARVENNA_SOUND_MODULE
-    candidates.append(QStringLiteral(KARVENNA_SOUND_MODULE));
-#endif
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString module = QStringLiteral(KARVENNA_MODULE_DIR "/karvenna-sound.so");
+    const QStringList candidates{programDir + QStringLiteral("/../") + module,
+                                 programDir + QLatin1Char('/') + module};
     for (const QString& path : std::as_const(candidates)) {
         QLibrary library(path);
         if (!library.load())

@@ -224,14 +224,6 @@ void frmMain::buildMenus()
 QAction* frmMain::action(const QString& name) const { return m_actionByName.value(name); }
 QMenu* frmMain::menu(const QString& name) const { return m_menuByName.value(name); }
 
-const MapFiles* frmMain::mapById(const QString& id) const
-{
-    for (const MapFiles& m : m_maps)
-        if (m.id == id)
-            return &m;
-    return nullptr;
-}
-
 void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
 {
     if (entry.kind == MenuKind::Command) {
@@ -240,7 +232,7 @@ void frmMain::runMenuEntry(const MenuEntry& entry, QAction* action)
     }
     // Category and perk items belong to the map of the top menu that holds them.
     const MenuEntry* top = MenuTable::TopMenuOf(entry);
-    const MapFiles* map = top && top->map ? mapById(QString::fromLatin1(top->map)) : nullptr;
+    const MapFiles* map = top && top->map ? m_installation.mapById(QString::fromLatin1(top->map)) : nullptr;
     if (!map)
         return;
     if (entry.kind == MenuKind::Perks) {

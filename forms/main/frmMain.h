@@ -2,6 +2,7 @@
 // The main window: map, markers, menus. It assembles and wires; the display state and its
 // rules live in MainDisplay, the menu tree in MenuTable.
 #include "modules/display/MainDisplay.h"
+#include "modules/installation/Installation.h"
 #include "forms/main/MarkerLayer.h"
 
 #include <QHash>
@@ -21,13 +22,6 @@ class ProxyPointer;
 class clsToolTipDeluxe;
 struct MenuEntry;
 struct Services;
-
-struct MapFiles
-{
-    QString id;        // caldora, frostmere, qasira, urkesh, ancestors
-    QString picture;   // ProgramFolder + "/caldora.jpg"
-    QString dataFile;  // ProgramFolder + "/caldora.data"
-};
 
 class frmMain : public QMainWindow
 {
@@ -69,8 +63,8 @@ public:
     void syncDisplay();
 
     // Public paths
-    const std::array<MapFiles, 5>& maps() const { return m_maps; }
-    const MapFiles* mapById(const QString& id) const;
+    const Installation& installation() const { return m_installation; }
+    const std::array<MapFiles, Installation::MapCount>& maps() const { return m_installation.maps(); }
     QString InfoFile;
 
     // Menu entries by their table name (mnuFile, miCaldoraCaves, ...); null if unknown.
@@ -139,7 +133,7 @@ private:
     QWidget* placedProxy(const LayerHit& control);
 
     MainDisplay m_display;
-    std::array<MapFiles, 5> m_maps;
+    Installation m_installation;
     QList<QAction*> m_actions;
     QHash<QString, QAction*> m_actionByName;
     QHash<QString, QMenu*> m_menuByName;

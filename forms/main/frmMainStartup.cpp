@@ -7,7 +7,6 @@
 #include "modules/search/SearchCache.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
-#include "modules/FileSystem.h"
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
@@ -20,32 +19,21 @@
 #include <QComboBox>
 #include <QDir>
 
-namespace {
-
-const QStringList kMapIds{QStringLiteral("caldora"), QStringLiteral("frostmere"),
-                          QStringLiteral("qasira"), QStringLiteral("urkesh"),
-                          QStringLiteral("ancestors")};
-
-QString setting(const QString& section, const QString& key, const QString& def)
-{
-    return IniOps::ReadIni(G().SettingsFile, section, key, def);
-}
-
-} // namespace
-
 void frmMain::Create()
 {
     Globals& g = G();
     LanguageState& lang = LOCAL::State();
     SearchState::instance().SearchCache.clear();
-    g.SettingsFile = g.InProgramFolder(QStringLiteral("karvenna.ini"));
-    g.ExtrasFolder = setting(QStringLiteral("folders"), QStringLiteral("extras"), QStringLiteral("EXTRAS"));
-    g.PicsFolder = setting(QStringLiteral("folders"), QStringLiteral("pics"), QStringLiteral("PICS"));
-    g.LangFolder = setting(QStringLiteral("folders"), QStringLiteral("lang"), QStringLiteral("LANG"));
+    m_installation = Installation(g.ProgramFolder);
+    g.SettingsFile = m_installation.settingsFile();
+    const StartupSettings settings = m_installation.readSettings();
+    g.ExtrasFolder = settings.extrasFolder;
+    g.PicsFolder = settings.picsFolder;
+    g.LangFolder = settings.langFolder;
     m_startImage = QPixmap(QStringLiteral(":/main/start.jpg"));
     RestoreStartImage();
     lang.LanguageFolder = g.ProgramFolder + QLatin1Char('/') + g.LangFolder + QLatin1Char('/');
-    lang.LanguageStem = setting(QStringLiteral("general"), QStringLiteral("language"), QString()).trimmed();
+    lang.LanguageStem = settings.languageStem;
     lang.LanguageFile = LOCAL::LanguageFileOf(lang.LanguageStem);
     lang.LanguageName = IniOps::ReadIni(lang.LanguageFile, QStringLiteral("general"),
                                         QStringLiteral("language"), QString());
@@ -78,43 +66,34 @@ bool frmMain::Load()
     if (g.Revision.isEmpty())
         g.Revision = QString::number(KARVENNA_VERSION_REVISION);
 
+    // Read again: the language dialog of creation may have written the settings.
+    const StartupSettings settings = m_installation.readSettings();
     g.EditionSuffix.clear();
-    if (setting(QStringLiteral("special"), QStringLiteral("NoExtras"), QStringLiteral("no")).trimmed().toLower()
-        == QLatin1String("yes")) {
+    if (settings.noExtras) {
         action(QStringLiteral("mnuExtras"))->setVisible(false);
         g.EditionSuffix = QStringLiteral("Lite");
     }
-    if (setting(QStringLiteral("special"), QStringLiteral("NoLang"), QStringLiteral("no")).trimmed().toLower()
-        == QLatin1String("yes")) {
+    if (settings.noLang) {
         action(QStringLiteral("mnuLanguage"))->setVisible(false);
-        g.EditionSuffix += QLatin1Char(' ')
-                           + setting(QStringLiteral("special"), QStringLiteral("LocalizedString"), QString()).trimmed();
+        g.EditionSuffix += QLatin1Char(' ') + settings.localizedString;
     }
     setWindowTitle(Globals::ProductTitle() + QLatin1Char(' ') + g.VersionText() + QLatin1Char(' ')
                    + g.EditionSuffix);
 
     m_display.ITEM.visible = false;
     m_display.cboItems.visible = false;
-    for (int i = 0; i < kMapIds.size(); ++i)
-        m_maps[i] = {kMapIds[i], g.InProgramFolder(kMapIds[i] + QStringLiteral(".jpg")),
-                     g.InProgramFolder(kMapIds[i] + QStringLiteral(".data"))};
-    InfoFile = g.InProgramFolder(QStringLiteral("info.data"));
+    InfoFile = m_installation.infoFile();
     QDir::setCurrent(g.ProgramFolder);
 
-    lang.LanguageName = setting(QStringLiteral("general"), QStringLiteral("language"), QString()).trimmed();
+    // The stored stem stands in for the name until a language file is read again.
+    lang.LanguageName = settings.languageStem;
     if (lang.LanguageName.isEmpty())
         lang.LanguageName = QStringLiteral("Deutsch");
 
-    for (const MapFiles& m : m_maps)
-        if (!FileSystem::FileExists(m.dataFile)) {
-            FileNotFound(m.dataFile);
-            return false;
-        }
-    for (const MapFiles& m : m_maps)
-        if (!FileSystem::FileExists(m.picture)) {
-            FileNotFound(m.picture);
-            return false;
-        }
+    if (const QString missing = m_installation.firstMissingFile(); !missing.isEmpty()) {
+        FileNotFound(missing);
+        return false;
+    }
 
     show();
 
@@ -128,11 +107,7 @@ bool frmMain::Load()
                                        Twips2Pixel_Module::TwipsToPixelsY(m_display.imgMap.height));
     m_display.dropDownHeight = Twips2Pixel_Module::TwipsToPixelsY(m_display.imgMap.height);
 
-    lang.SubstituteLanguage = setting(QStringLiteral("general"), QStringLiteral("SubstLang"),
-                                      QStringLiteral("English"))
-                                  .trimmed();
-    if (lang.SubstituteLanguage.compare(QLatin1String("deutsch"), Qt::CaseInsensitive) == 0)
-        lang.SubstituteLanguage = QStringLiteral("English");
+    lang.SubstituteLanguage = settings.substituteLanguage;
     syncDisplay();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "modules/display/MainDisplay.h"
 
+#include "modules/EntityId.h"
 #include "modules/FileSystem.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
@@ -15,11 +16,6 @@ constexpr int kMarkerOffset = 65;  // marker corner, left of and above the point
 constexpr int kLabelGap = 50;      // name label beside its marker
 constexpr int kLabelRise = 40;     // name label above the marker's top
 constexpr int kHeadingMargin = 120;
-
-bool isDisabledKey(const QString& key)
-{
-    return key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('/'));
-}
 
 // The n-th piece of a record split at ",", trimmed; empty past the last.
 QStringView fieldView(QStringView record, int n)
@@ -102,6 +98,27 @@ qint32 MainDisplay::ResampleY(qint32 y) const
 qint32 MainDisplay::ScaledX(qint16 pixelX) const { return ResampleX(PixelsToTwipsX(pixelX)); }
 qint32 MainDisplay::ScaledY(qint16 pixelY) const { return ResampleY(PixelsToTwipsY(pixelY)); }
 
+QPoint MainDisplay::MarkerCorner(QPoint reference, MarkerAnchor anchor) const
+{
+    const qint16 x = qint16(reference.x());
+    const qint16 y = qint16(reference.y());
+    if (anchor == MarkerAnchor::Centre)
+        return {ScaledX(x) - kMarkerOffset, ScaledY(y) - kMarkerOffset};
+    // Scaled in pixels, then turned into twips: the corner lands on a whole pixel.
+    return {PixelsToTwipsX(ResampleX(x)), PixelsToTwipsY(ResampleY(y))};
+}
+
+void MainDisplay::PlaceMarker(MarkerState& marker, const EntityId& entity, qint16 x, qint16 y,
+                              MarkerAnchor anchor) const
+{
+    marker.entity = entity;
+    marker.reference = {x, y};
+    marker.anchor = anchor;
+    const QPoint corner = MarkerCorner(marker.reference, anchor);
+    marker.left = corner.x();
+    marker.top = corner.y();
+}
+
 void MainDisplay::SetCaption(LabelState& label, const QString& caption, LabelKind kind)
 {
     label.caption = caption;
@@ -154,7 +171,7 @@ void MainDisplay::Change(const QString& picturePath, const QString& dataFile,
     cboItems.items.append(ComboBoxPrompt);
     keyList = IniOps::GetIniKeys(dataFile, category);
     for (const QString& key : std::as_const(keyList))
-        if (!isDisabledKey(key))
+        if (!IsDisabledKey(key))
             cboItems.items.append(shownName(key));
     SelectListIndex(0);
     m_lastDisplayAtChange = LastDisplay;
@@ -200,13 +217,10 @@ void MainDisplay::ChangeMulti(const QString& picturePath, const QString& dataFil
         }
         if (fieldView(record, 1) == u"#")
             record = data.Value(data.FindSection(fieldView(record, 2)), key);
-        const qint16 x = leadingCoordinate(record, 1);
-        const qint16 y = leadingCoordinate(record, 2);
-        DOT[i].left = ScaledX(x) - kMarkerOffset;
-        DOT[i].top = ScaledY(y) - kMarkerOffset;
+        PlaceMarker(DOT[i], {CurrentMap, key}, leadingCoordinate(record, 1), leadingCoordinate(record, 2));
         const QString name = shownName(key);
         DOT[i].desc = name;
-        if (isDisabledKey(key))
+        if (IsDisabledKey(key))
             continue;
         DOT[i].visible = true;
         SetCaption(lblDOT[i], framed(name), LabelKind::Name);
@@ -251,8 +265,7 @@ void MainDisplay::PlaceSelection(const QString& name)
                                  QString());
     const qint16 x = wholeCoordinate(StringOps::GetSplitItem(record, 1, QStringLiteral(",")));
     const qint16 y = wholeCoordinate(StringOps::GetSplitItem(record, 2, QStringLiteral(",")));
-    ITEM.left = ScaledX(x) - kMarkerOffset;
-    ITEM.top = ScaledY(y) - kMarkerOffset;
+    PlaceMarker(ITEM, {CurrentMap, key}, x, y);
     ITEM.visible = true;
     ITEM.desc = name;
     lblCaption.toolTip.clear();

@@ -1,6 +1,9 @@
 #pragma once
 // The main window's display state in twips, without a window: what Change, ChangeMulti,
 // ClearUI, the list selection and the search display put where. frmMain draws it.
+#include "modules/EntityId.h"
+
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -18,12 +21,21 @@ struct ControlState
     int right() const { return left + width; }
 };
 
+// Where a marker's twips corner lies relative to its reference point: centred on it for a
+// record of the map, its corner on it for a search hit.
+enum class MarkerAnchor { Centre, Corner };
+
 struct MarkerState : ControlState
 {
     MarkerState() { width = height = kMarkerSize; }
     quint32 borderColor = kMarkerRed;
     QString desc;
     QString toolTip;
+    // The entity shown and its record's pixel on the 1024 x 768 reference picture; left and
+    // top are derived from them for the window's scale (MainDisplay::PlaceMarker).
+    EntityId entity;
+    QPoint reference;
+    MarkerAnchor anchor = MarkerAnchor::Centre;
 };
 
 struct LabelState : ControlState
@@ -94,6 +106,11 @@ public:
     // Screen position of a record's pixel coordinates on the displayed picture.
     qint32 ScaledX(qint16 pixelX) const;
     qint32 ScaledY(qint16 pixelY) const;
+    // The twips corner of a marker at reference pixel (x, y) for the current picture size.
+    QPoint MarkerCorner(QPoint reference, MarkerAnchor anchor) const;
+    // Shows entity at reference pixel (x, y): keeps both and derives the marker's corner.
+    void PlaceMarker(MarkerState& marker, const EntityId& entity, qint16 x, qint16 y,
+                     MarkerAnchor anchor = MarkerAnchor::Centre) const;
 
     void ClearUI();
     void Change(const QString& picture, const QString& dataFile, const QString& category);

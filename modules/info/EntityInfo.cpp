@@ -3,6 +3,7 @@
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/StringOps.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -103,11 +104,5 @@ QString EntityInfo::TranslatedDescriptionFile()
 
 QString EntityInfo::TrimBlanks(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
+    return StringOps::TrimSpaces(text);
 }

@@ -5,6 +5,7 @@
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/StringOps.h"
 
 #include <QDir>
 
@@ -19,12 +20,7 @@ const QString kGerman = QStringLiteral("Deutsch");
 
 QString TrimBlanks(const QString& text)
 {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    return StringOps::TrimSpaces(text);
 }
 
 QStringList EnumFoldersEx(const QString& path, bool fullPaths)

@@ -1,17 +1,13 @@
 #pragma once
 // What the installation check needs to know about an installation, read from its settings
 // the way start-up reads them.
+#include "modules/EntityId.h"
+#include "modules/installation/Installation.h"
+
 #include <QList>
 #include <QString>
 
 namespace Lint {
-
-struct MapFiles
-{
-    QString id;       // "caldora", ...
-    QString dataFile; // full paths
-    QString picture;
-};
 
 struct Entity
 {
@@ -28,13 +24,10 @@ struct Installation
     QString picturesFolder; // ends with "/"
     QString infoFile;
     QString languageStem;   // "general"/"language", trimmed
-    QList<MapFiles> maps;
+    std::array<MapFiles, ::Installation::MapCount> maps;
     QList<Entity> entities; // enabled keys of every section of every map, each name once
 
     static Installation Read(const QString& home);
 };
-
-// Entry keys that begin with ";" or "/" are never listed nor shown.
-bool IsDisabledKey(const QString& key);
 
 } // namespace Lint

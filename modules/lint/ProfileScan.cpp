@@ -1,5 +1,6 @@
 #include "modules/lint/ProfileScan.h"
 
+#include "modules/IniDocument.h"
 #include "modules/TextCodec.h"
 
 #include <QFile>
@@ -8,17 +9,6 @@
 namespace Lint {
 
 namespace {
-
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype b = 0;
-    qsizetype e = text.size();
-    while (b < e && (text[b] == u' ' || text[b] == u'\t'))
-        ++b;
-    while (e > b && (text[e - 1] == u' ' || text[e - 1] == u'\t'))
-        --e;
-    return text.mid(b, e - b);
-}
 
 // Bytes that Windows-1252 leaves undefined, and control characters no text file holds.
 bool isForeignByte(unsigned char c)
@@ -57,51 +47,34 @@ ProfileScan::ProfileScan(const QString& path)
         return;
     m_exists = true;
     m_bytes = file.readAll();
-    const QString text = TextCodec::Decode(m_bytes).text;
-
-    int lineNumber = 0;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    while (start <= n) {
-        qsizetype end = start;
-        while (end < n && text[end] != u'\n' && text[end] != u'\r')
-            ++end;
-        if (start == n && end == n)
-            break;
-        ++lineNumber;
-        const QStringView whole = QStringView(text).mid(start, end - start);
-        const QStringView trimmed = trimBlanks(whole);
-        if (trimmed.startsWith(u'[')) {
-            const QStringView inner = trimmed.mid(1);
-            const qsizetype close = inner.indexOf(u']');
-            ScannedSection s;
-            s.name = trimBlanks(close < 0 ? inner : inner.left(close)).toString();
-            s.header = whole.toString();
-            s.line = lineNumber;
-            const QString folded = s.name.toCaseFolded();
-            s.isFirst = !m_firstSection.contains(folded);
-            if (s.isFirst)
-                m_firstSection.insert(folded, int(m_sections.size()));
-            m_sections.append(std::move(s));
-        } else if (!trimmed.isEmpty() && !trimmed.startsWith(u';') && !m_sections.isEmpty()) {
+    // The program's own reader takes the file apart; this keeps its line numbers.
+    const IniDocument document(TextCodec::Decode(m_bytes));
+    for (const IniDocument::SectionSpan& span : document.sectionSpans()) {
+        ScannedSection s;
+        s.name = span.name.toString();
+        s.header = document.line(span.header).toString();
+        s.line = int(span.header) + 1;
+        s.isFirst = span.first;
+        if (s.isFirst)
+            m_firstSection.insert(IniDocument::fold(s.name), int(m_sections.size()));
+        for (qsizetype i = span.header + 1; i < span.end; ++i) {
+            if (!document.isEntryLine(i))
+                continue;
+            const QStringView whole = document.line(i);
             const qsizetype eq = whole.indexOf(u'=');
-            const QStringView rawKey = eq < 0 ? whole : whole.left(eq);
-            if (rawKey.startsWith(u' ') || rawKey.startsWith(u'\t'))
-                m_leadingBlankLines.append(lineNumber);
-            m_sections.last().entries.append({trimBlanks(rawKey).toString(),
-                                              eq < 0 ? QString() : trimBlanks(whole.mid(eq + 1)).toString(),
-                                              lineNumber});
+            if (whole.startsWith(u' ') || whole.startsWith(u'\t'))
+                m_leadingBlankLines.append(int(i) + 1);
+            s.entries.append({IniDocument::keyOf(whole).toString(),
+                              eq < 0 ? QString() : IniDocument::trimBlanks(whole.mid(eq + 1)).toString(),
+                              int(i) + 1});
         }
-        start = end;
-        if (start < n && text[start] == u'\r' && start + 1 < n && text[start + 1] == u'\n')
-            ++start;
-        ++start;
+        m_sections.append(std::move(s));
     }
 }
 
 const ScannedSection* ProfileScan::section(const QString& name) const
 {
-    const auto it = m_firstSection.constFind(trimBlanks(name).toString().toCaseFolded());
+    const auto it = m_firstSection.constFind(IniDocument::fold(IniDocument::trimBlanks(name)));
     return it == m_firstSection.constEnd() ? nullptr : &m_sections[*it];
 }
 
@@ -110,9 +83,9 @@ int ProfileScan::lineOf(const QString& sectionName, const QString& key) const
     const ScannedSection* s = section(sectionName);
     if (!s)
         return 0;
-    const QString folded = trimBlanks(key).toString().toCaseFolded();
+    const QString folded = IniDocument::fold(IniDocument::trimBlanks(key));
     for (const ScannedEntry& e : s->entries)
-        if (e.key.toCaseFolded() == folded)
+        if (IniDocument::fold(e.key) == folded)
             return e.line;
     return s->line;
 }
@@ -135,7 +108,7 @@ void ProfileScan::reportTextProblems(Report& report) const
         }
         QHash<QString, int> seen;
         for (const ScannedEntry& e : s.entries) {
-            const QString folded = e.key.toCaseFolded();
+            const QString folded = IniDocument::fold(e.key);
             if (const auto it = seen.constFind(folded); it != seen.constEnd())
                 report.warning(m_path, e.line,
                                QStringLiteral("key \"%1\" appears again in [%2] (first at line %3); "

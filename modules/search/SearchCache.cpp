@@ -1,5 +1,6 @@
 #include "modules/search/SearchCache.h"
 
+#include "modules/EntityId.h"
 #include "modules/FileSystem.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
@@ -13,11 +14,6 @@
 namespace {
 
 const QString kComma = QStringLiteral(",");
-
-bool IsDisabledKey(const QString& key)
-{
-    return key.startsWith(u';') || key.startsWith(u'/') || key.startsWith(u'*');
-}
 
 const QString kInfo = QStringLiteral("Info");
 
@@ -180,6 +176,7 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
     const IniOps::Reader data(dataFile);
     const qsizetype info = descriptions.FindSection(kInfo);
 
+    const QString mapId = FileSystem::GetFileStem(picture).toLower();
     const QStringList sections = data.GetIniSections();
     std::vector<std::vector<IniOps::Reader::Entry>> entriesOf;
     entriesOf.reserve(size_t(sections.size()));
@@ -196,9 +193,10 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
         listing.picture = picture;
         listing.category = section;
         listing.category.remove(u'[').remove(u']');
+        listing.entity.mapId = mapId;
         for (IniOps::Reader::Entry& entry : entriesOf[size_t(s)]) {
             const QString& key = entry.key;
-            if (IsDisabledKey(key))
+            if (!IsSearchableKey(key))
                 continue;
             qint16 x = 0, y = 0;
             const QStringView value = entry.value;
@@ -216,6 +214,7 @@ std::optional<LinkError> Search::CacheEntities(const QString& dataFile, const QS
             // Built where it stays: no moves, and the key itself becomes the German name.
             SearchRecord& record = cache.emplaceBack(listing);
             record.description = Description(descriptions, info, key);
+            record.entity.name = key;
             record.name = german ? std::move(entry.key) : LOCAL::LocalizeName(key, *language);
             record.x = x;
             record.y = y;

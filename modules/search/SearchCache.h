@@ -1,6 +1,7 @@
 #pragma once
 // The search over every entity of every map: the records read by the first search, the
 // program-wide search state, and the matching rules shared by the find dialog and find again.
+#include "modules/EntityId.h"
 #include "modules/search/NameStarts.h"
 
 #include <QList>
@@ -17,6 +18,7 @@ struct SearchRecord
     QString description;  // empty when the entity has none
     qint16 x = 0;         // pixel position on the 1024 x 768 reference picture
     qint16 y = 0;
+    EntityId entity;      // the map of the picture and the German key
 };
 
 // Records hold implicitly shared strings only: growing the cache may move them as bytes.

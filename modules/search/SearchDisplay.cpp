@@ -5,7 +5,6 @@
 #include "modules/display/MainDisplay.h"
 #include "modules/FileSystem.h"
 #include "modules/LOCAL.h"
-#include "modules/Twips2Pixel_Module.h"
 
 void SearchDisplay::Show(MainDisplay& d, const SearchRecord& record, const QString& term)
 {
@@ -13,17 +12,12 @@ void SearchDisplay::Show(MainDisplay& d, const SearchRecord& record, const QStri
     d.ClearUI();
     d.lblMultiInfo.top = 0;
 
-    // Scaled in pixels, then turned into twips: the hit lands on a whole pixel.
-    const qint32 px = d.ResampleX(record.x);
-    const qint32 py = d.ResampleY(record.y);
-
     d.SetPicture(record.picture);
     // The right-click menu follows the map on screen.
     d.CurrentMap = FileSystem::GetFileStem(record.picture).toLower();
 
     // The marker's corner lies on the point itself, unlike a pick in the list.
-    d.ITEM.left = Twips2Pixel_Module::PixelsToTwipsX(px);
-    d.ITEM.top = Twips2Pixel_Module::PixelsToTwipsY(py);
+    d.PlaceMarker(d.ITEM, record.entity, record.x, record.y, MarkerAnchor::Corner);
 
     const QString label = LOCAL::IsGerman() ? record.name : LOCAL::LocalizeName(record.name);
     d.ITEM.desc = label;

@@ -3,7 +3,9 @@
 # menu command in German and English at two sizes, hovers, double clicks, picks, searches, a
 # perk Show — and compares two recordings: dumps byte for byte, snapshots pixel for pixel.
 #
-#   tests/scenes/scenes.sh record KARVENNA_BIN OUTDIR   record every scene into OUTDIR
+#   tests/scenes/scenes.sh record KARVENNA_BIN OUTDIR [REGEX]
+#                                                       record every scene (or those whose id
+#                                                       matches REGEX) into OUTDIR
 #   tests/scenes/scenes.sh compare DIR_A DIR_B          exit 1 when any scene differs
 #   tests/scenes/scenes.sh against REV [BUILD_DIR]      build REV beside the tree, record both
 #                                                       builds and compare them
@@ -19,7 +21,7 @@ scene_list() {
     # Every entry of the menu bar, as the program itself lists it (mx entries are additions).
     names=$(run_one "$bin" "$work/menu-list" --dump "$work/menu-list.json" >/dev/null 2>&1;
             grep -o '"name": *"[A-Za-z0-9]*"' "$work/menu-list.json" | sed 's/.*"\([^"]*\)"$/\1/' |
-            grep -v '^mx' | grep -v '^$' | sort -u)
+            grep -E '^(mi|mnu)' | sort -u)
     for size in 1024x768 800x600; do
         for name in $names; do
             echo "de-$size-$name --size $size --open $name"
@@ -32,20 +34,20 @@ hover-label --open miCaldoraCities --hover lblDOT:3
 dblclick-dot --open miCaldoraCities --dblclick DOT:3
 dblclick-label --open miCaldoraCities --dblclick lblDOT:5
 hover-hidden-labels --open miQasiraDragonroots --hover DOT:2
-pick-info --open miCaldoraNPC --pick-index 3 --hover ITEM --hover lblCaption --hover btnInfo --click btnInfo
-pick-dblclick --open miCaldoraNPC --pick-index 7 --dblclick ITEM
-pick-text-en --language English --open miCaldoraNPC --pick-index 2 --dblclick lblCaption
+pick-info --open miCaldoraNPCs --pick-index 3 --hover ITEM --hover lblCaption --hover btnInfo --click btnInfo
+pick-dblclick --open miCaldoraNPCs --pick-index 7 --dblclick ITEM
+pick-text-en --language English --open miCaldoraNPCs --pick-index 2 --dblclick lblCaption
 right-click-map --open miFrostmereCaves --right-click 120,80
 right-click-start --right-click 10,10
 resize-category --open miCaldoraCities --resize 700x500 --resize 1100x820
-resize-list --open miCaldoraNPC --pick-index 4 --resize 640x480
+resize-list --open miCaldoraNPCs --pick-index 4 --resize 640x480
 find-name --find Wolf
 find-again --find Wolf --find-again --find-again
 find-desc --find-mode descriptions --find Höhle --find-again
 find-none --find Zzzyx
 find-cancel --find-mode descriptions --find-cancel
 find-en --language English --find Wolf --find-again
-perks-show --perks miCaldoraPerks:perk archer
+perks-show --perks miCaldoraPerks:perk acrobatics
 perks-cancel --perks miFrostmerePerks:
 perks-en --language English --perks miQasiraPerks:perk sleep
 language-back --language English --language Deutsch --open miCaldoraCaves
@@ -73,6 +75,7 @@ run_one() {
 record() {
     local bin out
     bin=$(readlink -f "$1")
+    set -- "$1" "$2" "${3:-}"
     mkdir -p "$2" && out=$(cd "$2" && pwd)
     mkdir -p "$work"
     local count=0
@@ -94,7 +97,7 @@ record() {
             >"$out/$id.out" 2>&1 || echo "exit $?" >>"$out/$id.out"
         rm -rf "${work:?}/$id"
         count=$((count + 1))
-    done < <(scene_list "$bin")
+    done < <(scene_list "$bin" | grep -E -- "^(${3:-.*}) ")
     echo "recorded $count scenes into $out"
 }
 
@@ -138,7 +141,7 @@ against() {
 }
 
 case "${1:-}" in
-record) [[ $# -eq 3 ]] || { echo "usage: $0 record KARVENNA_BIN OUTDIR" >&2; exit 2; }; record "$2" "$3" ;;
+record) [[ $# -ge 3 ]] || { echo "usage: $0 record KARVENNA_BIN OUTDIR [REGEX]" >&2; exit 2; }; record "$2" "$3" "${4:-}" ;;
 compare) [[ $# -eq 3 ]] || { echo "usage: $0 compare DIR_A DIR_B" >&2; exit 2; }; compare "$2" "$3" ;;
 against) [[ $# -ge 2 ]] || { echo "usage: $0 against REV [BUILD_DIR]" >&2; exit 2; }; against "$2" "${3:-}" ;;
 *) echo "usage: $0 record BIN OUT | compare A B | against REV [BUILD_DIR]" >&2; exit 2 ;;

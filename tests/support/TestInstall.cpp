@@ -1,5 +1,8 @@
 #include "support/TestInstall.h"
 
+#include "modules/LOCAL.h"
+#include "modules/installation/Installation.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -14,8 +17,18 @@ TestInstall::TestInstall() = default;
 
 const QStringList& TestInstall::mapIds()
 {
-    static const QStringList ids{"caldora", "frostmere", "qasira", "urkesh", "ancestors"};
-    return ids;
+    return Installation::MapIds();
+}
+
+void TestInstall::useLanguageFile(const QString& relative, const QString& text) const
+{
+    writeText(relative, text);
+    LanguageState& s = LOCAL::State();
+    s = LanguageState();
+    s.LanguageName = QStringLiteral("English");
+    s.LanguageStem = QStringLiteral("English");
+    s.LanguageFile = file(relative);
+    LOCAL::CacheTranslationTable();
 }
 
 void TestInstall::writeBytes(const QString& relative, const QByteArray& bytes) const

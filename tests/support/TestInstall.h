@@ -26,6 +26,10 @@ public:
 
     static const QStringList& mapIds();
 
+    // Writes a language file at relative and makes it the interface language ("English"), its
+    // entity names loaded.
+    void useLanguageFile(const QString& relative, const QString& text) const;
+
 private:
     QTemporaryDir m_dir;
 };

@@ -2,9 +2,9 @@
 #include <QMap>
 
 #include "Documents.h"
-#include "PerkTable.h"
 #include "Rng.h"
 #include "TextFiles.h"
+#include "modules/perks/PerkTable.h"
 
 namespace {
 
@@ -34,25 +34,15 @@ QString Row(const QStringList& cells, bool header = false)
     return r + "</tr>\n";
 }
 
-const QStringList kGroups{"f", "h", "m", "s", "t", "a", "o"};
-
-QString GroupName(const QString& g, const Lang& L)
-{
-    static const QMap<QString, QPair<QString, QString>> names{
-        {"f", {"Kampftalente", "Fighting skills"}}, {"h", {"Jagdtalente", "Hunting skills"}},
-        {"m", {"Magietalente", "Magic skills"}}, {"s", {"Schmiedetalente", "Smith skills"}},
-        {"t", {"Diebestalente", "Thief skills"}}, {"a", {"Alchemietalente", "Alchemy skills"}},
-        {"o", {"Sonstige Talente", "Other skills"}}};
-    return L(names[g].first, names[g].second);
-}
+QString GroupName(const PerkGroup& g, const Lang& L) { return L(g.german.toString(), g.english.toString()); }
 
 // Teachers of a perk, per region, as "Region: name, name".
-QString TeachersOf(const Catalog& cat, const Perk& perk, bool english)
+QString TeachersOf(const Catalog& cat, const PerkEntry& perk, bool english)
 {
     QStringList parts;
     for (const MapData& m : cat.maps) {
         for (const Section& s : m.sections) {
-            if (s.name != perk.key)
+            if (s.name != perk.sectionKey)
                 continue;
             QStringList names;
             for (const Entry& e : s.entries)
@@ -63,18 +53,21 @@ QString TeachersOf(const Catalog& cat, const Perk& perk, bool english)
     return parts.join("<br>");
 }
 
-QString PerkText(const Perk& p, bool english) { return Html(english ? p.english.trimmed() : p.german.trimmed()); }
+QString PerkText(const PerkEntry& p, bool english)
+{
+    return Html((english ? p.english : p.german).trimmed().toString());
+}
 
 Document PerkList(const Catalog& cat, const Lang& L)
 {
     Document d{"perklist.chm", L("Perk-Übersicht", "Perk list"), {}};
     QString body = "<h1>" + d.title + "</h1>\n<p>" + L("Alle Perks von Thornvale und wer sie lehrt.",
                                                         "Every perk of Thornvale and who teaches it.") + "</p>\n";
-    for (const QString& g : kGroups) {
+    for (const PerkGroup& g : PerkTable::Groups()) {
         body += "<h2>" + GroupName(g, L) + "</h2>\n<table>\n"
                 + Row({L("Perk", "Perk"), L("Lehrer", "Teachers")}, true);
-        for (const Perk& p : PerkTable())
-            if (p.group == g)
+        for (const PerkEntry& p : PerkTable::Perks())
+            if (p.group == g.key)
                 body += Row({PerkText(p, L.en), TeachersOf(cat, p, L.en)});
         body += "</table>\n";
     }
@@ -88,8 +81,8 @@ Document Spellbook(const Catalog& cat, const Lang& L)
     QString body = "<h1>" + d.title + "</h1>\n<table>\n"
                    + Row({L("Zauber", "Spell"), L("Kreis", "Circle"), L("Mana", "Mana"), L("Lehrer", "Teachers")}, true);
     int circle = 0;
-    for (const Perk& p : PerkTable()) {
-        if (p.group != QLatin1String("m"))
+    for (const PerkEntry& p : PerkTable::Perks()) {
+        if (p.group != u'm')
             continue;
         ++circle;
         body += Row({PerkText(p, L.en), QString::number(1 + circle % 6), QString::number(5 + (circle * 7) % 40),

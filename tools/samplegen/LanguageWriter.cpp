@@ -4,14 +4,14 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "MenuCaptions.h"
-#include "PerkTable.h"
 #include "TextFiles.h"
+#include "modules/menu/MenuTable.h"
+#include "modules/perks/PerkTable.h"
 
 namespace {
 
 // A translator's caption: the English default with its spelling put right and an accelerator.
-QString Caption(const MenuCaption& m)
+QString Caption(const MenuEntry& entry)
 {
     static const QHash<QString, QString> fixes{
         {"mnuExtras", "&Extras"},
@@ -24,13 +24,32 @@ QString Caption(const MenuCaption& m)
         {"miAbout", "&About..."},
         {"mnuLanguage", "Choose &language..."},
     };
-    if (fixes.contains(m.name))
-        return fixes.value(m.name);
-    QString c = m.english;
+    const QString name = QString::fromLatin1(entry.name);
+    if (fixes.contains(name))
+        return fixes.value(name);
+    QString c = QString::fromUtf8(entry.english);
     c.replace("aquaintance", "acquaintance");
     if (!c.contains('&'))
         c.prepend('&');
     return c;
+}
+
+// The captioned menu entries in the order a translator meets them: the menu bar, then the
+// entries of the menus of no map, then those of the maps' menus.
+QVector<const MenuEntry*> TranslatedEntries()
+{
+    QVector<const MenuEntry*> bar, general, maps;
+    for (const MenuEntry& entry : MenuTable::Entries()) {
+        if (!entry.isCaptioned())
+            continue;
+        if (entry.level == 0)
+            bar << &entry;
+        else if (MenuTable::TopMenuOf(entry)->map)
+            maps << &entry;
+        else
+            general << &entry;
+    }
+    return bar + general + maps;
 }
 
 QVector<Section> EnglishSections(const Catalog& cat)
@@ -39,8 +58,8 @@ QVector<Section> EnglishSections(const Catalog& cat)
     s.push_back({"general", {{"language", "English"}, {"version", "1.4"}, {"author", "The Karvenna team"},
                              {"website", "karvenna.thornvale.example/"}, {"email", "translators@karvenna.example"}}});
     Section menus{"menus", {}};
-    for (const MenuCaption& m : MenuCaptions())
-        menus.entries.push_back({m.name == QLatin1String("mnuExtras") ? QString("miExtras") : m.name, Caption(m)});
+    for (const MenuEntry* entry : TranslatedEntries())
+        menus.entries.push_back({QString::fromLatin1(entry->languageKey()), Caption(*entry)});
     s.push_back(menus);
     s.push_back({"ui", {{"ComboBoxPrompt", "------------ Please select ------------"},
                         {"InfoButtonToolTip", "Displays information about the selected entity."},
@@ -85,8 +104,10 @@ QVector<Section> EnglishSections(const Catalog& cat)
         {"ShieldParry", "Shield parry"}, {"StrongSwordfighter", "Strong swordfighter"}, {"TameAnimal", "Tame animal"},
         {"WaterMage", "Water mage"}, {"WeaknessResistance", "Weakness resistance"}, {"Bless weapon", "Bless weapon"},
         {"Lightning bolt", "Lightning bolt"}, {"Weaken", "Weaken"}};
-    for (const Perk& p : PerkTable())
-        perks.entries.push_back({p.langKey, spelling.value(p.langKey, p.english)});
+    for (const PerkEntry& p : PerkTable::Perks()) {
+        const QString key = p.langKey.toString();
+        perks.entries.push_back({key, spelling.value(key, p.english.toString())});
+    }
     perks.entries += QVector<Entry>{{"ButtonShow", "&Show"}, {"ButtonCancel", "&Cancel"},
                                     {"CaldoraTeachersFor", "Caldora: teachers of"},
                                     {"FrostmereTeachersFor", "Frostmere: teachers of"},

@@ -1,9 +1,9 @@
 // Who teaches which perk: every perk is taught in at least one region, by persons of the
 // region's NPC list whose trade fits the perk's group.
 #include "Catalog.h"
-#include "PerkTable.h"
 #include "Rng.h"
 #include "Roles.h"
+#include "modules/perks/PerkTable.h"
 
 namespace {
 
@@ -42,23 +42,23 @@ void PopulatePerks(Catalog& cat, Rng& rng)
         if (!m.world.isDungeon())
             regions << CollectTeachers(cat, m, rng);
 
-    const QVector<Perk>& perks = PerkTable();
-    for (int i = 0; i < perks.size(); ++i) {
-        const Perk& perk = perks[i];
+    const auto perks = PerkTable::Perks();
+    for (int i = 0; i < int(perks.size()); ++i) {
+        const PerkEntry& perk = perks[size_t(i)];
         QVector<int> where{i % 3};
         if (rng.chance(0.45))
             where << (i + 1 + rng.range(0, 1)) % 3;
         for (int r : where) {
             RegionTeachers& region = regions[r];
-            QVector<int> pool = region.byGroup.value(perk.group);
+            QVector<int> pool = region.byGroup.value(QString(perk.group));
             // Fixed group order: the hash's own order changes from run to run.
             if (pool.isEmpty())
-                for (const QString g : {"f", "h", "m", "s", "t", "a", "o"})
-                    pool += region.byGroup.value(g);
+                for (const PerkGroup& g : PerkTable::Groups())
+                    pool += region.byGroup.value(QString(g.key));
             const int count = std::min<int>(pool.size(), rng.range(1, 3));
             for (int k = 0; k < count; ++k) {
                 const int teacher = pool.takeAt(rng.range(0, pool.size() - 1));
-                region.map->section(perk.key).entries.push_back(Entry{cat.entities[teacher].name, LinkRecord("NPC")});
+                region.map->section(perk.sectionKey.toString()).entries.push_back(Entry{cat.entities[teacher].name, LinkRecord("NPC")});
                 if (!region.used.contains(teacher))
                     region.used << teacher;
             }

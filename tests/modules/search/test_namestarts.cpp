@@ -121,5 +121,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNameStarts)
+QTEST_GUILESS_MAIN(TestNameStarts)
 #include "test_namestarts.moc"

@@ -29,6 +29,7 @@ SearchRecord Record(const QString& name, int x, int y)
     r.description = "Kalt und dunkel.";
     r.x = qint16(x);
     r.y = qint16(y);
+    r.entity = {"frostmere", name};
     return r;
 }
 
@@ -66,6 +67,8 @@ private slots:
         QCOMPARE(d.ITEM.top, PixelsToTwipsY(d.ResampleY(384)));
         QVERIFY(d.ITEM.visible);
         QCOMPARE(d.ITEM.desc, QString("Eishöhle"));
+        QCOMPARE(d.ITEM.entity, (EntityId{"frostmere", "Eishöhle"}));
+        QCOMPARE(d.ITEM.reference, QPoint(512, 384));
 
         QCOMPARE(d.lblCaption.caption, QString(" Eishöhle "));
         QCOMPARE(d.lblCaption.width, 1000);

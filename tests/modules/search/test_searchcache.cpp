@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(link.category, QString("places"));
         QCOMPARE(link.x, qint16(512));
         QCOMPARE(link.y, qint16(384));
+        QCOMPARE(link.entity, (EntityId{"caldora", "Höhle"}));
     }
 
     void descriptionsFollowOneLinkLevel()
@@ -224,7 +225,10 @@ private slots:
         install.writeText("caldora.data", "[places]\nBergwerk=1,1\nBär=2,2\n");
         useEnglish(install, false);
         QVERIFY(!cache(install));
-        QCOMPARE(Names(SearchState::instance().SearchCache), QStringList({"Mine", "Bear"}));
+        const auto& records = SearchState::instance().SearchCache;
+        QCOMPARE(Names(records), QStringList({"Mine", "Bear"}));
+        // The record still says which entity it is: the German key on its map.
+        QCOMPARE(records[1].entity, (EntityId{"caldora", "Bär"}));
     }
 
     void dialogLocalizesStoredNamesOnceMore()

@@ -100,6 +100,10 @@ private slots:
         QCOMPARE(d.DOT[1].borderColor, kMarkerRed);
         QCOMPARE(d.DOT[5].left, d.ScaledX(200) - 65);
         QCOMPARE(d.DOT[5].top, d.ScaledY(100) - 65);
+        // A marker names its own entity and keeps the reference pixel of the record it follows.
+        QCOMPARE(d.DOT[5].entity, (EntityId{"caldora", "Verlinkt"}));
+        QCOMPARE(d.DOT[5].reference, QPoint(200, 100));
+        QCOMPARE(d.DOT[4].reference, QPoint(10, 20));
         // A broken link reads an empty record: position 0,0.
         QCOMPARE(d.DOT[6].left, -65);
         QCOMPARE(d.DOT[6].top, -65);

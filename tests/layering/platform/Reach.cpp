@@ -1,0 +1,2 @@
+// A platform file reaching into the windows.
+#include "forms/main/frmMain.h"
