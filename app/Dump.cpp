@@ -6,7 +6,7 @@
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "modules/Twips2Pixel_Module.h"
-#include "platform/Automation.h"
+#include "platform/Services.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -108,7 +108,7 @@ QJsonObject Dump::Build(const frmMain& main)
 {
     const MainDisplay& d = main.display();
     const LanguageState& lang = LOCAL::State();
-    const Automation& automation = Automation::instance();
+    const BatchRecord& automation = main.services().record;
 
     QJsonObject dump{
         {"format", 1},

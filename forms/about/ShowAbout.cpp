@@ -1,10 +1,10 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/about/frmAbout.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
 
 void Dialogs::ShowAbout(frmMain& main)
 {
-    frmAbout dialog(&main);
-    ModalRunner::RunModal(&dialog);
+    frmAbout dialog(*main.services().sound, *main.services().shell, &main);
+    main.services().dialogs->run(&dialog);
 }

@@ -8,7 +8,7 @@
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
-#include "platform/Sound.h"
+#include "platform/Services.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -53,7 +53,8 @@ QString musicFile() { return G().InProgramFolder(QStringLiteral("karvenna.wav"))
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+frmAbout::frmAbout(SoundService& sound, ShellService& shell, QWidget* parent)
+    : QDialog(parent), m_sound(sound), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
@@ -118,8 +119,8 @@ void frmAbout::buildControls()
     btnOK->setDefault(true);   // Enter; Escape closes every dialog as Cancel would
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lblEMail, &LinkLabel::clicked, lblEMail, &LinkLabel::open);
-    connect(lblWebSite, &LinkLabel::clicked, lblWebSite, &LinkLabel::open);
+    connect(lblEMail, &LinkLabel::clicked, this, [this] { lblEMail->open(m_shell); });
+    connect(lblWebSite, &LinkLabel::clicked, this, [this] { lblWebSite->open(m_shell); });
 }
 
 void frmAbout::Form_Load()
@@ -128,7 +129,7 @@ void frmAbout::Form_Load()
                                                     QStringLiteral("PlayMusic"), kYes))
                              .toLower();
     if (m_playMusicSetting == kYes)
-        Sound::PlaySoundA(musicFile(), Sound::SND_ASYNC | Sound::SND_LOOP);
+        m_sound.play(musicFile(), SoundService::SND_ASYNC | SoundService::SND_LOOP);
 
     links().HyperLinkWork(this);
     links().CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
@@ -172,5 +173,7 @@ void frmAbout::Form_Unload()
         return;
     m_unloaded = true;
     if (m_playMusicSetting == kYes)
-        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
+        m_sound.play(QString(), SoundService::SND_ASYNC);
 }
+
+void frmAbout::pressOK() { btnOK->click(); }

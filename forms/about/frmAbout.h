@@ -1,20 +1,24 @@
 #pragma once
 // The about box: title, version, legal notice, the maker's links, disclaimer, sources and
 // thanks; plays the program's music while it is open when the settings allow it.
+#include "forms/about/AboutDialogAutomation.h"
+
 #include <QDialog>
 
 class HyperlinkRegistry;
 class LinkLabel;
+class ShellService;
+class SoundService;
 class QFrame;
 class QLabel;
 class QPushButton;
 
-class frmAbout : public QDialog
+class frmAbout : public QDialog, public AboutDialogAutomation
 {
     Q_OBJECT
 
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    frmAbout(SoundService& sound, ShellService& shell, QWidget* parent = nullptr);
     ~frmAbout() override;
 
     // The links of every about box, shared across openings.
@@ -39,6 +43,8 @@ public:
     QLabel* lblThanksTo = nullptr;
     QPushButton* btnOK = nullptr;
 
+    void pressOK() override;
+
 public slots:
     void done(int result) override;
 
@@ -47,6 +53,8 @@ private:
     void Form_Load();
     void Form_Unload();
 
+    SoundService& m_sound;
+    ShellService& m_shell;
     QString m_playMusicSetting;
     bool m_unloaded = false;
 };

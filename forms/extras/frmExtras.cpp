@@ -19,7 +19,7 @@ using TwipsGeometry::Make;
 
 } // namespace
 
-frmExtras::frmExtras(QWidget* parent) : QDialog(parent)
+frmExtras::frmExtras(ShellService& shell, QWidget* parent) : QDialog(parent), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmExtras"));
     setModal(true);
@@ -78,7 +78,7 @@ void frmExtras::btnSelect_Click()
     const int index = glbExtras->ListIndex();
     if (index == 0)
         return;
-    ExtrasTable::Open(glbExtras->Rows(index).Tag());
+    ExtrasTable::Open(m_shell, glbExtras->Rows(index).Tag());
 }
 
 bool frmExtras::selectRowByTag(const QString& fileName)
@@ -99,3 +99,5 @@ bool frmExtras::SelectDocument(const QString& fileName)
     btnSelect->click();
     return true;
 }
+
+void frmExtras::cancel() { btnAbort->click(); }

@@ -1,12 +1,13 @@
 #include "modules/search/SearchCache.h"
 #include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
-#include "controls/ModalRunner.h"
+#include "forms/main/frmMain.h"
+#include "platform/Services.h"
 
 void Dialogs::ShowFind(frmMain& main)
 {
     frmFind dialog(main);
-    ModalRunner::RunModal(&dialog);
+    main.services().dialogs->run(&dialog);
 }
 
 // F3: the next match after the record shown last; no wrap-around, so the end of the cache

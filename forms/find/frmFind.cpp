@@ -1,7 +1,7 @@
 #include "forms/find/frmFind.h"
 
 #include "controls/Fonts.h"
-#include "controls/MessageBox.h"
+#include "platform/Services.h"
 #include "controls/TwipsGeometry.h"
 #include "modules/search/SearchCache.h"
 #include "modules/search/SearchDisplay.h"
@@ -160,7 +160,8 @@ bool frmFind::EnsureCache()
 
     // Whatever was read before the broken link is no search cache.
     search.SearchCache.clear();
-    MessageBox::Show(this, MessageBox::Icon::Critical, LinkError::caption(), error->text());
+    m_main.services().messages->show(this, MessageService::Icon::Critical, LinkError::caption(),
+                                     error->text());
     reject();
     // The program ends right after the message.
     m_main.EndProgram();
@@ -205,6 +206,24 @@ void frmFind::Display(frmMain& main, int index)
 void frmFind::ShowNotFound(frmMain& main)
 {
     const QString& term = SearchState::instance().SearchTerm;
-    MessageBox::Show(&main, MessageBox::Icon::Information, SearchTexts::NotFoundCaption(),
+    main.services().messages->show(&main, MessageService::Icon::Information,
+                                   SearchTexts::NotFoundCaption(),
                      SearchTexts::NotFoundText(term));
 }
+
+void frmFind::chooseMode(Mode mode)
+{
+    (mode == Mode::Descriptions ? rbDescsOnly : rbNamesOnly)->click();
+}
+
+void frmFind::enterTerm(const QString& term) { txtFind->setText(term); }
+
+bool frmFind::pressFind()
+{
+    if (!btnFind->isEnabled())
+        return false;
+    btnFind->click();
+    return true;
+}
+
+void frmFind::cancel() { btnAbort->click(); }

@@ -1,6 +1,8 @@
 #pragma once
 // The find dialog: a term, names or descriptions, and the first match of all five maps shown
 // on the main window. The search state outlives the dialog (SearchState).
+#include "forms/find/FindDialogAutomation.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -10,7 +12,7 @@ class QPushButton;
 class QRadioButton;
 class frmMain;
 
-class frmFind : public QDialog
+class frmFind : public QDialog, public FindDialogAutomation
 {
     Q_OBJECT
 
@@ -30,6 +32,11 @@ public:
     QRadioButton* rbDescsOnly = nullptr;
     QPushButton* btnFind = nullptr;
     QPushButton* btnAbort = nullptr;
+
+    void chooseMode(Mode mode) override;
+    void enterTerm(const QString& term) override;
+    bool pressFind() override;
+    void cancel() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,4 +1,4 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/info/frmInfo.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
@@ -6,5 +6,5 @@
 void Dialogs::ShowInfo(frmMain& main)
 {
     frmInfo dialog(main.display().InfoSubject, main.InfoFile, &main);
-    ModalRunner::RunModal(&dialog);
+    main.services().dialogs->run(&dialog);
 }

@@ -1,4 +1,4 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/lang/frmLang.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
@@ -6,5 +6,5 @@
 void Dialogs::ShowLanguage(frmMain& main)
 {
     frmLang dialog(&main, &main);
-    ModalRunner::RunModal(&dialog);
+    main.services().dialogs->run(&dialog);
 }

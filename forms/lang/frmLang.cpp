@@ -3,6 +3,7 @@
 #include "controls/Fonts.h"
 #include "controls/GridListbox.h"
 #include "controls/Hyperlink.h"
+#include "platform/Services.h"
 #include "controls/TwipsGeometry.h"
 #include "forms/main/frmMain.h"
 #include "modules/FileSystem.h"
@@ -93,8 +94,8 @@ void frmLang::buildControls()
     connect(glbLang, &GridListbox::DblClick, this, &frmLang::btnSelect_Click);
     connect(btnSelect, &QPushButton::clicked, this, &frmLang::btnSelect_Click);
     connect(btnAbort, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lblEMail, &LinkLabel::clicked, lblEMail, &LinkLabel::open);
-    connect(lblWebSite, &LinkLabel::clicked, lblWebSite, &LinkLabel::open);
+    connect(lblEMail, &LinkLabel::clicked, this, [this] { lblEMail->open(*m_main->services().shell); });
+    connect(lblWebSite, &LinkLabel::clicked, this, [this] { lblWebSite->open(*m_main->services().shell); });
 }
 
 void frmLang::Form_Load()
@@ -213,3 +214,6 @@ bool frmLang::selectRowByStem(const QString& stem)
     }
     return false;
 }
+
+void frmLang::pressSelect() { btnSelect->click(); }
+void frmLang::cancel() { btnAbort->click(); }

@@ -3,6 +3,8 @@
 // details of the highlighted one, and Select to switch the whole interface at once.
 #include "modules/language/LanguageCatalogue.h"
 
+#include "forms/lang/LanguageDialogAutomation.h"
+
 #include <QDialog>
 #include <QPixmap>
 
@@ -13,7 +15,7 @@ class QLabel;
 class QPushButton;
 class frmMain;
 
-class frmLang : public QDialog
+class frmLang : public QDialog, public LanguageDialogAutomation
 {
     Q_OBJECT
 
@@ -24,7 +26,9 @@ public:
 
     // Selects the row whose tag's file stem is stem ("Deutsch": the German row) as a click
     // would. False when there is no such row.
-    Q_INVOKABLE bool selectRowByStem(const QString& stem);
+    bool selectRowByStem(const QString& stem) override;
+    void pressSelect() override;
+    void cancel() override;
 
     GridListbox* glbLang = nullptr;
     QGroupBox* fraMetaData = nullptr;

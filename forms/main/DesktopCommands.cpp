@@ -15,9 +15,9 @@ const QString kGermanStem = QStringLiteral("Deutsch");
 
 QString quoted(const QString& path) { return Q + path + Q; }
 
-void runHtmlHost(const QString& page)
+void runHtmlHost(ShellService& shell, const QString& page)
 {
-    Shell::StartProcess(QStringLiteral("mshta.exe") + QLatin1Char(' ') + Shell::QuoteArgument(page));
+    shell.start(QStringLiteral("mshta.exe") + QLatin1Char(' ') + Shell::QuoteArgument(page));
 }
 
 } // namespace
@@ -39,16 +39,16 @@ void OpenHelp(const Opener& shellExec)
     shellExec(quoted(G().ProgramFolder + help));
 }
 
-void OpenReadMe()
+void OpenReadMe(ShellService& shell)
 {
     const LanguageState& language = LOCAL::State();
     const QString readMe = QStringLiteral("/readme.html");
     QDir::setCurrent(G().ProgramFolder);
     if (language.LanguageStem != kGermanStem) {
-        runHtmlHost(LOCAL::OwnOrSubstituteFile(QStringLiteral("readme.html")));
+        runHtmlHost(shell, LOCAL::OwnOrSubstituteFile(QStringLiteral("readme.html")));
         return;
     }
-    runHtmlHost(G().ProgramFolder + readMe);
+    runHtmlHost(shell, G().ProgramFolder + readMe);
 }
 
 QString DownloadAddress(const QString& urlsKey)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class ShellService;
+
 namespace DesktopCommands {
 
 using Opener = std::function<int(const QString& target)>;
@@ -13,7 +15,7 @@ using Opener = std::function<int(const QString& target)>;
 void OpenHelp(const Opener& shellExec);
 // The read-me page in the HTML host; the language's page when it is there and not empty,
 // else the substitute language's, unchecked. Makes the program folder the current folder.
-void OpenReadMe();
+void OpenReadMe(ShellService& shell);
 // The settings' "urls" value, trimmed, read at each call; blank gives the built-in address.
 QString DownloadAddress(const QString& urlsKey);
 // The fixed address of a web-site menu entry; empty for an unknown entry.

@@ -5,9 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 // Pictures beyond this are refused rather than exhausting memory.
@@ -15,18 +12,6 @@ constexpr qint64 kMaxPixels = 16384LL * 16384LL;
 constexpr qsizetype kMaxPictures = 5;
 constexpr int kStripRows = 64;
 
-void reportFirstPaint()
-{
-    // The start-up benchmark (bench/) times the first paint of the map and ends right there.
-    static const bool exitAfterFirstPaint = qEnvironmentVariableIsSet("KARVENNA_EXIT_AFTER_FIRST_PAINT");
-    if (!exitAfterFirstPaint)
-        return;
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("first-paint %lld\n", now.tv_sec * 1000000000LL + now.tv_nsec);
-    std::fflush(stdout);
-    std::_Exit(0);
-}
 } // namespace
 
 MapView::MapView(QWidget* parent) : QWidget(parent)
@@ -138,8 +123,6 @@ void MapView::paintEvent(QPaintEvent* event)
         }
     }
     painter.end();
-    if (!m_image.isNull())
-        reportFirstPaint();
 }
 
 void MapView::drawPicture(QPainter& painter)

@@ -2,13 +2,14 @@
 #include "forms/main/DesktopCommands.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
+#include "platform/Services.h"
 
 void Commands::Help(frmMain& main)
 {
     DesktopCommands::OpenHelp([&main](const QString& target) { return main.ShellExec(target); });
 }
 
-void Commands::ReadMe(frmMain&) { DesktopCommands::OpenReadMe(); }
+void Commands::ReadMe(frmMain& main) { DesktopCommands::OpenReadMe(*main.services().shell); }
 
 void Commands::Download(frmMain& main, const char* urlsKey)
 {

@@ -10,7 +10,7 @@
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
 #include "modules/Twips2Pixel_Module.h"
-#include "platform/Shell.h"
+#include "platform/Services.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,7 +44,8 @@ void place(QWidget* w, const ControlState& s)
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+frmMain::frmMain(Services& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_display.measureWidth = [](const QString& caption, LabelKind kind) {
@@ -229,7 +230,7 @@ void frmMain::RestoreStartImage()
 
 int frmMain::ShellExec(const QString& target)
 {
-    return Shell::ShellExec(target, QStringLiteral("open"), G().ProgramFolder);
+    return m_services.shell->open(target, QStringLiteral("open"), G().ProgramFolder);
 }
 
 void frmMain::Translate_UI()

@@ -18,13 +18,14 @@ class QLabel;
 class MapView;
 class clsToolTipDeluxe;
 struct MenuEntry;
+struct Services;
 
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(Services& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: creation steps, then loading steps. Load returns false when a file is
@@ -49,6 +50,9 @@ public:
     int ShellExec(const QString& target);
     // Puts the start image back into the map area.
     void RestoreStartImage();
+
+    // The platform services: shell, sound, printers, messages, dialogs.
+    Services& services() const { return m_services; }
 
     // The display model; after changing it directly, call syncDisplay().
     MainDisplay& display() { return m_display; }
@@ -106,6 +110,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Services& m_services;
     void buildMenus();
     void buildMapArea();
     void runMenuEntry(const MenuEntry& entry, QAction* action);

@@ -8,7 +8,7 @@
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/Globals.h"
-#include "platform/Automation.h"
+#include "platform/Services.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -181,7 +181,7 @@ QString frmMain::rightClick(const QPoint& pixel)
     };
     const QString name = menuOfMap.value(m_display.CurrentMap, QStringLiteral("mnuFile"));
     m_lastPopup = name;
-    if (!Automation::instance().batch())
+    if (!m_services.batch)
         if (QMenu* popup = menu(name))
             popup->popup(m_mapView->mapToGlobal(pixel));
     return name;

@@ -1,4 +1,4 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
 #include "forms/perks/frmPerks.h"
@@ -7,5 +7,5 @@
 void Dialogs::ShowPerks(frmMain& main)
 {
     frmPerks dialog(main, G().PerksDataFile, &main);
-    ModalRunner::RunModal(&dialog);
+    main.services().dialogs->run(&dialog);
 }

@@ -120,3 +120,6 @@ void frmPerks::btnAbort_Click()
 {
     reject();
 }
+
+void frmPerks::pressShow() { btnShow->click(); }
+void frmPerks::cancel() { btnAbort->click(); }

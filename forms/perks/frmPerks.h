@@ -1,6 +1,8 @@
 #pragma once
 // The perk dialog: the perks taught in one region as a tree; Show marks a perk's teachers
 // on the main window's map.
+#include "forms/perks/PerksDialogAutomation.h"
+
 #include <QDialog>
 
 class QTreeWidget;
@@ -9,7 +11,7 @@ class QPushButton;
 class frmMain;
 struct PerkTree;
 
-class frmPerks : public QDialog
+class frmPerks : public QDialog, public PerksDialogAutomation
 {
     Q_OBJECT
 
@@ -18,7 +20,9 @@ public:
     frmPerks(frmMain& main, const QString& dataFile, QWidget* parent = nullptr);
 
     // Selects the node with this key; false when there is none.
-    bool selectNode(const QString& key);
+    bool selectNode(const QString& key) override;
+    void pressShow() override;
+    void cancel() override;
 
     QTreeWidget* tvPerks = nullptr;
     QPushButton* btnShow = nullptr;

@@ -1,10 +1,10 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
 #include "forms/print/frmPrint.h"
 
 void Dialogs::ShowPrint(frmMain& main)
 {
-    frmPrint dialog([&main] { return main.renderMapArea(); }, &main);
-    ModalRunner::RunModal(&dialog);
+    frmPrint dialog([&main] { return main.renderMapArea(); }, *main.services().printers, &main);
+    main.services().dialogs->run(&dialog);
 }

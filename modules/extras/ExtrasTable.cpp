@@ -55,20 +55,20 @@ QString DocumentPath(const QString& fileName)
     return LOCAL::OwnOrSubstituteFile(fileName);
 }
 
-Opened Open(const QString& tag)
+Opened Open(ShellService& shell, const QString& tag)
 {
     const QString type = StringOps::GetSplitItem(tag, 2, QStringLiteral(".")).trimmed().toLower();
     const QString fileName = tag.trimmed().toLower();
     if (type == QLatin1String("exe")) {
-        Shell::StartProcess(Shell::QuoteArgument(DocumentPath(fileName)));
+        shell.start(Shell::QuoteArgument(DocumentPath(fileName)));
         return Opened::Program;
     }
     if (type == QLatin1String("html")) {
-        Shell::StartProcess(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(DocumentPath(fileName)));
+        shell.start(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(DocumentPath(fileName)));
         return Opened::Page;
     }
     if (type == QLatin1String("chm")) {
-        Shell::ShellExec(quoted(DocumentPath(fileName)), QStringLiteral("open"), G().ProgramFolder);
+        shell.open(quoted(DocumentPath(fileName)), QStringLiteral("open"), G().ProgramFolder);
         return Opened::Help;
     }
     return Opened::Nothing;

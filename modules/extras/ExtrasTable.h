@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+class ShellService;
+
 struct ExtrasDocument
 {
     const char* key;       // language-file key in section "frmExtras"
@@ -32,6 +34,6 @@ QString DocumentPath(const QString& fileName);
 enum class Opened { Nothing, Program, Page, Help };
 // Opens a row's document by the type after its first dot: "exe" is started, "html" goes to
 // the HTML host, "chm" to the help viewer. Anything else opens nothing.
-Opened Open(const QString& tag);
+Opened Open(ShellService& shell, const QString& tag);
 
 } // namespace ExtrasTable

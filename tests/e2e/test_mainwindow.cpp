@@ -332,15 +332,6 @@ private slots:
         QCOMPARE(dump.value("currentMap").toString(), QString());
         QVERIFY(dump.value("errors").toArray().isEmpty());
     }
-
-    void malformedCommandLineExitsWithUsage()
-    {
-        const BatchResult r = RunKarvenna({"--batch", "--size", "wide"});
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.stdErr.contains("Usage"));
-        QCOMPARE(RunKarvenna({"--bogus"}).exitCode, 2);
-        QCOMPARE(RunKarvenna({"--batch", "--pick"}).exitCode, 2);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMainWindow)

@@ -4,7 +4,7 @@
 #include "forms/about/frmAbout.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QJsonArray>
@@ -17,10 +17,12 @@ class TestAbout : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Services> m_services = RecordingServices();
+
 private:
     TestInstall* m_install = nullptr;
 
-    QJsonArray sounds() const { return Automation::instance().sounds(); }
+    QJsonArray sounds() const { return m_services->record.sounds(); }
 
 private slots:
     void init()
@@ -31,12 +33,11 @@ private slots:
         G().EditionSuffix.clear();
         LOCAL::State() = LanguageState();
         LOCAL::State().LanguageFolder = m_install->path() + "/LANG/";
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
+        m_services = RecordingServices();
     }
     void cleanup()
     {
-        Automation::instance().reset();
+        m_services = RecordingServices();
         G().EditionSuffix.clear();
         delete m_install;
         m_install = nullptr;
@@ -60,7 +61,7 @@ private slots:
         if (!settings.isEmpty())
             m_install->writeText("karvenna.ini", settings);
         {
-            frmAbout dialog;
+            frmAbout dialog(*m_services->sound, *m_services->shell);
             QCOMPARE(sounds().size(), plays ? 1 : 0);
             if (plays) {
                 QCOMPARE(sounds().at(0)["file"].toString(), m_install->file("karvenna.wav"));
@@ -80,7 +81,7 @@ private slots:
     void closingStopsTheMusic()
     {
         {
-            frmAbout dialog;
+            frmAbout dialog(*m_services->sound, *m_services->shell);
             dialog.show();
             QTest::keyClick(&dialog, Qt::Key_Escape);
             QCOMPARE(sounds().size(), 2);
@@ -101,7 +102,7 @@ private slots:
         QFETCH(QString, suffix);
         QFETCH(QString, caption);
         G().EditionSuffix = suffix;
-        frmAbout dialog;
+        frmAbout dialog(*m_services->sound, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), caption);
         QCOMPARE(dialog.lblTitle->text(), Globals::ProductTitle());
         QCOMPARE(dialog.lblVersion->text(), "Version: " + G().VersionText() + " " + suffix);
@@ -124,7 +125,7 @@ private slots:
         s.LanguageFile = LOCAL::LanguageFileOf("English");
         G().EditionSuffix = "Lite";
 
-        frmAbout dialog;
+        frmAbout dialog(*m_services->sound, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("About Karvenna"));
         QCOMPARE(dialog.lblEMailLabel->text(), QStringLiteral("Mail:"));
         QCOMPARE(dialog.lblDisclaimer->text(), QStringLiteral("Free for non-commercial use."));
@@ -142,14 +143,14 @@ private slots:
         LanguageState& s = LOCAL::State();
         s.LanguageName = "Gone";
         s.LanguageFile = m_install->file("LANG/Gone/Gone.lng");
-        frmAbout dialog;
+        frmAbout dialog(*m_services->sound, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" Karvenna"));
     }
 
     void secondOpeningStartsClean()
     {
-        { frmAbout first; }
-        frmAbout second;
+        { frmAbout first(*m_services->sound, *m_services->shell); }
+        frmAbout second(*m_services->sound, *m_services->shell);
         const auto& entries = frmAbout::Links().entries();
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.at(0).LinkLabel.data(), static_cast<QLabel*>(second.lblEMail));
@@ -159,12 +160,12 @@ private slots:
 
     void linksOpenTheirTargets()
     {
-        frmAbout dialog;
+        frmAbout dialog(*m_services->sound, *m_services->shell);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::mouseClick(dialog.lblEMail, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(dialog.lblWebSite, Qt::LeftButton, {}, QPoint(3, 3));
-        const QJsonArray shell = Automation::instance().shell();
+        const QJsonArray shell = m_services->record.shell();
         QCOMPARE(shell.size(), 2);
         QCOMPARE(shell.at(0)["target"].toString(), "mailto:" + dialog.lblEMail->text());
         QCOMPARE(shell.at(1)["target"].toString(), dialog.lblWebSite->text());

@@ -7,7 +7,7 @@
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QAction>
@@ -52,6 +52,8 @@ class TestFind : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Services> m_services = RecordingServices();
+
 private:
     std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<frmMain> m_main;
@@ -70,7 +72,7 @@ private:
                              "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
         qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
         G().ProgramFolder = m_install->path();
-        m_main = std::make_unique<frmMain>();
+        m_main = std::make_unique<frmMain>(*m_services);
         m_main->Create();
         QVERIFY(m_main->Load());
     }
@@ -80,7 +82,7 @@ private:
     // Ctrl+F, optionally an option button, the term, Find.
     void find(const QString& term, Mode mode = Mode::Keep)
     {
-        ModalRunner::SetPendingAnswer("frmFind", [=](QDialog* dialog) {
+        m_services->dialogs->answerNext("frmFind", [=](QDialog* dialog) {
             auto* f = qobject_cast<frmFind*>(dialog);
             if (mode == Mode::Names)
                 f->rbNamesOnly->click();
@@ -95,7 +97,7 @@ private:
     // Opens the dialog and hands it to inspect before cancelling it.
     void openAndCancel(const std::function<void(frmFind*)>& inspect)
     {
-        ModalRunner::SetPendingAnswer("frmFind", [=](QDialog* dialog) {
+        m_services->dialogs->answerNext("frmFind", [=](QDialog* dialog) {
             auto* f = qobject_cast<frmFind*>(dialog);
             inspect(f);
             f->btnAbort->click();
@@ -105,7 +107,7 @@ private:
 
     QString shownName() const { return m_main->display().InfoSubject; }
     int foundIndex() const { return SearchState::instance().LastFoundIndex; }
-    QJsonArray messages() const { return Automation::instance().messages(); }
+    QJsonArray messages() const { return m_services->record.messages(); }
 
     QJsonObject notFound(const QString& term) const
     {
@@ -117,9 +119,8 @@ private:
 private slots:
     void init()
     {
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
-        ModalRunner::ClearPendingAnswers();
+        m_services = RecordingServices();
+        m_services->dialogs->clearAnswers();
         SearchState::instance() = SearchState();
         LOCAL::State() = LanguageState();
     }
@@ -146,7 +147,7 @@ private slots:
             QVERIFY(!f->btnFind->isEnabled());
             QVERIFY(f->rbNamesOnly->isChecked());
         });
-        QCOMPARE(Automation::instance().dialogs().size(), 1);
+        QCOMPARE(m_services->record.dialogs().size(), 1);
     }
 
     void dialogShowsLanguageTexts()
@@ -218,7 +219,7 @@ private slots:
         const QColor middle = main().renderMapArea().pixelColor(marker.center());
         QVERIFY(qAbs(middle.red() - 255) < 12 && qAbs(middle.green() - 215) < 12 && middle.blue() < 40);
         // The dialog closed itself with the button enabled again.
-        const QJsonObject closed = Automation::instance().dialogs().last()["closed"].toObject();
+        const QJsonObject closed = m_services->record.dialogs().last()["closed"].toObject();
         QVERIFY(closed["controls"]["btnFind"]["enabled"].toBool());
         QCOMPARE(closed["controls"]["txtFind"]["text"].toString(), QString("bERG"));
     }

@@ -9,7 +9,7 @@
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QApplication>
@@ -51,6 +51,7 @@ class TestMapPointer : public QObject
 
 private:
     std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<Services> m_services = RecordingServices();
     std::unique_ptr<frmMain> m_main;
 
     frmMain& main() { return *m_main; }
@@ -69,9 +70,8 @@ private:
         qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
         G().ProgramFolder = m_install->path();
         LOCAL::State().LanguageName = QStringLiteral("Deutsch");
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
-        m_main = std::make_unique<frmMain>();
+        m_services = RecordingServices();
+        m_main = std::make_unique<frmMain>(*m_services);
         m_main->Create();
         QVERIFY(m_main->Load());
         m_main->show();
@@ -111,7 +111,7 @@ private:
     QStringList dialogNames()
     {
         QStringList names;
-        for (const QJsonValue& dialog : Automation::instance().dialogs())
+        for (const QJsonValue& dialog : m_services->record.dialogs())
             names.append(dialog["name"].toString());
         return names;
     }
@@ -120,8 +120,7 @@ private slots:
     void cleanup()
     {
         m_main.reset();
-        Automation::instance().reset();
-        Automation::instance().setBatch(false);
+        m_services = RecordingServices();
     }
 
     void restingOnAMarkerShowsItsBalloonBelowIt()

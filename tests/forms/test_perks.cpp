@@ -7,7 +7,7 @@
 #include "forms/perks/frmPerks.h"
 #include "modules/Globals.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QFileInfo>
@@ -48,6 +48,8 @@ class TestPerks : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Services> m_services = RecordingServices();
+
 private:
     TestInstall m_install;
 
@@ -66,7 +68,7 @@ private:
         if (!settings.isEmpty())
             m_install.writeText(folder + "/karvenna.ini", settings);
         G().ProgramFolder = m_install.file(folder);
-        auto main = std::make_unique<frmMain>();
+        auto main = std::make_unique<frmMain>(*m_services);
         main->Create();
         if (!main->Load())
             return nullptr;
@@ -77,7 +79,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_install.isValid());
-        Automation::instance().setBatch(true);
         // A German system: start-up asks for no language.
         m_install.writeText("registry.ini",
                             "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
@@ -86,9 +87,8 @@ private slots:
     void init()
     {
         useGerman();
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
-        ModalRunner::ClearPendingAnswers();
+        m_services = RecordingServices();
+        m_services->dialogs->clearAnswers();
     }
 
     // --- region and teacher caption -------------------------------------------------------
@@ -305,7 +305,7 @@ private slots:
     {
         auto main = openMain("menu");
         QVERIFY(main);
-        ModalRunner::SetPendingAnswer("frmPerks", [](QDialog* d) {
+        m_services->dialogs->answerNext("frmPerks", [](QDialog* d) {
             auto* dialog = qobject_cast<frmPerks*>(d);
             QVERIFY(dialog && dialog->selectNode("perk archer"));
             dialog->btnShow->click();
@@ -314,8 +314,8 @@ private slots:
 
         QCOMPARE(G().PerksDataFile, main->maps()[1].dataFile);
         QCOMPARE(main->display().LastDisplay.caption, QStringLiteral("Frostmere: Lehrer für Bogenschütze"));
-        QCOMPARE(Automation::instance().dialogs().size(), 1);
-        const QJsonObject record = Automation::instance().dialogs().first().toObject();
+        QCOMPARE(m_services->record.dialogs().size(), 1);
+        const QJsonObject record = m_services->record.dialogs().first().toObject();
         QCOMPARE(record["name"].toString(), QStringLiteral("frmPerks"));
         const QJsonArray nodes = record["controls"]["tvPerks"]["nodes"].toArray();
         QCOMPARE(nodes.size(), 9);

@@ -3,7 +3,7 @@
 #include "modules/menu/MenuTable.h"
 #include "forms/main/frmMain.h"
 #include "modules/Globals.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QAction>
@@ -12,6 +12,8 @@
 class TestSampleMenus : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     TestInstall registry;
@@ -22,9 +24,8 @@ private slots:
     {
         registry.writeText("registry.ini", "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
         qputenv("KARVENNA_REGISTRY", registry.file("registry.ini").toLocal8Bit());
-        Automation::instance().setBatch(true);
         G().ProgramFolder = QStringLiteral(KARVENNA_SAMPLE_DIR);
-        main = std::make_unique<frmMain>();
+        main = std::make_unique<frmMain>(*m_services);
         main->Create();
         QVERIFY(main->Load());
     }
@@ -46,7 +47,7 @@ private slots:
         QVERIFY(action);
         action->trigger();
         const MainDisplay& d = main->display();
-        QVERIFY(Automation::instance().errors().isEmpty());
+        QVERIFY(m_services->record.errors().isEmpty());
         if (kind == int(MenuKind::List)) {
             QVERIFY(d.cboItems.visible);
             QVERIFY2(d.cboItems.items.size() > 1, "the list holds more than its prompt");
