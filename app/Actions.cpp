@@ -1,26 +1,28 @@
 #include "app/Actions.h"
 
-#include "controls/ModalRunner.h"
+#include "forms/about/AboutDialogAutomation.h"
+#include "forms/extras/ExtrasDialogAutomation.h"
+#include "forms/find/FindDialogAutomation.h"
+#include "forms/lang/LanguageDialogAutomation.h"
 #include "forms/main/frmMain.h"
-#include "platform/Automation.h"
+#include "forms/perks/PerksDialogAutomation.h"
+#include "forms/print/PrintDialogAutomation.h"
+#include "platform/Services.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMetaObject>
-#include <QRadioButton>
-#include <QTreeWidget>
 
 namespace {
 
-using Handler = void (*)(frmMain&, const QString&);
-
-void refuse(const QString& option, const QString& value, const QString& why)
+// The next dialog of this name is answered through its automation interface.
+template <typename Automation, typename Act>
+void answer(Services& services, const char* dialogName, Act act)
 {
-    Automation::instance().recordError(QStringLiteral("--%1 %2: %3").arg(option, value, why).trimmed());
+    services.dialogs->answerNext(QString::fromLatin1(dialogName), [act](QDialog* dialog) {
+        if (auto* automation = dynamic_cast<Automation*>(dialog))
+            act(*automation);
+    });
 }
 
 // An entry a person can choose: it and every menu that holds it are visible and enabled.
@@ -35,9 +37,48 @@ bool reachable(const QAction* action)
     return true;
 }
 
-bool choose(frmMain& main, const QString& name, const QString& option)
+FindDialogAutomation::Mode findModeOf(const QString& option)
 {
-    QAction* action = main.action(name);
+    return option == QLatin1String("descriptions") ? FindDialogAutomation::Mode::Descriptions
+                                                   : FindDialogAutomation::Mode::Names;
+}
+
+} // namespace
+
+void BatchActions::run(const QueuedAction& a)
+{
+    const QString& v = a.value;
+    switch (a.action) {
+    case Action::Open: open(v); break;
+    case Action::Pick: pick(v); break;
+    case Action::PickIndex: pickIndex(v); break;
+    case Action::Hover: hover(v); break;
+    case Action::DoubleClick: dblclick(v); break;
+    case Action::Click: clickControl(v); break;
+    case Action::RightClick: rightClick(v); break;
+    case Action::Resize: resize(v); break;
+    case Action::FindMode: m_findMode = v; break;
+    case Action::Find: find(v); break;
+    case Action::FindCancel: findCancel(); break;
+    case Action::FindAgain: choose(QStringLiteral("miFindAgain"), QStringLiteral("find-again")); break;
+    case Action::Perks: perks(v); break;
+    case Action::Language: language(v); break;
+    case Action::Extras: extras(v); break;
+    case Action::Print: print(v); break;
+    case Action::About: about(); break;
+    }
+    // An answer the action did not use must not answer a later dialog.
+    m_services.dialogs->clearAnswers();
+}
+
+void BatchActions::refuse(const QString& option, const QString& value, const QString& why)
+{
+    m_services.record.recordError(QStringLiteral("--%1 %2: %3").arg(option, value, why).trimmed());
+}
+
+bool BatchActions::choose(const QString& name, const QString& option)
+{
+    QAction* action = m_main.action(name);
     if (!action || action->menu()) {
         refuse(option, name, QStringLiteral("no such command"));
         return false;
@@ -50,228 +91,174 @@ bool choose(frmMain& main, const QString& name, const QString& option)
     return true;
 }
 
-template <typename T>
-T* child(QDialog* dialog, const char* name)
+void BatchActions::open(const QString& v) { choose(v, QStringLiteral("open")); }
+
+void BatchActions::pick(const QString& v)
 {
-    return dialog->findChild<T*>(QString::fromLatin1(name));
-}
-
-bool click(QDialog* dialog, const char* name)
-{
-    auto* button = child<QAbstractButton>(dialog, name);
-    if (!button || !button->isEnabled())
-        return false;
-    button->click();
-    return true;
-}
-
-// --find-mode applies to the next --find.
-QString g_findMode;
-
-void open(frmMain& m, const QString& v) { choose(m, v, QStringLiteral("open")); }
-
-void pick(frmMain& m, const QString& v)
-{
-    const ListState& list = m.display().cboItems;
+    const ListState& list = m_main.display().cboItems;
     const int index = list.visible ? list.items.indexOf(v) : -1;
     if (index < 0)
         return refuse(QStringLiteral("pick"), v, QStringLiteral("no such line"));
-    m.display().SelectListIndex(index);
-    m.syncDisplay();
+    m_main.display().SelectListIndex(index);
+    m_main.syncDisplay();
 }
 
-void pickIndex(frmMain& m, const QString& v)
+void BatchActions::pickIndex(const QString& v)
 {
-    const ListState& list = m.display().cboItems;
+    const ListState& list = m_main.display().cboItems;
     const int index = v.toInt();
     if (!list.visible || index < 0 || index >= list.items.size())
         return refuse(QStringLiteral("pick-index"), v, QStringLiteral("no such line"));
-    m.display().SelectListIndex(index);
-    m.syncDisplay();
+    m_main.display().SelectListIndex(index);
+    m_main.syncDisplay();
 }
 
-void hover(frmMain& m, const QString& v)
+// A marker or name of the map by the name the actions give it: "DOT:i", "lblDOT:i", "ITEM",
+// "lblCaption". A hit of kind None for any other name.
+static LayerHit mapControl(const QString& name)
 {
-    if (!m.hover(v))
+    using Kind = LayerHit::Kind;
+    if (name == QLatin1String("ITEM"))
+        return {Kind::Item};
+    if (name == QLatin1String("lblCaption"))
+        return {Kind::Caption};
+    const QString array = name.section(QLatin1Char(':'), 0, 0);
+    const Kind kind = array == QLatin1String("DOT")      ? Kind::Dot
+                      : array == QLatin1String("lblDOT") ? Kind::DotLabel
+                                                         : Kind::None;
+    bool ok = false;
+    const int index = name.section(QLatin1Char(':'), 1).toInt(&ok);
+    if (kind == Kind::None || name.count(QLatin1Char(':')) != 1 || !ok || index < 0
+        || index >= kMarkerCount)
+        return {};
+    return {kind, index};
+}
+
+void BatchActions::hover(const QString& v)
+{
+    const LayerHit control = mapControl(v);
+    const bool done = v == QLatin1String("btnInfo") ? m_main.hoverInfoButton()
+                                                    : control && m_main.hover(control);
+    if (!done)
         refuse(QStringLiteral("hover"), v, QStringLiteral("control not visible"));
 }
 
-void dblclick(frmMain& m, const QString& v)
+void BatchActions::dblclick(const QString& v)
 {
-    if (!m.doubleClick(v))
+    const LayerHit control = mapControl(v);
+    if (!control || !m_main.doubleClick(control))
         refuse(QStringLiteral("dblclick"), v, QStringLiteral("control not visible"));
 }
 
-void clickControl(frmMain& m, const QString& v)
+void BatchActions::clickControl(const QString& v)
 {
-    if (v != QLatin1String("btnInfo") || !m.display().btnInfo.visible)
+    if (v != QLatin1String("btnInfo") || !m_main.display().btnInfo.visible)
         return refuse(QStringLiteral("click"), v, QStringLiteral("control not visible"));
-    m.clickInfoButton();
+    m_main.clickInfoButton();
 }
 
-void rightClick(frmMain& m, const QString& v)
+void BatchActions::rightClick(const QString& v)
 {
     const QStringList xy = v.split(QLatin1Char(','));
-    m.rightClick(QPoint(xy.value(0).toInt(), xy.value(1).toInt()));
+    m_main.rightClick(QPoint(xy.value(0).toInt(), xy.value(1).toInt()));
 }
 
-void resize(frmMain& m, const QString& v)
+void BatchActions::resize(const QString& v)
 {
     const QStringList wh = v.toLower().split(QLatin1Char('x'));
-    m.resizeMapArea(wh.value(0).toInt(), wh.value(1).toInt());
+    m_main.resizeMapArea(wh.value(0).toInt(), wh.value(1).toInt());
 }
 
-void findMode(frmMain&, const QString& v) { g_findMode = v; }
-
-void find(frmMain& m, const QString& term)
+void BatchActions::find(const QString& term)
 {
-    const QString mode = g_findMode;
-    g_findMode.clear();
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmFind"), [term, mode](QDialog* d) {
-        if (mode == QLatin1String("descriptions"))
-            click(d, "rbDescsOnly");
-        else if (mode == QLatin1String("names"))
-            click(d, "rbNamesOnly");
-        if (auto* edit = child<QLineEdit>(d, "txtFind"))
-            edit->setText(term);
-        if (!click(d, "btnFind")) {
+    const QString mode = std::exchange(m_findMode, QString());
+    answer<FindDialogAutomation>(m_services, "frmFind", [this, term, mode](FindDialogAutomation& d) {
+        if (!mode.isEmpty())
+            d.chooseMode(findModeOf(mode));
+        d.enterTerm(term);
+        if (!d.pressFind()) {
             refuse(QStringLiteral("find"), term, QStringLiteral("Find is disabled"));
-            click(d, "btnAbort");
+            d.cancel();
         }
     });
-    choose(m, QStringLiteral("miFind"), QStringLiteral("find"));
+    choose(QStringLiteral("miFind"), QStringLiteral("find"));
 }
 
-void findCancel(frmMain& m, const QString&)
+void BatchActions::findCancel()
 {
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmFind"), [](QDialog* d) { click(d, "btnAbort"); });
-    choose(m, QStringLiteral("miFind"), QStringLiteral("find-cancel"));
+    const QString mode = std::exchange(m_findMode, QString());
+    answer<FindDialogAutomation>(m_services, "frmFind", [mode](FindDialogAutomation& d) {
+        if (!mode.isEmpty())
+            d.chooseMode(findModeOf(mode));
+        d.cancel();
+    });
+    choose(QStringLiteral("miFind"), QStringLiteral("find-cancel"));
 }
 
-void findAgain(frmMain& m, const QString&) { choose(m, QStringLiteral("miFindAgain"), QStringLiteral("find-again")); }
-
-void perks(frmMain& m, const QString& v)
+void BatchActions::perks(const QString& v)
 {
     const QString item = v.section(QLatin1Char(':'), 0, 0);
     const QString key = v.section(QLatin1Char(':'), 1);
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmPerks"), [v, key](QDialog* d) {
-        if (key.isEmpty()) {
-            click(d, "btnAbort");
-            return;
-        }
-        auto* tree = child<QTreeWidget>(d, "tvPerks");
-        QTreeWidgetItem* found = nullptr;
-        if (tree)
-            for (QTreeWidgetItemIterator it(tree); *it && !found; ++it)
-                if ((*it)->data(0, Qt::UserRole).toString() == key)
-                    found = *it;
-        if (!found) {
+    answer<PerksDialogAutomation>(m_services, "frmPerks", [this, v, key](PerksDialogAutomation& d) {
+        if (key.isEmpty())
+            return d.cancel();
+        if (!d.selectNode(key)) {
             refuse(QStringLiteral("perks"), v, QStringLiteral("no such node"));
-            click(d, "btnAbort");
-            return;
+            return d.cancel();
         }
-        tree->setCurrentItem(found);
-        click(d, "btnShow");
+        d.pressShow();
     });
-    choose(m, item, QStringLiteral("perks"));
+    choose(item, QStringLiteral("perks"));
 }
 
-void language(frmMain& m, const QString& stem)
+void BatchActions::language(const QString& stem)
 {
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmLang"), [stem](QDialog* d) {
-        bool selected = false;
-        QMetaObject::invokeMethod(d, "selectRowByStem", Qt::DirectConnection,
-                                  Q_RETURN_ARG(bool, selected), Q_ARG(QString, stem));
-        if (!selected) {
+    answer<LanguageDialogAutomation>(m_services, "frmLang", [this, stem](LanguageDialogAutomation& d) {
+        if (!d.selectRowByStem(stem)) {
             refuse(QStringLiteral("language"), stem, QStringLiteral("no such language row"));
-            click(d, "btnAbort");
+            return d.cancel();
+        }
+        d.pressSelect();
+    });
+    choose(QStringLiteral("mnuLanguage"), QStringLiteral("language"));
+}
+
+void BatchActions::answerStartupLanguage(Services& services, const QString& stem)
+{
+    answer<LanguageDialogAutomation>(services, "frmLang", [&services, stem](LanguageDialogAutomation& d) {
+        if (!d.selectRowByStem(stem)) {
+            services.record.recordError(QStringLiteral("--startup-language: no language row %1").arg(stem));
             return;
         }
-        click(d, "btnSelect");
+        d.pressSelect();
     });
-    choose(m, QStringLiteral("mnuLanguage"), QStringLiteral("language"));
 }
 
-void extras(frmMain& m, const QString& file)
+void BatchActions::extras(const QString& file)
 {
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmExtras"), [file](QDialog* d) {
-        bool selected = false;
-        QMetaObject::invokeMethod(d, "selectRowByTag", Qt::DirectConnection,
-                                  Q_RETURN_ARG(bool, selected), Q_ARG(QString, file));
-        if (!selected)
+    answer<ExtrasDialogAutomation>(m_services, "frmExtras", [this, file](ExtrasDialogAutomation& d) {
+        if (!d.SelectDocument(file))
             refuse(QStringLiteral("extras"), file, QStringLiteral("no such row"));
-        else
-            click(d, "btnSelect");
-        click(d, "btnAbort");
+        d.cancel();
     });
-    choose(m, QStringLiteral("mnuExtras"), QStringLiteral("extras"));
+    choose(QStringLiteral("mnuExtras"), QStringLiteral("extras"));
 }
 
-void print(frmMain& m, const QString& v)
+void BatchActions::print(const QString& v)
 {
     const QString printer = v.section(QLatin1Char(':'), 0, -2);
     const QString orientation = v.section(QLatin1Char(':'), -1).toLower();
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmPrint"), [v, printer, orientation](QDialog* d) {
-        auto* list = child<QComboBox>(d, "cboPrinters");
-        const int index = list ? list->findText(printer, Qt::MatchExactly) : -1;
-        if (index < 0 || (orientation != QLatin1String("landscape") && orientation != QLatin1String("portrait"))) {
+    answer<PrintDialogAutomation>(m_services, "frmPrint", [this, v, printer, orientation](PrintDialogAutomation& d) {
+        if (!d.PrintOn(printer, orientation)) {
             refuse(QStringLiteral("print"), v, QStringLiteral("no such printer or orientation"));
-            click(d, "btnCancel");
-            return;
+            d.cancel();
         }
-        list->setCurrentIndex(index);
-        click(d, orientation == QLatin1String("landscape") ? "rbQuerformat" : "rbHochformat");
-        click(d, "btnPrint");
     });
-    choose(m, QStringLiteral("miPrint"), QStringLiteral("print"));
+    choose(QStringLiteral("miPrint"), QStringLiteral("print"));
 }
 
-void about(frmMain& m, const QString&)
+void BatchActions::about()
 {
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmAbout"), [](QDialog* d) { click(d, "btnOK"); });
-    choose(m, QStringLiteral("miAbout"), QStringLiteral("about"));
-}
-
-struct ActionRow
-{
-    const char* option;
-    bool takesValue;
-    Handler handler;
-};
-
-const ActionRow kActions[] = {
-    {"open", true, open},           {"pick", true, pick},
-    {"pick-index", true, pickIndex}, {"hover", true, hover},
-    {"dblclick", true, dblclick},   {"click", true, clickControl},
-    {"right-click", true, rightClick}, {"resize", true, resize},
-    {"find-mode", true, findMode},  {"find", true, find},
-    {"find-cancel", false, findCancel}, {"find-again", false, findAgain},
-    {"perks", true, perks},         {"language", true, language},
-    {"extras", true, extras},       {"print", true, print},
-    {"about", false, about},
-};
-
-const ActionRow* row(const QString& option)
-{
-    for (const ActionRow& r : kActions)
-        if (option == QLatin1String(r.option))
-            return &r;
-    return nullptr;
-}
-
-} // namespace
-
-bool Actions::IsAction(const QString& option, bool* takesValue)
-{
-    const ActionRow* r = row(option);
-    if (r && takesValue)
-        *takesValue = r->takesValue;
-    return r != nullptr;
-}
-
-void Actions::Run(frmMain& main, const QString& option, const QString& value)
-{
-    if (const ActionRow* r = row(option))
-        r->handler(main, value);
-    ModalRunner::ClearPendingAnswers();
+    answer<AboutDialogAutomation>(m_services, "frmAbout", [](AboutDialogAutomation& d) { d.pressOK(); });
+    choose(QStringLiteral("miAbout"), QStringLiteral("about"));
 }

@@ -1,13 +1,43 @@
 #pragma once
-#include <QString>
+// The command line's actions, carried out as a person would; what a person could not do is
+// not done and is recorded in errors. Dialogs are answered through their automation
+// interfaces.
+#include "app/CommandLine.h"
 
 class frmMain;
+struct Services;
 
-namespace Actions {
+class BatchActions
+{
+public:
+    BatchActions(frmMain& main, Services& services) : m_main(main), m_services(services) {}
 
-// Whether option names an action and whether it takes a value.
-bool IsAction(const QString& option, bool* takesValue);
-// Runs one action as a person would; what cannot be done is recorded in errors.
-void Run(frmMain& main, const QString& option, const QString& value);
+    void run(const QueuedAction& action);
 
-} // namespace Actions
+    // The language dialog that start-up may open picks the row of stem and presses Select.
+    static void answerStartupLanguage(Services& services, const QString& stem);
+
+private:
+    void refuse(const QString& option, const QString& value, const QString& why);
+    bool choose(const QString& name, const QString& option);
+
+    void open(const QString& v);
+    void pick(const QString& v);
+    void pickIndex(const QString& v);
+    void hover(const QString& v);
+    void dblclick(const QString& v);
+    void clickControl(const QString& v);
+    void rightClick(const QString& v);
+    void resize(const QString& v);
+    void find(const QString& term);
+    void findCancel();
+    void perks(const QString& v);
+    void language(const QString& stem);
+    void extras(const QString& file);
+    void print(const QString& v);
+    void about();
+
+    frmMain& m_main;
+    Services& m_services;
+    QString m_findMode;   // --find-mode: clicked in the next find dialog
+};

@@ -1,32 +1,14 @@
 #include "app/CommandLine.h"
 
-#include "app/Actions.h"
-#include "app/Dump.h"
-#include "controls/DesktopViewers.h"
-#include "controls/ModalRunner.h"
-#include "modules/lint/InstallationLint.h"
-#include "forms/main/frmMain.h"
-#include "modules/Globals.h"
-#include "modules/Session.h"
-#include "platform/Automation.h"
+#include "Version.h"
 
-#include <QApplication>
-#include <QDialog>
+#include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
-#include <QMetaObject>
-#include <QPushButton>
+#include <QHash>
 #include <QRegularExpression>
-#include <QTimer>
-#include <cstdio>
-
-#ifndef KARVENNA_DEFAULT_HOME
-#define KARVENNA_DEFAULT_HOME "."
-#endif
+#include <functional>
 
 namespace {
-
-const QStringList kValueOptions{"home", "size", "dump", "snapshot", "startup-language", "pdf-file"};
 
 std::optional<QSize> parseSize(const QString& text)
 {
@@ -41,168 +23,210 @@ std::optional<QSize> parseSize(const QString& text)
     return QSize(w, h);
 }
 
-void answerStartupLanguage(const QString& stem)
+// What the values of actions must look like; the others take any text.
+bool isSize(const QString& v) { return parseSize(v).has_value(); }
+
+bool isIndex(const QString& v)
 {
-    ModalRunner::SetPendingAnswer(QStringLiteral("frmLang"), [stem](QDialog* dialog) {
-        bool selected = false;
-        QMetaObject::invokeMethod(dialog, "selectRowByStem", Qt::DirectConnection,
-                                  Q_RETURN_ARG(bool, selected), Q_ARG(QString, stem));
-        if (!selected) {
-            Automation::instance().recordError(
-                QStringLiteral("--startup-language: no language row %1").arg(stem));
-            return;
-        }
-        if (auto* select = dialog->findChild<QPushButton*>(QStringLiteral("btnSelect")))
-            select->click();
-    });
+    static const QRegularExpression re(QStringLiteral("^-?\\d{1,9}$"));
+    return re.match(v).hasMatch();
 }
 
-void writeOutputs(const frmMain& main, const CommandLine& cl)
+bool isPoint(const QString& v)
 {
-    if (!cl.dumpFile.isEmpty())
-        Dump::Write(main, cl.dumpFile);
-    if (!cl.snapshotFile.isEmpty())
-        Dump::WriteSnapshot(main, cl.snapshotFile);
+    static const QRegularExpression re(QStringLiteral("^-?\\d{1,6},-?\\d{1,6}$"));
+    return re.match(v).hasMatch();
 }
+
+bool isFindMode(const QString& v)
+{
+    return v == QLatin1String("names") || v == QLatin1String("descriptions");
+}
+
+// Binds each option to a member function, in the manner of Tiled's command-line handler.
+// A handler gets the option's value ("" for a switch) and returns false for a bad one.
+class CommandLineHandler
+{
+public:
+    explicit CommandLineHandler(const QString& startDirectory) : m_start(startDirectory)
+    {
+        option<&CommandLineHandler::setHome>("home", "DIR", "the installation (program folder)");
+        option<&CommandLineHandler::setSize>("size", "WxH", "the map area in screen pixels");
+        option<&CommandLineHandler::setBatch>("batch", nullptr,
+                                              "no person present: run the actions, write, exit");
+        option<&CommandLineHandler::setDump>("dump", "FILE", "write the state as JSON at the end");
+        option<&CommandLineHandler::setSnapshot>("snapshot", "FILE",
+                                                 "write the map area as PNG at the end");
+        option<&CommandLineHandler::setStartupLanguage>(
+            "startup-language", "STEM", "answer the language dialog of the start");
+        option<&CommandLineHandler::setPdfFile>("pdf-file", "FILE", "what the PDF printer writes");
+        option<&CommandLineHandler::setCheck>("check", nullptr,
+                                              "check the installation (with --home only)");
+        option<&CommandLineHandler::setHelp>("help", nullptr, "show this text");
+        option<&CommandLineHandler::setVersion>("version", nullptr, "show the version");
+
+        action<Action::Open>("open", "NAME", "choose menu entry NAME");
+        action<Action::Pick>("pick", "TEXT", "pick the list line TEXT");
+        action<Action::PickIndex>("pick-index", "N", "pick list line N", isIndex);
+        action<Action::Hover>("hover", "CONTROL", "move the pointer over CONTROL");
+        action<Action::DoubleClick>("dblclick", "CONTROL", "double-click CONTROL");
+        action<Action::Click>("click", "CONTROL", "click CONTROL (btnInfo)");
+        action<Action::RightClick>("right-click", "X,Y", "right-click the map at pixel X,Y",
+                                   isPoint);
+        action<Action::Resize>("resize", "WxH", "resize the map area", isSize);
+        action<Action::FindMode>("find-mode", "MODE",
+                                 "names|descriptions, for the next find dialog", isFindMode);
+        action<Action::Find>("find", "TERM", "search for TERM");
+        action<Action::FindCancel>("find-cancel", nullptr, "open the find dialog and cancel it");
+        action<Action::FindAgain>("find-again", nullptr, "find again (F3)");
+        action<Action::Perks>("perks", "ITEM:KEY", "show the perk KEY of perk menu ITEM");
+        action<Action::Language>("language", "STEM", "select the language STEM");
+        action<Action::Extras>("extras", "FILE", "open the extras document FILE");
+        action<Action::Print>("print", "NAME:ORIENTATION", "print on NAME, landscape|portrait");
+        action<Action::About>("about", nullptr, "open the about box, then OK");
+    }
+
+    std::optional<CommandLine> parse(const QStringList& arguments, QString* error)
+    {
+        if (!m_parser.parse(arguments)) {
+            *error = m_parser.errorText();
+            return std::nullopt;
+        }
+        if (!m_parser.positionalArguments().isEmpty()) {
+            *error = QStringLiteral("unexpected argument: %1").arg(m_parser.positionalArguments().first());
+            return std::nullopt;
+        }
+        // Options run in the order given, each with its next value.
+        QHash<QString, int> used;
+        for (const QString& name : m_parser.optionNames()) {
+            const Option& o = m_options[name];
+            const QString value = o.takesValue ? m_parser.values(name).value(used[name]++) : QString();
+            if (!o.handle(value)) {
+                *error = QStringLiteral("bad value for --%1: %2").arg(name, value);
+                return std::nullopt;
+            }
+        }
+        if (m_result.check) {
+            for (const QString& name : m_parser.optionNames())
+                if (name != QLatin1String("check") && name != QLatin1String("home")) {
+                    *error = QStringLiteral("--check takes only --home DIR, not --%1").arg(name);
+                    return std::nullopt;
+                }
+        }
+        return m_result;
+    }
+
+    QString optionList() const
+    {
+        QString text;
+        for (const QString& line : m_help)
+            text += line + QLatin1Char('\n');
+        return text;
+    }
+
+private:
+    struct Option
+    {
+        bool takesValue = false;
+        std::function<bool(const QString&)> handle;
+    };
+
+    template <bool (CommandLineHandler::*Handle)(const QString&)>
+    void option(const char* name, const char* valueName, const char* description)
+    {
+        add(name, valueName, description, [this](const QString& v) { return (this->*Handle)(v); });
+    }
+
+    // Actions are queued in the order given; valid, when given, checks the value.
+    template <Action A>
+    void action(const char* name, const char* valueName, const char* description,
+                bool (*valid)(const QString&) = nullptr)
+    {
+        const QString option = QString::fromLatin1(name);
+        add(name, valueName, description, [this, option, valid](const QString& v) {
+            if (valid && !valid(v))
+                return false;
+            m_result.actions.push_back({A, option, v});
+            return true;
+        });
+    }
+
+    void add(const char* name, const char* valueName, const char* description,
+             std::function<bool(const QString&)> handle)
+    {
+        const QString n = QString::fromLatin1(name);
+        QCommandLineOption o(n, QString::fromLatin1(description));
+        if (valueName)
+            o.setValueName(QString::fromLatin1(valueName));
+        m_parser.addOption(o);
+        m_options.insert(n, Option{valueName != nullptr, std::move(handle)});
+        QString synopsis = QStringLiteral("  --") + n;
+        if (valueName)
+            synopsis += QLatin1Char(' ') + QString::fromLatin1(valueName);
+        m_help.append(synopsis.leftJustified(30) + QString::fromLatin1(description));
+    }
+
+    QString absolute(const QString& path) const
+    {
+        return path.isEmpty() ? path : QDir::cleanPath(QDir(m_start).absoluteFilePath(path));
+    }
+
+    bool setHome(const QString& v) { m_result.home = absolute(v); return true; }
+    bool setSize(const QString& v) { m_result.size = parseSize(v); return m_result.size.has_value(); }
+    bool setBatch(const QString&) { m_result.batch = true; return true; }
+    bool setDump(const QString& v) { m_result.dumpFile = absolute(v); return true; }
+    bool setSnapshot(const QString& v) { m_result.snapshotFile = absolute(v); return true; }
+    bool setStartupLanguage(const QString& v) { m_result.startupLanguage = v; return true; }
+    bool setPdfFile(const QString& v) { m_result.pdfFile = absolute(v); return true; }
+    bool setCheck(const QString&) { m_result.check = true; return true; }
+    bool setHelp(const QString&) { m_result.help = true; return true; }
+    bool setVersion(const QString&) { m_result.version = true; return true; }
+
+    QString m_start;
+    QCommandLineParser m_parser;
+    QHash<QString, Option> m_options;
+    QStringList m_help;
+    CommandLine m_result;
+};
+
+} // namespace
+
+std::optional<CommandLine> ParseCommandLine(const QStringList& arguments,
+                                            const QString& startDirectory, QString* error)
+{
+    return CommandLineHandler(startDirectory).parse(arguments, error);
+}
+
+namespace {
+
+const char* const kSynopsis =
+    "Usage: karvenna [--home DIR] [--size WxH] [--batch] [ACTION...] [--dump FILE] [--snapshot FILE]\n"
+    "       [--startup-language STEM] [--pdf-file FILE]\n"
+    "       karvenna --check [--home DIR] | --help | --version\n";
 
 } // namespace
 
 QString UsageText()
 {
-    return QStringLiteral(
-        "Usage: karvenna [--home DIR] [--size WxH] [--batch] [ACTION...] [--dump FILE] [--snapshot FILE]\n"
-        "       [--startup-language STEM] [--pdf-file FILE]\n"
-        "Actions: --open NAME, --pick TEXT, --pick-index N, --hover CONTROL, --dblclick CONTROL,\n"
-        "         --click btnInfo, --right-click X,Y, --resize WxH, --find TERM,\n"
-        "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
-        "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about\n");
+    return QString::fromLatin1(kSynopsis)
+           + QStringLiteral(
+               "Actions: --open NAME, --pick TEXT, --pick-index N, --hover CONTROL, --dblclick CONTROL,\n"
+               "         --click btnInfo, --right-click X,Y, --resize WxH, --find TERM,\n"
+               "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
+               "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about\n");
 }
 
-std::optional<CommandLine> ParseCommandLine(const QStringList& arguments, QString* error)
+QString HelpText()
 {
-    CommandLine cl;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString arg = arguments[i];
-        if (!arg.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("unexpected argument: %1").arg(arg);
-            return std::nullopt;
-        }
-        const QString option = arg.mid(2);
-        bool actionTakesValue = false;
-        const bool isAction = Actions::IsAction(option, &actionTakesValue);
-        const bool takesValue = kValueOptions.contains(option) || (isAction && actionTakesValue);
-        if (option == QLatin1String("batch")) {
-            cl.batch = true;
-            continue;
-        }
-        if (!isAction && !kValueOptions.contains(option)) {
-            *error = QStringLiteral("unknown option: %1").arg(arg);
-            return std::nullopt;
-        }
-        QString value;
-        if (takesValue) {
-            if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(arg);
-                return std::nullopt;
-            }
-            value = arguments[++i];
-        }
-        if (option == QLatin1String("home")) {
-            cl.home = value;
-        } else if (option == QLatin1String("size")) {
-            cl.size = parseSize(value);
-            if (!cl.size) {
-                *error = QStringLiteral("--size takes WxH in pixels, not %1").arg(value);
-                return std::nullopt;
-            }
-        } else if (option == QLatin1String("dump")) {
-            cl.dumpFile = value;
-        } else if (option == QLatin1String("snapshot")) {
-            cl.snapshotFile = value;
-        } else if (option == QLatin1String("startup-language")) {
-            cl.startupLanguage = value;
-            cl.hasStartupLanguage = true;
-        } else if (option == QLatin1String("pdf-file")) {
-            cl.pdfFile = value;
-        } else {
-            if ((option == QLatin1String("resize") && !parseSize(value))
-                || (option == QLatin1String("find-mode") && value != QLatin1String("names")
-                    && value != QLatin1String("descriptions"))
-                || (option == QLatin1String("pick-index")
-                    && !QRegularExpression(QStringLiteral("^-?\\d{1,9}$")).match(value).hasMatch())
-                || (option == QLatin1String("right-click")
-                    && !QRegularExpression(QStringLiteral("^-?\\d{1,6},-?\\d{1,6}$")).match(value).hasMatch())) {
-                *error = QStringLiteral("bad value for %1: %2").arg(arg, value);
-                return std::nullopt;
-            }
-            cl.actions.emplace_back(option, value);
-        }
-    }
-    return cl;
+    return QString::fromLatin1(kSynopsis)
+           + QStringLiteral("\nOptions (actions run in the order given):\n")
+           + CommandLineHandler(QDir::currentPath()).optionList();
 }
 
-int RunKarvenna(int argc, char* argv[])
+QString VersionText()
 {
-    if (const auto checked = Lint::RunCheckCommand(argc, argv, QStringLiteral(KARVENNA_DEFAULT_HOME)))
-        return *checked;
-    QStringList raw;
-    for (int i = 0; i < argc; ++i)
-        raw.append(QString::fromLocal8Bit(argv[i]));
-    QString error;
-    const std::optional<CommandLine> parsed = ParseCommandLine(raw, &error);
-    if (!parsed) {
-        std::fprintf(stderr, "karvenna: %s\n%s", qPrintable(error), qPrintable(UsageText()));
-        return 2;
-    }
-    const CommandLine& cl = *parsed;
-    // Batch runs need no display.
-    if (cl.batch && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(Globals::ProductTitle());
-    InstallDesktopViewers();
-
-    Automation& automation = Automation::instance();
-    automation.setBatch(cl.batch);
-    automation.pdfFile = cl.pdfFile;
-    // The program's state beyond one window; everything below gets it from here.
-    Session session;
-    session.ProgramFolder = QDir::cleanPath(
-        QFileInfo(cl.home.isEmpty() ? QStringLiteral(KARVENNA_DEFAULT_HOME) : cl.home).absoluteFilePath());
-    if (cl.hasStartupLanguage)
-        answerStartupLanguage(cl.startupLanguage);
-
-    frmMain main(session);
-    if (cl.size)
-        main.resizeMapArea(cl.size->width(), cl.size->height());
-    main.Create();
-    ModalRunner::ClearPendingAnswers();
-    if (!main.Load()) {
-        writeOutputs(main, cl);
-        return 0;
-    }
-    if (cl.size)
-        main.resizeMapArea(cl.size->width(), cl.size->height());
-
-    if (cl.batch) {
-        for (const auto& [option, value] : cl.actions) {
-            if (main.ended())
-                break;
-            Actions::Run(main, option, value);
-            QCoreApplication::processEvents();
-        }
-        writeOutputs(main, cl);
-        return 0;
-    }
-
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { writeOutputs(main, cl); });
-    QTimer::singleShot(0, &main, [&] {
-        for (const auto& [option, value] : cl.actions) {
-            if (main.ended())
-                break;
-            Actions::Run(main, option, value);
-        }
-    });
-    return main.ended() ? 0 : app.exec();
+    return QStringLiteral("karvenna %1.%2.%3")
+        .arg(KARVENNA_VERSION_MAJOR)
+        .arg(KARVENNA_VERSION_MINOR)
+        .arg(KARVENNA_VERSION_REVISION);
 }

@@ -1,28 +1,46 @@
 #pragma once
+// The command line: options and the actions in the order given. Qt Core only, so that the
+// fuzzer can drive it without windows.
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <utility>
 #include <vector>
 
-// The parsed command line: options, and the actions in the order given.
-struct CommandLine
-{
-    QString home;
-    std::optional<QSize> size;
-    bool batch = false;
-    QString dumpFile;
-    QString snapshotFile;
-    QString startupLanguage;
-    bool hasStartupLanguage = false;
-    QString pdfFile;
-    std::vector<std::pair<QString, QString>> actions;  // option (without "--"), value
+// What a person does, one per action option.
+enum class Action {
+    Open, Pick, PickIndex, Hover, DoubleClick, Click, RightClick, Resize,
+    FindMode, Find, FindCancel, FindAgain, Perks, Language, Extras, Print, About,
 };
 
-// Parses argv; on a malformed command line returns nullopt and sets error.
-std::optional<CommandLine> ParseCommandLine(const QStringList& arguments, QString* error);
-QString UsageText();
+struct QueuedAction
+{
+    Action action;
+    QString option;   // as given, without "--": refused actions are reported by it
+    QString value;
+};
 
-// The program: start-up, actions, dump. Returns the exit code.
-int RunKarvenna(int argc, char* argv[]);
+struct CommandLine
+{
+    // Relative paths are already resolved against the start directory.
+    QString home;   // empty: the installed default
+    std::optional<QSize> size;
+    bool batch = false;
+    bool check = false;
+    bool help = false;
+    bool version = false;
+    QString dumpFile;
+    QString snapshotFile;
+    std::optional<QString> startupLanguage;
+    QString pdfFile;
+    std::vector<QueuedAction> actions;
+};
+
+// Parses arguments (the program name first). Relative paths become absolute against
+// startDirectory. A malformed command line gives nullopt and says why in error.
+std::optional<CommandLine> ParseCommandLine(const QStringList& arguments,
+                                            const QString& startDirectory, QString* error);
+
+QString UsageText();    // the synopsis, for malformed command lines
+QString HelpText();     // the synopsis and every option
+QString VersionText();  // "karvenna <major>.<minor>.<revision>"

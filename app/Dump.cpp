@@ -5,7 +5,7 @@
 #include "forms/main/frmMain.h"
 #include "modules/Session.h"
 #include "modules/Twips2Pixel_Module.h"
-#include "platform/Automation.h"
+#include "platform/Services.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -108,7 +108,7 @@ QJsonObject Dump::Build(const frmMain& main)
     const MainDisplay& d = main.display();
     const Session& session = main.session();
     const LanguageState& lang = session.language;
-    const Automation& automation = Automation::instance();
+    const BatchRecord& automation = main.services().record;
 
     QJsonObject dump{
         {"format", 1},

@@ -1,6 +1,7 @@
 #include "DisplayBench.h"
 
 #include "BenchSetup.h"
+#include "controls/ServiceSets.h"
 #include "forms/main/frmMain.h"
 #include "modules/Session.h"
 
@@ -14,6 +15,7 @@ namespace DisplayBench {
 
 namespace {
 
+std::unique_ptr<Services> services;
 std::unique_ptr<frmMain> main;
 std::unique_ptr<PlainMap> plain;
 
@@ -36,7 +38,9 @@ frmMain& Main()
         qputenv("KARVENNA_REGISTRY", (folder + u"/registry.ini"_qs).toLocal8Bit());
         BenchSetup::UseGerman();
         BenchSetup::TheSession().ProgramFolder = folder;
-        main = std::make_unique<frmMain>(BenchSetup::TheSession());
+        services = std::make_unique<Services>();
+        UseDesktopServices(*services);
+        main = std::make_unique<frmMain>(BenchSetup::TheSession(), *services);
         main->Create();
         if (!main->Load())
             qFatal("karvenna-bench: the display installation does not start");

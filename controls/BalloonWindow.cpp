@@ -104,21 +104,22 @@ void BalloonWindow::setLook(const Look& look)
     if (look == m_look)
         return;
     m_look = look;
-    if (isVisible() && m_control) {
+    if (isVisible() && m_surface) {
         place();
         update();
     }
 }
 
-void BalloonWindow::showFor(QWidget* control, const QString& text, bool centered,
-                            const QPoint& pointer)
+void BalloonWindow::showFor(QWidget* surface, const QRect& area, const QString& text,
+                            bool centered, const QPoint& pointer)
 {
-    m_control = control;
+    m_surface = surface;
+    m_area = area;
     m_dismissed = false;
     m_text = text;
     m_centered = centered;
     m_pointer = pointer;
-    if (!control || text.isEmpty()) {
+    if (!surface || text.isEmpty()) {
         hideTip();
         return;
     }
@@ -163,19 +164,19 @@ QSize BalloonWindow::measure(int screenWidth)
 
 void BalloonWindow::place()
 {
-    QScreen* screen = m_control->screen() ? m_control->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen = m_surface->screen() ? m_surface->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const Metrics& m = metricsOf(m_look.balloon);
     const QSize bubble = measure(area.width());
     const QSize size(bubble.width(), bubble.height() + m.stemHeight);
 
-    const QRect target(m_control->mapToGlobal(QPoint(0, 0)), m_control->size());
+    const QRect target(m_surface->mapToGlobal(m_area.topLeft()), m_area.size());
     const bool onControl = !m_centered && target.contains(m_pointer);
     const int anchorX = onControl ? m_pointer.x() : target.center().x();
 
     QPoint topLeft;
     if (m_look.balloon) {
-        // The stem leaves the bubble near its left end and points at the control's edge.
+        // The stem leaves the bubble near its left end and points at the target's edge.
         const int stemOffset = m.radius + 8;
         m_stemOnTop = target.bottom() + 1 + size.height() <= area.bottom() + 1
                       || target.top() - size.height() < area.top();
@@ -218,7 +219,7 @@ QPainterPath BalloonWindow::outline() const
     const QRectF box = QRectF(m_bubble).adjusted(0.5, 0.5, -0.5, -0.5);
     path.addRoundedRect(box, m.radius, m.radius);
     if (m_look.balloon) {
-        // A right-angled stem: vertical on its left side, its point on the control's edge.
+        // A right-angled stem: vertical on its left side, its point on the target's edge.
         QPainterPath stem;
         const qreal x = m_stemX + 0.5;
         if (m_stemOnTop) {

@@ -1,6 +1,6 @@
 #pragma once
-// The drawn tip of clsToolTipDeluxe: a rounded bubble with a stem pointing at its control,
-// or a plain rectangle. It lays its text out itself so that lines wrap at the maximum width.
+// The drawn tip of clsToolTipDeluxe: a rounded bubble with a stem pointing at its target (a
+// rectangle of a widget: the whole widget, or a marker the widget draws), or a plain rectangle. It lays its text out itself so that lines wrap at the maximum width.
 #include <QColor>
 #include <QFont>
 #include <QPointer>
@@ -30,15 +30,21 @@ public:
     void setLook(const Look& look);
     const Look& look() const { return m_look; }
 
-    // Shows text for control; the stem points at pointer (global) when it lies on the control,
-    // else at the control's middle. An empty text shows nothing.
-    void showFor(QWidget* control, const QString& text, bool centered, const QPoint& pointer);
+    // Shows text for the area of surface (in its pixels); the stem points at pointer (global)
+    // when it lies on the area, else at the area's middle. An empty text shows nothing.
+    void showFor(QWidget* surface, const QRect& area, const QString& text, bool centered,
+                 const QPoint& pointer);
     void hideTip();
-    // Hides the tip until the pointer has left its control (time out, click).
+    // Hides the tip until the pointer has left its target (time out, click).
     void dismiss();
     void clearDismissal() { m_dismissed = false; }
-    bool isDismissedFor(const QWidget* control) const { return m_dismissed && m_control == control; }
-    QWidget* control() const { return m_control; }
+    bool isDismissedFor(const QWidget* surface, const QRect& area) const
+    {
+        return m_dismissed && m_surface == surface && m_area == area;
+    }
+    // The target of the tip shown last.
+    QWidget* surface() const { return m_surface; }
+    QRect area() const { return m_area; }
     QString text() const { return m_text; }
 
     // The bubble without its stem, in the window's coordinates.
@@ -55,7 +61,8 @@ private:
     QPainterPath outline() const;
 
     Look m_look;
-    QPointer<QWidget> m_control;
+    QPointer<QWidget> m_surface;
+    QRect m_area;
     QString m_text;
     bool m_centered = false;
     QPoint m_pointer;

@@ -1,7 +1,7 @@
 #include "controls/HtmlViewer.h"
 
 #include "controls/HtmlText.h"
-#include "platform/Shell.h"
+#include "platform/Services.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -21,9 +21,9 @@ bool isPage(const QString& path)
 
 } // namespace
 
-HtmlViewer* HtmlViewer::Open(const QString& path)
+HtmlViewer* HtmlViewer::Open(const QString& path, ShellService& shell)
 {
-    auto* viewer = new HtmlViewer;
+    auto* viewer = new HtmlViewer(&shell);
     viewer->showPage(path);
     viewer->show();
     viewer->raise();
@@ -31,7 +31,7 @@ HtmlViewer* HtmlViewer::Open(const QString& path)
     return viewer;
 }
 
-HtmlViewer::HtmlViewer(QWidget* parent) : QTextBrowser(parent)
+HtmlViewer::HtmlViewer(ShellService* shell, QWidget* parent) : QTextBrowser(parent), m_shell(shell)
 {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -82,6 +82,6 @@ void HtmlViewer::follow(const QUrl& link)
     const QString path = url.toLocalFile();
     if (isPage(path) && QFileInfo(path).isFile())
         setSource(url);
-    else
-        Shell::ShellExec(QLatin1Char('"') + path + QLatin1Char('"'));
+    else if (m_shell)
+        m_shell->open(QLatin1Char('"') + path + QLatin1Char('"'));
 }

@@ -3,19 +3,24 @@
 // its pictures; local pages open inside, addresses and other documents on the desktop.
 #include <QTextBrowser>
 
+class ShellService;
+
 class HtmlViewer : public QTextBrowser
 {
     Q_OBJECT
 
 public:
-    // Opens a non-modal window for the page; a missing page shows a notice in it.
-    static HtmlViewer* Open(const QString& path);
+    // Opens a non-modal window for the page; a missing page shows a notice in it. Documents
+    // that are not pages open through shell.
+    static HtmlViewer* Open(const QString& path, ShellService& shell);
 
-    explicit HtmlViewer(QWidget* parent = nullptr);
+    explicit HtmlViewer(ShellService* shell = nullptr, QWidget* parent = nullptr);
     void showPage(const QString& path);
 
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     void follow(const QUrl& link);
+
+    ShellService* m_shell;
 };

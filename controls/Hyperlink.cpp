@@ -1,5 +1,5 @@
 #include "controls/Hyperlink.h"
-#include "platform/Shell.h"
+#include "platform/Services.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -25,7 +25,7 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
     Hyperlink::SetLabelColor(this, Hyperlink::NormalColor);
 }
 
-void LinkLabel::open() const { Shell::ShellExec(target()); }
+void LinkLabel::open(ShellService& shell) const { shell.open(target()); }
 
 QJsonObject LinkLabel::automationState() const
 {

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QTimer;
+class ShellService;
 
 // A label that reports clicks and knows where it leads: prefix + its text.
 class LinkLabel : public QLabel
@@ -21,8 +22,8 @@ public:
     // "mailto:" for an address, "http://" for a host without scheme, "" for a full address.
     void setTargetPrefix(const QString& prefix) { m_prefix = prefix; }
     QString target() const { return m_prefix + text(); }
-    // Opens the target through the platform shell.
-    void open() const;
+    // Opens the target through the shell.
+    void open(ShellService& shell) const;
 
     Q_INVOKABLE QJsonObject automationState() const;
 

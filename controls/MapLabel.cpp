@@ -49,12 +49,6 @@ QImage drawn(const Look& look, qreal ratio)
 
 } // namespace
 
-MapLabel::MapLabel(Style style, QWidget* parent) : QWidget(parent), m_style(style)
-{
-    setFont(fontFor(style));
-    setMouseTracking(true);
-}
-
 QFont MapLabel::fontFor(Style style)
 {
     return style == Style::Heading ? Fonts::MsSansSerif(12.0, true) : Fonts::MsSansSerif(9.75, true);
@@ -87,7 +81,7 @@ int MapLabel::heightOf(Style style)
 }
 
 const QImage& MapLabel::look(Style style, const QString& caption, quint32 fore, quint32 back,
-                       const QSize& size, qreal ratio)
+                             const QSize& size, qreal ratio)
 {
     // Names repeat between displays, and a resize redraws every one of them: each look (text,
     // colours, size) is drawn once and then copied.
@@ -99,29 +93,3 @@ const QImage& MapLabel::look(Style style, const QString& caption, quint32 fore, 
         looks->clear();
     return *looks->insert(look, drawn(look, ratio));
 }
-
-void MapLabel::setCaption(const QString& caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    update();
-}
-
-void MapLabel::setColours(quint32 fore, quint32 back)
-{
-    if (fore == m_fore && back == m_back)
-        return;
-    m_fore = fore;
-    m_back = back;
-    update();
-}
-
-void MapLabel::paintEvent(QPaintEvent*)
-{
-    QPainter(this).drawImage(0, 0, look(m_style, m_caption, m_fore, m_back, size(), devicePixelRatioF()));
-}
-
-void MapLabel::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }
-void MapLabel::enterEvent(QEnterEvent*) { emit MouseMove(); }
-void MapLabel::mouseDoubleClickEvent(QMouseEvent*) { emit DblClick(); }

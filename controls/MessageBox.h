@@ -1,12 +1,20 @@
 #pragma once
-// Message boxes with one OK button; batch mode records them and answers OK.
-#include <QString>
-class QWidget;
+// The message service: a person gets a box with one OK button; batch mode records the
+// message and answers OK.
+#include "platform/Services.h"
 
-namespace MessageBox {
+class DesktopMessages : public MessageService
+{
+public:
+    void show(QWidget* parent, Icon icon, const QString& caption, const QString& text) override;
+};
 
-enum class Icon { Stop, Information, Critical };
+class RecordingMessages : public MessageService
+{
+public:
+    explicit RecordingMessages(BatchRecord& record) : m_record(record) {}
+    void show(QWidget* parent, Icon icon, const QString& caption, const QString& text) override;
 
-void Show(QWidget* parent, Icon icon, const QString& caption, const QString& text);
-
-} // namespace MessageBox
+private:
+    BatchRecord& m_record;
+};

@@ -1,5 +1,4 @@
 #include "controls/ModalRunner.h"
-#include "platform/Automation.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -17,12 +16,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-QHash<QString, ModalRunner::Answer>& pending()
-{
-    static QHash<QString, ModalRunner::Answer> answers;
-    return answers;
-}
 
 QJsonArray treeNodes(const QTreeWidget* tree)
 {
@@ -95,13 +88,6 @@ QJsonObject dumpWidget(const QWidget* w, const QWidget* top)
 
 } // namespace
 
-void ModalRunner::SetPendingAnswer(const QString& dialogName, Answer answer)
-{
-    pending().insert(dialogName, std::move(answer));
-}
-
-void ModalRunner::ClearPendingAnswers() { pending().clear(); }
-
 QJsonObject ModalRunner::DumpControls(const QWidget* dialog)
 {
     QJsonObject controls;
@@ -122,23 +108,27 @@ QJsonObject ModalRunner::DumpDialog(const QDialog* dialog)
                        {"controls", DumpControls(dialog)}};
 }
 
-int ModalRunner::RunModal(QDialog* dialog)
-{
-    if (!Automation::instance().batch())
-        return dialog->exec();
+int DesktopDialogs::run(QDialog* dialog) { return dialog->exec(); }
 
-    QJsonObject record = DumpDialog(dialog);
-    const Answer answer = pending().take(dialog->objectName());
+void RecordingDialogs::answerNext(const QString& dialogName, Answer answer)
+{
+    m_answers.insert(dialogName, std::move(answer));
+}
+
+int RecordingDialogs::run(QDialog* dialog)
+{
+    QJsonObject record = ModalRunner::DumpDialog(dialog);
+    const Answer answer = m_answers.take(dialog->objectName());
     dialog->setResult(-1);
     if (answer)
         answer(dialog);
     // A dialog that the answer left open is cancelled, as a person closing it would.
     if (dialog->result() == -1)
         dialog->reject();
-    QJsonObject closed = DumpDialog(dialog);
+    QJsonObject closed = ModalRunner::DumpDialog(dialog);
     closed.remove("name");
     closed["result"] = dialog->result();
     record["closed"] = closed;
-    Automation::instance().recordDialog(record);
+    m_record.recordDialog(record);
     return dialog->result();
 }

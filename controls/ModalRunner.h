@@ -1,23 +1,12 @@
 #pragma once
-// Modal dialogs: exec() for a person; in batch mode the dialog is recorded right after it
+// The dialog service: exec() for a person; in batch mode the dialog is recorded right after it
 // loads, answered by the action that opened it (or cancelled), and recorded again as closed.
-#include <QJsonObject>
-#include <QString>
-#include <functional>
+#include "platform/Services.h"
 
-class QDialog;
-class QWidget;
+#include <QHash>
+#include <QJsonObject>
 
 namespace ModalRunner {
-
-using Answer = std::function<void(QDialog* dialog)>;
-
-// The next dialog with this object name is answered by answer (batch mode only).
-void SetPendingAnswer(const QString& dialogName, Answer answer);
-void ClearPendingAnswers();
-
-// Shows the dialog modally and returns its result code.
-int RunModal(QDialog* dialog);
 
 // What a person sees of every named control of a dialog:
 // caption/text, visible, enabled, value (option buttons), items/selected (lists),
@@ -27,3 +16,26 @@ QJsonObject DumpControls(const QWidget* dialog);
 QJsonObject DumpDialog(const QDialog* dialog);
 
 } // namespace ModalRunner
+
+class DesktopDialogs : public DialogService
+{
+public:
+    int run(QDialog* dialog) override;
+    // A person answers for themselves.
+    void answerNext(const QString&, Answer) override {}
+    void clearAnswers() override {}
+};
+
+class RecordingDialogs : public DialogService
+{
+public:
+    explicit RecordingDialogs(BatchRecord& record) : m_record(record) {}
+
+    int run(QDialog* dialog) override;
+    void answerNext(const QString& dialogName, Answer answer) override;
+    void clearAnswers() override { m_answers.clear(); }
+
+private:
+    BatchRecord& m_record;
+    QHash<QString, Answer> m_answers;
+};

@@ -1,7 +1,6 @@
 #include "controls/Printers.h"
 
 #include "modules/Twips2Pixel_Module.h"
-#include "platform/Automation.h"
 
 #include <QFileDialog>
 #include <QPageLayout>
@@ -10,18 +9,6 @@
 #include <QPrinterInfo>
 
 namespace {
-
-struct CurrentPrinter
-{
-    QString name;
-    Printers::Orientation orientation = Printers::Portrait;
-};
-
-CurrentPrinter& current()
-{
-    static CurrentPrinter printer;
-    return printer;
-}
 
 QString askPdfFile(QWidget* parent)
 {
@@ -33,11 +20,10 @@ QString askPdfFile(QWidget* parent)
     return file;
 }
 
-bool paint(QPrinter& printer, const QImage& picture)
+bool paint(QPrinter& printer, const QImage& picture, PrinterService::Orientation orientation)
 {
-    printer.setPageOrientation(current().orientation == Printers::Landscape
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
+    printer.setPageOrientation(orientation == PrinterService::Landscape ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait);
     // Drawn from the paper's corner, not the printable area's.
     printer.setFullPage(true);
     QPainter painter;
@@ -52,6 +38,24 @@ bool paint(QPrinter& printer, const QImage& picture)
     return painter.end();
 }
 
+// The PDF printer, the same for a person and in batch mode.
+bool printPdf(const PrinterService& printers, BatchRecord& record, const QImage& picture,
+              const QString& file)
+{
+    if (file.isEmpty())
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Karvenna"));
+    if (!paint(printer, picture, printers.orientation()))
+        return false;
+    record.recordPrinted(PrinterService::PdfPrinter,
+                         PrinterService::orientationName(printers.orientation()), file);
+    return true;
+}
+
 } // namespace
 
 namespace Printers {
@@ -63,18 +67,6 @@ QStringList SystemNames()
     return QPrinterInfo::availablePrinterNames();
 }
 
-QStringList Names() { return SystemNames() << PdfPrinter; }
-
-void SetCurrent(const QString& name) { current().name = name; }
-QString Current() { return current().name; }
-void SetOrientation(Orientation orientation) { current().orientation = orientation; }
-Orientation CurrentOrientation() { return current().orientation; }
-
-QString OrientationName(Orientation orientation)
-{
-    return orientation == Landscape ? QStringLiteral("landscape") : QStringLiteral("portrait");
-}
-
 QRectF PageRect(const QSizeF& logicalPixels, double twipsPerPixelX, double twipsPerPixelY,
                 double deviceDpiX, double deviceDpiY)
 {
@@ -83,42 +75,36 @@ QRectF PageRect(const QSizeF& logicalPixels, double twipsPerPixelX, double twips
     return QRectF(0, 0, widthTwips * deviceDpiX / 1440.0, heightTwips * deviceDpiY / 1440.0);
 }
 
-bool PrintPicture(const QImage& picture, QWidget* parent)
+} // namespace Printers
+
+QStringList DesktopPrinters::names() const { return Printers::SystemNames() << PdfPrinter; }
+
+bool DesktopPrinters::print(const QImage& picture, QWidget* parent)
 {
-    const QString name = current().name;
-    const QString orientation = OrientationName(current().orientation);
-    Automation& automation = Automation::instance();
-    if (name.isEmpty() || picture.isNull())
+    if (current().isEmpty() || picture.isNull())
         return false;
+    if (current() == PdfPrinter)
+        return printPdf(*this, m_record, picture, askPdfFile(parent));
 
-    if (name == PdfPrinter) {
-        const QString file = automation.batch() ? automation.pdfFile : askPdfFile(parent);
-        if (file.isEmpty())
-            return false;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setDocName(QStringLiteral("Karvenna"));
-        if (!paint(printer, picture))
-            return false;
-        automation.recordPrinted(name, orientation, file);
-        return true;
-    }
-
-    if (automation.batch()) {
-        automation.recordPrinted(name, orientation, QString());
-        return true;
-    }
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(current());
     if (info.isNull())
         return false;
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Karvenna"));
-    if (!printer.isValid() || !paint(printer, picture))
+    if (!printer.isValid() || !paint(printer, picture, orientation()))
         return false;
-    automation.recordPrinted(name, orientation, QString());
+    m_record.recordPrinted(current(), orientationName(orientation()), QString());
     return true;
 }
 
-} // namespace Printers
+QStringList RecordingPrinters::names() const { return Printers::SystemNames() << PdfPrinter; }
+
+bool RecordingPrinters::print(const QImage& picture, QWidget*)
+{
+    if (current().isEmpty() || picture.isNull())
+        return false;
+    if (current() == PdfPrinter)
+        return printPdf(*this, m_record, picture, m_pdfFile);
+    m_record.recordPrinted(current(), orientationName(orientation()), QString());
+    return true;
+}

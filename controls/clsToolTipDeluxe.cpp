@@ -2,6 +2,9 @@
 #include "controls/BalloonWindow.h"
 
 #include <QCursor>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
@@ -9,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -209,6 +213,8 @@ void clsToolTipDeluxe::Destroy()
     }
     m_tools.clear();
     m_lastControl = nullptr;
+    m_lastName.clear();
+    m_lastText.clear();
     m_pending = nullptr;
     if (m_window) {
         BalloonWindow* window = m_window;
@@ -220,27 +226,69 @@ void clsToolTipDeluxe::Destroy()
 
 void clsToolTipDeluxe::AddControl(QWidget* control, const QString& text, bool centered)
 {
+    if (control)
+        addTool(control, Tool{QRect(), control->objectName(), text, centered});
+}
+
+void clsToolTipDeluxe::AddArea(QWidget* surface, const QRect& area, const QString& name,
+                               const QString& text, bool centered)
+{
+    addTool(surface, Tool{area, name, text, centered});
+}
+
+void clsToolTipDeluxe::addTool(QWidget* control, const Tool& tool)
+{
     if (!m_window || !control)
         return;
     if (!m_tools.contains(control)) {
         control->installEventFilter(this);
         connect(control, &QObject::destroyed, this, [this, control] {
             m_tools.remove(control);
-            if (m_window && !m_window->control())
+            if (m_pending == control)
+                m_pending = nullptr;
+            if (m_window && !m_window->surface())
                 m_window->hideTip();
         });
     }
-    m_tools.insert(control, Tool{text, centered});
+    m_tools.insert(control, tool);
     m_lastControl = control;
+    m_lastName = tool.name;
+    m_lastText = tool.text;
 
     // Registration happens while the pointer is already on the control (the main window
     // registers on mouse moves), so the rest that shows the tip starts now.
-    const bool shownHere = isTipVisible() && m_window->control() == control;
-    if (control->underMouse() && !shownHere && !m_window->isDismissedFor(control)
-        && (m_alwaysTip || control->isActiveWindow())) {
+    const QRect area = areaOf(control, tool);
+    if (control->underMouse() && area.contains(control->mapFromGlobal(QCursor::pos()))
+        && !isShownFor(control, area) && mayShowFor(control, area)) {
         m_pending = control;
         m_delayTimer->start(m_delayTime);
     }
+}
+
+void clsToolTipDeluxe::RemoveControl(QWidget* control)
+{
+    const auto tool = m_tools.constFind(control);
+    if (tool == m_tools.constEnd())
+        return;
+    leave(control, true);
+    control->removeEventFilter(this);
+    disconnect(control, &QObject::destroyed, this, nullptr);
+    m_tools.erase(tool);
+}
+
+QRect clsToolTipDeluxe::areaOf(const QWidget* control, const Tool& tool)
+{
+    return tool.area.isNull() ? control->rect() : tool.area;
+}
+
+bool clsToolTipDeluxe::isShownFor(const QWidget* control, const QRect& area) const
+{
+    return isTipVisible() && m_window->surface() == control && m_window->area() == area;
+}
+
+bool clsToolTipDeluxe::mayShowFor(const QWidget* control, const QRect& area) const
+{
+    return !m_window->isDismissedFor(control, area) && (m_alwaysTip || control->isActiveWindow());
 }
 
 void clsToolTipDeluxe::SetToolTipTitle(const QString& title, int icon)
@@ -273,10 +321,10 @@ int clsToolTipDeluxe::FontHeight(double points, int dpi)
 
 QJsonObject clsToolTipDeluxe::balloonState() const
 {
-    const bool registered = m_lastControl && m_tools.contains(m_lastControl.data());
+    const bool registered = !m_lastControl.isNull();
     return QJsonObject{
-        {"control", registered ? m_lastControl->objectName() : QString()},
-        {"text", registered ? m_tools.value(m_lastControl.data()).text : QString()},
+        {"control", registered ? m_lastName : QString()},
+        {"text", registered ? m_lastText : QString()},
         {"title", m_title},
         {"icon", m_icon},
         {"backColor", qint64(m_backColour)},
@@ -308,7 +356,7 @@ void clsToolTipDeluxe::showTipFor(QWidget* control)
     if (!m_window || !control || !m_tools.contains(control))
         return;
     const Tool tool = m_tools.value(control);
-    m_window->showFor(control, tool.text, tool.centered, QCursor::pos());
+    m_window->showFor(control, areaOf(control, tool), tool.text, tool.centered, QCursor::pos());
     if (m_window->isVisible())
         m_popTimer->start(m_visibleTime);
 }
@@ -318,44 +366,64 @@ bool clsToolTipDeluxe::isTipVisible() const
     return m_window && m_window->isVisible();
 }
 
+void clsToolTipDeluxe::leave(QWidget* control, bool gone)
+{
+    if (m_pending == control) {
+        m_delayTimer->stop();
+        m_pending = nullptr;
+    }
+    if (m_window->surface() != control)
+        return;
+    if (isTipVisible()) {
+        m_popTimer->stop();
+        // As with system tips, a click puts the tip away until the pointer comes back.
+        if (gone)
+            m_window->hideTip();
+        else
+            m_window->dismiss();
+    }
+    if (gone)
+        m_window->clearDismissal();
+}
+
 bool clsToolTipDeluxe::eventFilter(QObject* watched, QEvent* event)
 {
     auto* control = qobject_cast<QWidget*>(watched);
     if (!control || !m_tools.contains(control))
         return false;
-    const bool shownHere = isTipVisible() && m_window->control() == control;
+    const QRect area = areaOf(control, m_tools.value(control));
+    // Where the pointer is, for the events that tell; off the area counts as having left it.
+    std::optional<QPointF> at;
+    switch (event->type()) {
+    case QEvent::Enter: at = static_cast<QEnterEvent*>(event)->position(); break;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: at = static_cast<QMouseEvent*>(event)->position(); break;
+    case QEvent::Wheel: at = static_cast<QWheelEvent*>(event)->position(); break;
+    default: break;
+    }
+    const bool onArea = !at || area.contains(at->toPoint());
     switch (event->type()) {
     case QEvent::Enter:
     case QEvent::MouseMove:
         // The tip shows once the pointer rests; a shown tip stays while the pointer moves on it.
-        if (!shownHere && !m_window->isDismissedFor(control)
-            && (m_alwaysTip || control->isActiveWindow())) {
+        if (!onArea)
+            leave(control, true);
+        else if (!isShownFor(control, area) && mayShowFor(control, area)) {
             m_pending = control;
             m_delayTimer->start(m_delayTime);
         }
         break;
     case QEvent::Leave:
     case QEvent::Hide:
+        leave(control, true);
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel: {
-        const bool gone = event->type() == QEvent::Leave || event->type() == QEvent::Hide;
-        if (m_pending == control) {
-            m_delayTimer->stop();
-            m_pending = nullptr;
-        }
-        if (shownHere) {
-            m_popTimer->stop();
-            // As with system tips, a click puts the tip away until the pointer comes back.
-            if (gone)
-                m_window->hideTip();
-            else
-                m_window->dismiss();
-        }
-        if (gone && m_window->control() == control)
-            m_window->clearDismissal();
+    case QEvent::Wheel:
+        if (onArea)
+            leave(control, false);
         break;
-    }
     default:
         break;
     }

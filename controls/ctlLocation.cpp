@@ -1,36 +1,12 @@
 #include "controls/ctlLocation.h"
 
-#include <QMouseEvent>
 #include <QHash>
 #include <QPainter>
 #include <QImage>
 
-ctlLocation::ctlLocation(QWidget* parent) : QWidget(parent)
-{
-    setMouseTracking(true);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setCursor(Qt::PointingHandCursor);
-}
-
 QColor ctlLocation::fromBgr(quint32 colour)
 {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
-
-void ctlLocation::setBorderColor(quint32 colour)
-{
-    if (m_borderColor != colour) {
-        m_borderColor = colour;
-        update();
-    }
-}
-
-void ctlLocation::setBackColor(quint32 colour)
-{
-    if (m_backColor != colour) {
-        m_backColor = colour;
-        update();
-    }
 }
 
 const QImage& ctlLocation::figure(quint32 border, quint32 back, const QSize& size, qreal ratio)
@@ -57,30 +33,4 @@ const QImage& ctlLocation::figure(quint32 border, quint32 back, const QSize& siz
     painter.drawEllipse(r);
     painter.end();
     return *looks.insert(look, figure);
-}
-
-void ctlLocation::paintEvent(QPaintEvent*)
-{
-    QPainter(this).drawImage(0, 0, figure(m_borderColor, m_backColor, size(), devicePixelRatioF()));
-}
-
-void ctlLocation::mouseMoveEvent(QMouseEvent* event)
-{
-    const Qt::MouseButtons b = event->buttons();
-    const int button = (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0)
-                       | (b & Qt::MiddleButton ? 4 : 0);
-    const Qt::KeyboardModifiers m = event->modifiers();
-    const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0)
-                      | (m & Qt::AltModifier ? 4 : 0);
-    emit MouseMove(button, shift, event->position().x(), event->position().y());
-}
-
-void ctlLocation::enterEvent(QEnterEvent* event)
-{
-    emit MouseMove(0, 0, event->position().x(), event->position().y());
-}
-
-void ctlLocation::mouseDoubleClickEvent(QMouseEvent*)
-{
-    emit DblClick();
 }

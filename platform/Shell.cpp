@@ -1,6 +1,5 @@
 #include "platform/Shell.h"
 
-#include "platform/Automation.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -15,18 +14,6 @@ namespace {
 constexpr int kOpened = 42;
 constexpr int kFileNotFound = 2;
 constexpr int kNoAssociation = 31;
-
-Shell::Viewer& helpViewer()
-{
-    static Shell::Viewer viewer;
-    return viewer;
-}
-
-Shell::Viewer& htmlViewer()
-{
-    static Shell::Viewer viewer;
-    return viewer;
-}
 
 // "http:", "mailto:" ... A scheme needs two letters at least, so "C:" stays a drive.
 bool isAddress(const QString& target)
@@ -59,46 +46,34 @@ bool isCompiledHelp(const QString& path)
     return path.endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive);
 }
 
-} // namespace
-
-namespace Shell {
-
-void SetHelpViewer(Viewer viewer) { helpViewer() = std::move(viewer); }
-void SetHtmlViewer(Viewer viewer) { htmlViewer() = std::move(viewer); }
-
-int ShellExec(const QString& target, const QString& verb, const QString& directory)
+// What an open comes to before anything is shown: a missing target, an address, or a file.
+struct Target
 {
-    const bool batch = Automation::instance().batch();
-    if (batch)
-        Automation::instance().recordShellOpen(target, verb, directory);
+    bool missing = false;
+    QString address;   // set for "scheme:" targets
+    QFileInfo file;    // set for existing files and folders
+};
 
+Target classify(const QString& target, const QString& directory)
+{
     const QString trimmed = target.trimmed();
     const bool quoted = isQuoted(trimmed);
     const QString bare = quoted ? trimmed.mid(1, trimmed.size() - 2) : trimmed;
-    if (bare.isEmpty())
-        return kFileNotFound;
-
-    if (!quoted && isAddress(bare)) {
-        if (batch)
-            return kOpened;
-        return QDesktopServices::openUrl(QUrl(bare, QUrl::TolerantMode)) ? kOpened
-                                                                          : kNoAssociation;
+    Target t;
+    if (bare.isEmpty()) {
+        t.missing = true;
+    } else if (!quoted && isAddress(bare)) {
+        t.address = bare;
+    } else {
+        t.file = QFileInfo(resolvedPath(bare, directory));
+        t.missing = !isOpenableFile(t.file);
     }
-
-    const QFileInfo info(resolvedPath(bare, directory));
-    if (!isOpenableFile(info))
-        return kFileNotFound;
-    if (batch)
-        return kOpened;
-
-    if (isCompiledHelp(info.filePath())) {
-        const Viewer& viewer = helpViewer();
-        return viewer && viewer(info.absoluteFilePath()) ? kOpened : kNoAssociation;
-    }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))
-               ? kOpened
-               : kNoAssociation;
+    return t;
 }
+
+} // namespace
+
+namespace Shell {
 
 QStringList ParseCommandLine(const QString& commandLine)
 {
@@ -137,13 +112,31 @@ QString QuoteArgument(const QString& argument)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-bool StartProcess(const QString& commandLine)
+} // namespace Shell
+
+DesktopShell::DesktopShell(Shell::Viewer helpViewer, Shell::Viewer htmlViewer)
+    : m_helpViewer(std::move(helpViewer)), m_htmlViewer(std::move(htmlViewer))
 {
-    const QStringList parts = ParseCommandLine(commandLine);
-    if (Automation::instance().batch()) {
-        Automation::instance().recordShellRun(commandLine);
-        return !parts.isEmpty() && !parts.first().isEmpty();
-    }
+}
+
+int DesktopShell::open(const QString& target, const QString&, const QString& directory)
+{
+    const Target t = classify(target, directory);
+    if (t.missing)
+        return kFileNotFound;
+    if (!t.address.isEmpty())
+        return QDesktopServices::openUrl(QUrl(t.address, QUrl::TolerantMode)) ? kOpened
+                                                                               : kNoAssociation;
+    if (isCompiledHelp(t.file.filePath()))
+        return m_helpViewer && m_helpViewer(t.file.absoluteFilePath()) ? kOpened : kNoAssociation;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(t.file.absoluteFilePath()))
+               ? kOpened
+               : kNoAssociation;
+}
+
+bool DesktopShell::start(const QString& commandLine)
+{
+    const QStringList parts = Shell::ParseCommandLine(commandLine);
     if (parts.isEmpty() || parts.first().isEmpty())
         return false;
 
@@ -151,11 +144,21 @@ bool StartProcess(const QString& commandLine)
     const QStringList arguments = parts.mid(1);
     const QString programName = program.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
     if (programName.compare(QStringLiteral("mshta.exe"), Qt::CaseInsensitive) == 0) {
-        const Viewer& viewer = htmlViewer();
         const QString page = arguments.value(0);
-        return viewer && viewer(page.isEmpty() ? page : resolvedPath(page, QString()));
+        return m_htmlViewer && m_htmlViewer(page.isEmpty() ? page : resolvedPath(page, QString()));
     }
     return QProcess::startDetached(program, arguments);
 }
 
-} // namespace Shell
+int RecordingShell::open(const QString& target, const QString& verb, const QString& directory)
+{
+    m_record.recordShellOpen(target, verb, directory);
+    return classify(target, directory).missing ? kFileNotFound : kOpened;
+}
+
+bool RecordingShell::start(const QString& commandLine)
+{
+    m_record.recordShellRun(commandLine);
+    const QStringList parts = Shell::ParseCommandLine(commandLine);
+    return !parts.isEmpty() && !parts.first().isEmpty();
+}

@@ -1,5 +1,4 @@
 #include "platform/Sound.h"
-#include "platform/Automation.h"
 #include "platform/audio/SoundModule.h"
 
 #include <QCoreApplication>
@@ -11,67 +10,69 @@
 #define KARVENNA_MODULE_DIR "lib/karvenna"
 #endif
 
-namespace {
-
-struct Player
+struct SoundModule
 {
     KarvennaSoundPlay play = nullptr;
     KarvennaSoundStop stop = nullptr;
 };
 
-// The sound module, loaded on first use and found relative to the program, so that an
-// installation can be moved: in lib/karvenna beside the program's bin folder once installed,
-// below the program's own folder in the build tree (where the test programs sit one level down).
-const Player& player()
-{
-    static const Player loaded = [] {
-        const QString programDir = QCoreApplication::applicationDirPath();
-        const QString module = QStringLiteral(KARVENNA_MODULE_DIR "/karvenna-sound.so");
-        const QStringList candidates{programDir + QStringLiteral("/../") + module,
-                                     programDir + QLatin1Char('/') + module};
-        for (const QString& path : std::as_const(candidates)) {
-            QLibrary library(path);
-            if (!library.load())
-                continue;
-            Player p;
-            p.play = reinterpret_cast<KarvennaSoundPlay>(library.resolve(KARVENNA_SOUND_PLAY));
-            p.stop = reinterpret_cast<KarvennaSoundStop>(library.resolve(KARVENNA_SOUND_STOP));
-            if (p.play && p.stop)
-                return p;  // stays loaded to the end of the program
-            library.unload();
-        }
-        return Player();
-    }();
-    return loaded;
-}
+namespace {
 
-bool started = false;  // whether anything was played: stopping needs no module before that
+// Found relative to the program, so that an installation can be moved: in lib/karvenna beside
+// the program's bin folder once installed, below the program's own folder in the build tree
+// (where the test programs sit one level down). The library stays loaded to the end of the
+// program: its player may still be playing.
+SoundModule load()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString module = QStringLiteral(KARVENNA_MODULE_DIR "/karvenna-sound.so");
+    const QStringList candidates{programDir + QStringLiteral("/../") + module,
+                                 programDir + QLatin1Char('/') + module};
+    for (const QString& path : std::as_const(candidates)) {
+        QLibrary library(path);
+        if (!library.load())
+            continue;
+        SoundModule m;
+        m.play = reinterpret_cast<KarvennaSoundPlay>(library.resolve(KARVENNA_SOUND_PLAY));
+        m.stop = reinterpret_cast<KarvennaSoundStop>(library.resolve(KARVENNA_SOUND_STOP));
+        if (m.play && m.stop)
+            return m;
+        library.unload();
+    }
+    return SoundModule();
+}
 
 } // namespace
 
-bool Sound::PlayerAvailable()
+DesktopSound::DesktopSound() = default;
+DesktopSound::~DesktopSound() = default;
+
+const SoundModule& DesktopSound::module()
 {
-    return QCoreApplication::instance() && player().play;
+    if (!m_module)
+        m_module = std::make_unique<SoundModule>(load());
+    return *m_module;
 }
 
-void Sound::PlaySoundA(const QString& file, int flags)
+bool DesktopSound::playerAvailable()
 {
-    if (Automation::instance().batch()) {
-        Automation::instance().recordSound(file, flags);
-        return;
-    }
+    return QCoreApplication::instance() && module().play;
+}
+
+void DesktopSound::play(const QString& file, int flags)
+{
     if (!QCoreApplication::instance())
         return;
     if (file.isEmpty() || !QFileInfo(file).isFile()) {
         // A new sound replaces the old one even when it cannot play.
-        if (started && player().stop)
-            player().stop();
+        if (m_started && module().stop)
+            module().stop();
         return;
     }
-    const Player& p = player();
-    if (!p.play)
+    const SoundModule& m = module();
+    if (!m.play)
         return;  // no sound module: silence, as on a machine without audio
-    started = true;
+    m_started = true;
     const bool loop = (flags & SND_ASYNC) && (flags & SND_LOOP);
-    p.play(QFileInfo(file).absoluteFilePath(), loop);
+    m.play(QFileInfo(file).absoluteFilePath(), loop);
 }

@@ -1,17 +1,34 @@
 #pragma once
-#include <QString>
+// The sound service: the desktop's plays through the sound module, the recording one
+// records each call.
+#include "platform/Services.h"
 
-namespace Sound {
+struct SoundModule;
 
-constexpr int SND_ASYNC = 0x1;
-constexpr int SND_LOOP = 0x8;
+class DesktopSound : public SoundService
+{
+public:
+    DesktopSound();
+    ~DesktopSound() override;
 
-// PlaySoundA stand-in: a file with SND_ASYNC|SND_LOOP (9) plays looping in the background;
-// an empty file name stops what plays. A missing file or no audio device plays nothing and
-// reports nothing. Batch mode records the call instead.
-void PlaySoundA(const QString& file, int flags);
+    void play(const QString& file, int flags) override;
 
-// The sound player can be loaded (the machine may still have no audio output).
-bool PlayerAvailable();
+    // The sound module can be loaded (the machine may still have no audio output).
+    bool playerAvailable();
 
-} // namespace Sound
+private:
+    const SoundModule& module();
+
+    std::unique_ptr<SoundModule> m_module;   // loaded on first use
+    bool m_started = false;   // whether anything was played: stopping needs no module before
+};
+
+class RecordingSound : public SoundService
+{
+public:
+    explicit RecordingSound(BatchRecord& record) : m_record(record) {}
+    void play(const QString& file, int flags) override { m_record.recordSound(file, flags); }
+
+private:
+    BatchRecord& m_record;
+};

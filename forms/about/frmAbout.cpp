@@ -9,7 +9,7 @@
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 #include "modules/Session.h"
-#include "platform/Sound.h"
+#include "platform/Services.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -46,7 +46,9 @@ QString trimBlanks(const QString& text)
 
 } // namespace
 
-frmAbout::frmAbout(const Session& session, QWidget* parent) : QDialog(parent)
+frmAbout::frmAbout(const Session& session, SoundService& sound, ShellService& shell,
+                   QWidget* parent)
+    : QDialog(parent), m_sound(sound), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
@@ -109,8 +111,8 @@ void frmAbout::buildControls()
     btnOK->setDefault(true);   // Enter; Escape closes every dialog as Cancel would
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lblEMail, &LinkLabel::clicked, lblEMail, &LinkLabel::open);
-    connect(lblWebSite, &LinkLabel::clicked, lblWebSite, &LinkLabel::open);
+    connect(lblEMail, &LinkLabel::clicked, this, [this] { lblEMail->open(m_shell); });
+    connect(lblWebSite, &LinkLabel::clicked, this, [this] { lblWebSite->open(m_shell); });
 }
 
 void frmAbout::Form_Load(const Session& session)
@@ -119,8 +121,8 @@ void frmAbout::Form_Load(const Session& session)
                                                     QStringLiteral("PlayMusic"), kYes))
                              .toLower();
     if (m_playMusicSetting == kYes)
-        Sound::PlaySoundA(session.InProgramFolder(QStringLiteral("karvenna.wav")),
-                          Sound::SND_ASYNC | Sound::SND_LOOP);
+        m_sound.play(session.InProgramFolder(QStringLiteral("karvenna.wav")),
+                     SoundService::SND_ASYNC | SoundService::SND_LOOP);
 
     m_links.HyperLinkWork(this);
     m_links.CreateHyperlink(this, lblEMail, Hyperlink::NormalColor, Hyperlink::HoverColor);
@@ -164,5 +166,7 @@ void frmAbout::Form_Unload()
         return;
     m_unloaded = true;
     if (m_playMusicSetting == kYes)
-        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
+        m_sound.play(QString(), SoundService::SND_ASYNC);
 }
+
+void frmAbout::pressOK() { btnOK->click(); }

@@ -2,20 +2,25 @@
 // The about box: title, version, legal notice, the maker's links, disclaimer, sources and
 // thanks; plays the program's music while it is open when the settings allow it.
 #include "controls/Hyperlink.h"
+#include "forms/about/AboutDialogAutomation.h"
 
 #include <QDialog>
 
+class LinkLabel;
+class ShellService;
+class SoundService;
 class QFrame;
 class QLabel;
 class QPushButton;
 class Session;
 
-class frmAbout : public QDialog
+class frmAbout : public QDialog, public AboutDialogAutomation
 {
     Q_OBJECT
 
 public:
-    explicit frmAbout(const Session& session, QWidget* parent = nullptr);
+    frmAbout(const Session& session, SoundService& sound, ShellService& shell,
+             QWidget* parent = nullptr);
     ~frmAbout() override;
 
     // The box's links with their colour state.
@@ -40,6 +45,8 @@ public:
     QLabel* lblThanksTo = nullptr;
     QPushButton* btnOK = nullptr;
 
+    void pressOK() override;
+
 public slots:
     void done(int result) override;
 
@@ -49,6 +56,8 @@ private:
     void Form_Unload();
 
     HyperlinkRegistry m_links;
+    SoundService& m_sound;
+    ShellService& m_shell;
     QString m_playMusicSetting;
     bool m_unloaded = false;
 };

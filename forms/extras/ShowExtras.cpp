@@ -1,9 +1,9 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/extras/frmExtras.h"
 #include "forms/main/Dialogs.h"
 
-void Dialogs::ShowExtras(const Session& session, QWidget* parent)
+void Dialogs::ShowExtras(const Session& session, Services& services, QWidget* parent)
 {
-    frmExtras dialog(session, parent);
-    ModalRunner::RunModal(&dialog);
+    frmExtras dialog(session, *services.shell, parent);
+    services.dialogs->run(&dialog);
 }

@@ -20,8 +20,8 @@ using TwipsGeometry::Make;
 
 } // namespace
 
-frmExtras::frmExtras(const Session& session, QWidget* parent)
-    : QDialog(parent), m_session(session)
+frmExtras::frmExtras(const Session& session, ShellService& shell, QWidget* parent)
+    : QDialog(parent), m_session(session), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmExtras"));
     setModal(true);
@@ -84,7 +84,7 @@ void frmExtras::btnSelect_Click()
     const int index = glbExtras->ListIndex();
     if (index == 0)
         return;
-    ExtrasTable::Open(m_session, glbExtras->Rows(index).Tag());
+    ExtrasTable::Open(m_session, m_shell, glbExtras->Rows(index).Tag());
 }
 
 bool frmExtras::selectRowByTag(const QString& fileName)
@@ -105,3 +105,5 @@ bool frmExtras::SelectDocument(const QString& fileName)
     btnSelect->click();
     return true;
 }
+
+void frmExtras::cancel() { btnAbort->click(); }

@@ -1,7 +1,7 @@
 #include "forms/find/frmFind.h"
 
 #include "controls/Fonts.h"
-#include "controls/MessageBox.h"
+#include "platform/Services.h"
 #include "controls/TwipsGeometry.h"
 #include "modules/search/SearchCache.h"
 #include "modules/search/SearchTexts.h"
@@ -33,8 +33,10 @@ void WidenToText(QWidget* w)
 
 } // namespace
 
-frmFind::frmFind(Session& session, QList<MapSource> maps, QString infoFile, QWidget* parent)
-    : QDialog(parent), m_session(session), m_maps(std::move(maps)), m_infoFile(std::move(infoFile))
+frmFind::frmFind(Session& session, QList<MapSource> maps, QString infoFile, MessageService& messages,
+                 QWidget* parent)
+    : QDialog(parent), m_session(session), m_messages(messages), m_maps(std::move(maps)),
+      m_infoFile(std::move(infoFile))
 {
     setObjectName(QStringLiteral("frmFind"));
     setModal(true);
@@ -154,7 +156,8 @@ bool frmFind::EnsureCache()
 
     // Whatever was read before the broken link is no search cache.
     search.SearchCache.clear();
-    MessageBox::Show(this, MessageBox::Icon::Critical, LinkError::caption(), error->text());
+    m_messages.show(this, MessageService::Icon::Critical, LinkError::caption(),
+                                     error->text());
     reject();
     // The program ends right after the message.
     m_result.linkBroken = true;
@@ -182,12 +185,30 @@ void frmFind::btnFind_Click()
         return;
     }
     hide();
-    ShowNotFound(parentWidget(), m_session.language, search.SearchTerm);
+    ShowNotFound(m_messages, parentWidget(), m_session.language, search.SearchTerm);
     accept();
 }
 
-void frmFind::ShowNotFound(QWidget* parent, const LanguageState& language, const QString& term)
+void frmFind::ShowNotFound(MessageService& messages, QWidget* parent, const LanguageState& language,
+                           const QString& term)
 {
-    MessageBox::Show(parent, MessageBox::Icon::Information, SearchTexts::NotFoundCaption(language),
-                     SearchTexts::NotFoundText(language, term));
+    messages.show(parent, MessageService::Icon::Information, SearchTexts::NotFoundCaption(language),
+                  SearchTexts::NotFoundText(language, term));
 }
+
+void frmFind::chooseMode(Mode mode)
+{
+    (mode == Mode::Descriptions ? rbDescsOnly : rbNamesOnly)->click();
+}
+
+void frmFind::enterTerm(const QString& term) { txtFind->setText(term); }
+
+bool frmFind::pressFind()
+{
+    if (!btnFind->isEnabled())
+        return false;
+    btnFind->click();
+    return true;
+}
+
+void frmFind::cancel() { btnAbort->click(); }

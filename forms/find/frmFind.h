@@ -1,6 +1,7 @@
 #pragma once
 // The find dialog: a term, names or descriptions, and the first match of all five maps for
 // the main window to show. The search state outlives the dialog (the session's).
+#include "forms/find/FindDialogAutomation.h"
 #include "forms/main/Dialogs.h"
 
 #include <QDialog>
@@ -12,20 +13,23 @@ class QPushButton;
 class QRadioButton;
 class Session;
 struct LanguageState;
+class MessageService;
 
-class frmFind : public QDialog
+class frmFind : public QDialog, public FindDialogAutomation
 {
     Q_OBJECT
 
 public:
     // maps: where the first search reads; infoFile: the program folder's description file.
-    frmFind(Session& session, QList<MapSource> maps, QString infoFile, QWidget* parent = nullptr);
+    frmFind(Session& session, QList<MapSource> maps, QString infoFile, MessageService& messages,
+            QWidget* parent = nullptr);
 
     // What the dialog found, for the window that opened it to show.
     const Dialogs::FindResult& result() const { return m_result; }
 
     // The not-found message for a search term (find again uses it too).
-    static void ShowNotFound(QWidget* parent, const LanguageState& language, const QString& term);
+    static void ShowNotFound(MessageService& messages, QWidget* parent, const LanguageState& language,
+                             const QString& term);
 
     // Controls, public for the batch driver.
     QLabel* lblFind = nullptr;
@@ -35,6 +39,11 @@ public:
     QRadioButton* rbDescsOnly = nullptr;
     QPushButton* btnFind = nullptr;
     QPushButton* btnAbort = nullptr;
+
+    void chooseMode(Mode mode) override;
+    void enterTerm(const QString& term) override;
+    bool pressFind() override;
+    void cancel() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,6 +59,7 @@ private:
     bool EnsureCache();
 
     Session& m_session;
+    MessageService& m_messages;
     QList<MapSource> m_maps;
     QString m_infoFile;
     Dialogs::FindResult m_result;

@@ -1,10 +1,10 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/info/frmInfo.h"
 #include "forms/main/Dialogs.h"
 
 void Dialogs::ShowInfo(Session& session, const QString& subject, const QString& infoFile,
-                       QWidget* parent)
+                       Services& services, QWidget* parent)
 {
     frmInfo dialog(session, subject, infoFile, parent);
-    ModalRunner::RunModal(&dialog);
+    services.dialogs->run(&dialog);
 }

@@ -3,6 +3,7 @@
 #include "controls/Fonts.h"
 #include "controls/GridListbox.h"
 #include "controls/Hyperlink.h"
+#include "platform/Services.h"
 #include "controls/TwipsGeometry.h"
 #include "modules/FileSystem.h"
 #include "modules/Session.h"
@@ -33,7 +34,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int widt
 
 } // namespace
 
-frmLang::frmLang(Session& session, QWidget* parent) : QDialog(parent), m_session(session)
+frmLang::frmLang(Session& session, ShellService& shell, QWidget* parent)
+    : QDialog(parent), m_session(session), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmLang"));
     setModal(true);
@@ -85,8 +87,8 @@ void frmLang::buildControls()
     connect(glbLang, &GridListbox::DblClick, this, &frmLang::btnSelect_Click);
     connect(btnSelect, &QPushButton::clicked, this, &frmLang::btnSelect_Click);
     connect(btnAbort, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lblEMail, &LinkLabel::clicked, lblEMail, &LinkLabel::open);
-    connect(lblWebSite, &LinkLabel::clicked, lblWebSite, &LinkLabel::open);
+    connect(lblEMail, &LinkLabel::clicked, this, [this] { lblEMail->open(m_shell); });
+    connect(lblWebSite, &LinkLabel::clicked, this, [this] { lblWebSite->open(m_shell); });
 }
 
 void frmLang::Form_Load()
@@ -194,3 +196,6 @@ bool frmLang::selectRowByStem(const QString& stem)
     }
     return false;
 }
+
+void frmLang::pressSelect() { btnSelect->click(); }
+void frmLang::cancel() { btnAbort->click(); }

@@ -4,6 +4,7 @@
 #include "modules/language/LanguageCatalogue.h"
 
 #include "controls/Hyperlink.h"
+#include "forms/lang/LanguageDialogAutomation.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -13,22 +14,25 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class Session;
+class ShellService;
 
-class frmLang : public QDialog
+class frmLang : public QDialog, public LanguageDialogAutomation
 {
     Q_OBJECT
 
 public:
     // Select makes the chosen language the session's and writes it into the settings file;
     // the window that opened the dialog then puts up the new texts.
-    explicit frmLang(Session& session, QWidget* parent = nullptr);
+    frmLang(Session& session, ShellService& shell, QWidget* parent = nullptr);
 
     // Whether Select chose a language.
     bool chosen() const { return m_chosen; }
 
     // Selects the row whose tag's file stem is stem ("Deutsch": the German row) as a click
     // would. False when there is no such row.
-    Q_INVOKABLE bool selectRowByStem(const QString& stem);
+    bool selectRowByStem(const QString& stem) override;
+    void pressSelect() override;
+    void cancel() override;
 
     GridListbox* glbLang = nullptr;
     QGroupBox* fraMetaData = nullptr;
@@ -53,6 +57,7 @@ private:
     void btnSelect_Click();
 
     Session& m_session;
+    ShellService& m_shell;
     bool m_chosen = false;
     HyperlinkRegistry m_links;
     QPixmap m_germanFlag;

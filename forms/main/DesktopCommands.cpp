@@ -13,9 +13,9 @@ const QString kGermanStem = QStringLiteral("Deutsch");
 
 QString quoted(const QString& path) { return Q + path + Q; }
 
-void runHtmlHost(const QString& page)
+void runHtmlHost(ShellService& shell, const QString& page)
 {
-    Shell::StartProcess(QStringLiteral("mshta.exe") + QLatin1Char(' ') + Shell::QuoteArgument(page));
+    shell.start(QStringLiteral("mshta.exe") + QLatin1Char(' ') + Shell::QuoteArgument(page));
 }
 
 } // namespace
@@ -37,15 +37,15 @@ void OpenHelp(const Session& session, const Opener& shellExec)
     shellExec(quoted(session.ProgramFolder + help));
 }
 
-void OpenReadMe(const Session& session)
+void OpenReadMe(const Session& session, ShellService& shell)
 {
     const LanguageState& language = session.language;
     const QString readMe = QStringLiteral("/readme.html");
     if (language.LanguageStem != kGermanStem) {
-        runHtmlHost(LOCAL::OwnOrSubstituteFile(language, QStringLiteral("readme.html")));
+        runHtmlHost(shell, LOCAL::OwnOrSubstituteFile(language, QStringLiteral("readme.html")));
         return;
     }
-    runHtmlHost(session.ProgramFolder + readMe);
+    runHtmlHost(shell, session.ProgramFolder + readMe);
 }
 
 QString DownloadAddress(const QString& settingsFile, const QString& urlsKey)

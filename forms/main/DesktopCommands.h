@@ -5,6 +5,7 @@
 #include <functional>
 
 class Session;
+class ShellService;
 
 namespace DesktopCommands {
 
@@ -15,7 +16,7 @@ using Opener = std::function<int(const QString& target)>;
 void OpenHelp(const Session& session, const Opener& shellExec);
 // The read-me page in the HTML host; the language's page when it is there and not empty,
 // else the substitute language's, unchecked.
-void OpenReadMe(const Session& session);
+void OpenReadMe(const Session& session, ShellService& shell);
 // The settings' "urls" value, trimmed, read at each call; blank gives the built-in address.
 QString DownloadAddress(const QString& settingsFile, const QString& urlsKey);
 // The fixed address of a web-site menu entry; empty for an unknown entry.

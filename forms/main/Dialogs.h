@@ -10,6 +10,8 @@
 
 class QWidget;
 class Session;
+class ShellService;
+struct Services;
 struct LanguageState;
 
 // A map's files as the dialogs read them.
@@ -22,7 +24,8 @@ struct MapSource
 namespace Dialogs {
 
 // forms/info: the information window of an entity, named as the main window shows it.
-void ShowInfo(Session& session, const QString& subject, const QString& infoFile, QWidget* parent);
+void ShowInfo(Session& session, const QString& subject, const QString& infoFile,
+              Services& services, QWidget* parent);
 
 // forms/find: miFind.
 struct FindResult
@@ -32,9 +35,9 @@ struct FindResult
     bool linkBroken = false;  // a broken link has been reported: the program ends
 };
 FindResult ShowFind(Session& session, const QList<MapSource>& maps, const QString& infoFile,
-                    QWidget* parent);
+                    Services& services, QWidget* parent);
 // forms/find: miFindAgain. The record to show; -1 after the not-found message.
-int FindAgain(Session& session, QWidget* parent);
+int FindAgain(Session& session, Services& services, QWidget* parent);
 
 // forms/perks: the perks of the region whose map data file is dataFile.
 struct PerkChoice
@@ -44,17 +47,18 @@ struct PerkChoice
     QString picture;  // the map they are drawn on
 };
 std::optional<PerkChoice> ShowPerks(Session& session, const QString& dataFile,
-                                    const QList<MapSource>& maps, QWidget* parent);
+                                    const QList<MapSource>& maps, Services& services,
+                                    QWidget* parent);
 
 // forms/lang: mnuLanguage, and start-up. True when a language was chosen; the session then
 // speaks it and the settings file names it.
-bool ShowLanguage(Session& session, QWidget* parent);
+bool ShowLanguage(Session& session, Services& services, QWidget* parent);
 
-void ShowAbout(const Session& session, QWidget* parent);     // forms/about: miAbout
-void ShowExtras(const Session& session, QWidget* parent);    // forms/extras: mnuExtras
+void ShowAbout(const Session& session, Services& services, QWidget* parent);  // forms/about: miAbout
+void ShowExtras(const Session& session, Services& services, QWidget* parent); // forms/extras: mnuExtras
 // forms/print: miPrint; page renders what is printed.
 void ShowPrint(const LanguageState& language, const std::function<QImage()>& page,
-               QWidget* parent);
+               Services& services, QWidget* parent);
 
 } // namespace Dialogs
 
@@ -65,7 +69,7 @@ using Opener = std::function<int(const QString& target)>;
 
 // forms/main/WebCommands.cpp
 void Help(const Session& session, const Opener& open);                        // miHelp
-void ReadMe(const Session& session);                                          // miReadMe
+void ReadMe(const Session& session, ShellService& shell);                     // miReadMe
 // miUpdate, miUpdateKarvenna, miDownloadTranslatorSDK
 void Download(const Session& session, const Opener& open, const char* urlsKey);
 void OpenWebSite(const Opener& open, const char* menuName);                   // the fixed web addresses

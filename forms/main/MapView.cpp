@@ -1,13 +1,10 @@
 #include "forms/main/MapView.h"
 
-#include "forms/main/MarkerLayer.h"
-
+#include <QHelpEvent>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
+#include <QToolTip>
 
 namespace {
 // Pictures beyond this are refused rather than exhausting memory.
@@ -15,23 +12,13 @@ constexpr qint64 kMaxPixels = 16384LL * 16384LL;
 constexpr qsizetype kMaxPictures = 5;
 constexpr int kStripRows = 64;
 
-void reportFirstPaint()
-{
-    // The start-up benchmark (bench/) times the first paint of the map and ends right there.
-    static const bool exitAfterFirstPaint = qEnvironmentVariableIsSet("KARVENNA_EXIT_AFTER_FIRST_PAINT");
-    if (!exitAfterFirstPaint)
-        return;
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("first-paint %lld\n", now.tv_sec * 1000000000LL + now.tv_nsec);
-    std::fflush(stdout);
-    std::_Exit(0);
-}
 } // namespace
 
 MapView::MapView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A marker is reached by moving onto it, without a button held.
+    setMouseTracking(true);
 }
 
 bool MapView::loadFile(const QString& path)
@@ -77,7 +64,43 @@ void MapView::setImage(const QImage& image)
 void MapView::setLayer(const MarkerLayer* layer)
 {
     m_layer = layer;
+    m_hovered = {};
+    unsetCursor();
     update();
+}
+
+QRect MapView::rectOf(const LayerHit& control) const
+{
+    // The layer is laid out in the parent's pixels.
+    return m_layer ? m_layer->rectOf(control).translated(-pos()) : QRect();
+}
+
+LayerHit MapView::hitAt(const QPointF& position) const
+{
+    return m_layer ? m_layer->at(position.toPoint() + pos()) : LayerHit();
+}
+
+void MapView::pointAt(const QPointF& position)
+{
+    m_inside = true;
+    m_pointer = position.toPoint();
+    const LayerHit hit = hitAt(position);
+    if (hit != m_hovered) {
+        m_hovered = hit;
+        // The markers show a hand, as links do; names and the map the usual arrow.
+        if (hit.kind == LayerHit::Kind::Dot || hit.kind == LayerHit::Kind::Item)
+            setCursor(Qt::PointingHandCursor);
+        else
+            unsetCursor();
+    }
+}
+
+void MapView::recheckPointer()
+{
+    if (m_inside && m_hovered && hitAt(m_pointer) != m_hovered) {
+        m_hovered = {};
+        unsetCursor();
+    }
 }
 
 void MapView::paintEvent(QPaintEvent* event)
@@ -100,8 +123,6 @@ void MapView::paintEvent(QPaintEvent* event)
         }
     }
     painter.end();
-    if (!m_image.isNull())
-        reportFirstPaint();
 }
 
 void MapView::drawPicture(QPainter& painter)
@@ -125,8 +146,57 @@ void MapView::drawPicture(QPainter& painter)
     painter.drawPixmap(0, 0, m_scaled);
 }
 
+bool MapView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const LayerHit hit = hitAt(help->pos());
+    const QString text = hit ? m_layer->toolTipOf(hit) : QString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this, rectOf(hit));
+    }
+    return true;
+}
+
+void MapView::enterEvent(QEnterEvent* event)
+{
+    pointAt(event->position());
+    if (m_hovered)
+        emit pointerMoved(m_hovered);
+}
+
+void MapView::leaveEvent(QEvent*)
+{
+    m_inside = false;
+    m_hovered = {};
+    unsetCursor();
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event)
+{
+    pointAt(event->position());
+    if (m_hovered)
+        emit pointerMoved(m_hovered);
+}
+
 void MapView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton)
+    // A button pressed without a move before it still finds its control; buttons on a
+    // control mean nothing but the double click.
+    pointAt(event->position());
+    if (!m_hovered && event->button() == Qt::RightButton)
         emit rightButtonDown(event->position().toPoint());
+}
+
+void MapView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    pointAt(event->position());
+    if (m_hovered)
+        emit doubleClicked(m_hovered);
+    else
+        mousePressEvent(event);
 }

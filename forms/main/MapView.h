@@ -1,6 +1,8 @@
 #pragma once
 // imgMap: the map picture drawn stretched over its control size, with the markers and names
-// of the display on it.
+// of the display on it. The pointer reaches those markers and names here: the view finds the
+// one under it and reports it as a typed hit.
+#include "forms/main/MarkerLayer.h"
 #include "modules/FileSystem.h"
 
 #include <QHash>
@@ -8,8 +10,6 @@
 #include <QPixmap>
 #include <QWidget>
 #include <optional>
-
-class MarkerLayer;
 
 class MapView : public QWidget
 {
@@ -24,13 +24,29 @@ public:
     bool hasImage() const { return !m_image.isNull(); }
     // The markers and names drawn over the picture, laid out in the parent's pixels (null: none).
     void setLayer(const MarkerLayer* layer);
+    // Where a drawn control lies, in the view's pixels.
+    QRect rectOf(const LayerHit& control) const;
+    // The control the pointer is on (a hit of kind None when none).
+    LayerHit hovered() const { return m_hovered; }
+    // What lies under a resting pointer may change without it moving (a new display): the
+    // control that is no longer there is left.
+    void recheckPointer();
 
 signals:
+    // The pointer moved onto or over a drawn control.
+    void pointerMoved(const LayerHit& control);
+    void doubleClicked(const LayerHit& control);
+    // The right button went down on the map, off the drawn controls.
     void rightButtonDown(const QPoint& position);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // A map picture decoded once, and scaled once per size, for as long as its file stays the
@@ -43,10 +59,16 @@ private:
     };
 
     void drawPicture(QPainter& painter);
+    LayerHit hitAt(const QPointF& position) const;
+    // Follows the pointer: the control it is on and the cursor for it.
+    void pointAt(const QPointF& position);
 
     QImage m_image;
     const MarkerLayer* m_layer = nullptr;
     QPixmap m_scaled;  // the picture at the current size, made once per size
     QString m_path;    // file of the shown picture; empty for a picture set directly
     QHash<QString, Picture> m_pictures;
+    LayerHit m_hovered;
+    QPoint m_pointer;  // last position of the pointer on the view
+    bool m_inside = false;
 };

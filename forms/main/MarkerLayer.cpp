@@ -65,6 +65,19 @@ private:
 
 } // namespace
 
+QString LayerHit::name() const
+{
+    switch (kind) {
+    case Kind::DotLabel: return QStringLiteral("lblDOT:%1").arg(index);
+    case Kind::Dot: return QStringLiteral("DOT:%1").arg(index);
+    case Kind::Caption: return QStringLiteral("lblCaption");
+    case Kind::Item: return QStringLiteral("ITEM");
+    case Kind::Heading: return QStringLiteral("lblMultiInfo");
+    case Kind::None: break;
+    }
+    return QString();
+}
+
 MarkerLayer::MarkerLayer() : m_shapes(kHeadingSlot + 1)
 {
     for (int i = 0; i < kMarkerCount; ++i) {
@@ -90,6 +103,7 @@ QRect MarkerLayer::take(const MainDisplay& display)
     QRect changed;
     const PixelScale toPixels;
     auto apply = [&changed](Shape& shape, const Shape& now) {
+        shape.toolTip = now.toolTip;
         if (shape.looksLike(now))
             return;
         if (shape.shown)
@@ -105,6 +119,7 @@ QRect MarkerLayer::take(const MainDisplay& display)
         shape.rect = toPixels(state);
         shape.shown = state.visible;
         shape.caption = state.caption;
+        shape.toolTip = state.toolTip;
         shape.fore = fore;
         shape.back = back;
         return shape;
@@ -113,6 +128,7 @@ QRect MarkerLayer::take(const MainDisplay& display)
         Shape shape;
         shape.rect = toPixels(state);
         shape.shown = state.visible;
+        shape.toolTip = state.toolTip;
         shape.fore = state.borderColor;
         return shape;
     };
@@ -153,6 +169,12 @@ bool MarkerLayer::isShown(const LayerHit& control) const
 {
     const Shape* shape = find(control);
     return shape && shape->shown;
+}
+
+QString MarkerLayer::toolTipOf(const LayerHit& control) const
+{
+    const Shape* shape = find(control);
+    return shape ? shape->toolTip : QString();
 }
 
 const QImage& MarkerLayer::lookOf(const Shape& shape, qreal ratio)

@@ -14,6 +14,7 @@ class QPainter;
 
 constexpr quint32 kLabelGold = 55295; // RGB(255, 215, 0): name label background, marker fill
 
+// One control drawn on the map: what the pointer reaches and what the window acts on.
 struct LayerHit
 {
     enum class Kind { None, DotLabel, Dot, Caption, Item, Heading };
@@ -22,6 +23,8 @@ struct LayerHit
 
     explicit operator bool() const { return kind != Kind::None; }
     bool operator==(const LayerHit&) const = default;
+    // The control's name as the dump reports it: "DOT:3", "lblDOT:3", "ITEM", "lblCaption".
+    QString name() const;
 };
 
 class MarkerLayer
@@ -38,6 +41,8 @@ public:
     // Where a control lies, in pixels of the map area.
     QRect rectOf(const LayerHit& control) const;
     bool isShown(const LayerHit& control) const;
+    // The plain tooltip of a control (empty: none).
+    QString toolTipOf(const LayerHit& control) const;
 
     // Draws the shown controls that meet the exposed rectangle (map area pixels).
     void paint(QPainter& painter, const QRect& exposed) const;
@@ -49,6 +54,7 @@ private:
         QRect rect;
         bool shown = false;
         QString caption;  // labels only
+        QString toolTip;  // does not change the look
         quint32 fore = 0; // label text or marker ring
         quint32 back = kLabelGold;
         mutable QImage look; // the drawn look, once painted; a shape that changes starts without

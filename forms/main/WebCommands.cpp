@@ -2,13 +2,17 @@
 #include "forms/main/DesktopCommands.h"
 #include "forms/main/Dialogs.h"
 #include "modules/Session.h"
+#include "platform/Services.h"
 
 void Commands::Help(const Session& session, const Opener& open)
 {
     DesktopCommands::OpenHelp(session, open);
 }
 
-void Commands::ReadMe(const Session& session) { DesktopCommands::OpenReadMe(session); }
+void Commands::ReadMe(const Session& session, ShellService& shell)
+{
+    DesktopCommands::OpenReadMe(session, shell);
+}
 
 void Commands::Download(const Session& session, const Opener& open, const char* urlsKey)
 {

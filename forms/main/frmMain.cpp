@@ -4,15 +4,13 @@
 #include "controls/MapLabel.h"
 #include "controls/TwipsGeometry.h"
 #include "controls/clsToolTipDeluxe.h"
-#include "controls/ctlLocation.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/menu/MenuTable.h"
-#include "forms/main/ProxyPointer.h"
 #include "modules/LOCAL.h"
 #include "modules/Session.h"
 #include "modules/Twips2Pixel_Module.h"
-#include "platform/Shell.h"
+#include "platform/Services.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,38 +42,10 @@ void place(QWidget* w, const ControlState& s)
     w->setVisible(s.visible);
 }
 
-void syncToolTip(QWidget* w, const QString& text)
-{
-    if (w->toolTip() != text)
-        w->setToolTip(text);
-}
-
-void syncVisible(QWidget* w, bool visible)
-{
-    if (w->isHidden() == visible)
-        w->setVisible(visible);
-}
-
-QWidget* syncMarker(ctlLocation* dot, const MarkerState& s)
-{
-    dot->setBorderColor(s.borderColor);
-    dot->setDesc(s.desc);
-    syncToolTip(dot, s.toolTip);
-    return dot;
-}
-
-QWidget* syncLabel(MapLabel* label, const LabelState& s, quint32 fore, quint32 back)
-{
-    label->setCaption(s.caption);
-    label->setColours(fore, back);
-    syncToolTip(label, s.toolTip);
-    return label;
-}
-
 } // namespace
 
-frmMain::frmMain(Session& session, QWidget* parent)
-    : QMainWindow(parent), m_session(session), m_display(session.language)
+frmMain::frmMain(Session& session, Services& services, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_services(services), m_display(session.language)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_display.measureWidth = [](const QString& caption, LabelKind kind) {
@@ -95,9 +65,8 @@ frmMain::frmMain(Session& session, QWidget* parent)
 
 frmMain::~frmMain()
 {
-    // The map view and its pointer are children and outlive the layer, a member: they must not
-    // reach it while the window goes.
-    delete m_pointer;
+    // The map view is a child and outlives the layer, a member: it must not reach it while the
+    // window goes.
     m_mapView->setLayer(nullptr);
 }
 
@@ -112,59 +81,15 @@ void frmMain::buildMapArea()
     m_mapView = new MapView(area);
     m_mapView->setObjectName(QStringLiteral("imgMap"));
     m_mapView->setLayer(&m_layer);
+    connect(m_mapView, &MapView::pointerMoved, this, [this](const LayerHit& control) {
+        hover(control);
+    });
+    connect(m_mapView, &MapView::doubleClicked, this, [this](const LayerHit& control) {
+        doubleClick(control);
+    });
     connect(m_mapView, &MapView::rightButtonDown, this, [this](const QPoint& p) {
         rightClick(p);
     });
-    m_pointer = new ProxyPointer(m_mapView, [this](const QPoint& p) {
-        return controlAt(m_mapView->mapToParent(p));
-    });
-
-    // The map view draws every marker and name in one paint. These widgets stand for them:
-    // they keep name, description, tooltip, place and visibility, are what balloon tips attach
-    // to, and get the pointer's events from the map view. Their parent has no size, so Qt
-    // never paints them.
-    auto* proxies = new QWidget(area);
-    proxies->setObjectName(QStringLiteral("mapControls"));
-    proxies->setGeometry(0, 0, 0, 0);
-    // Nor do their changes schedule paints that would only be thrown away. Only their
-    // visibility follows every display; place, texts and colours are brought up to date when
-    // the pointer reaches a proxy or a balloon attaches to it (placedProxy): updating 160
-    // widgets on every display costs more than drawing them.
-    proxies->setUpdatesEnabled(false);
-    // What a proxy ignores goes no further: the map below has its own meaning for buttons.
-    proxies->setAttribute(Qt::WA_NoMousePropagation);
-
-    for (int i = 0; i < kMarkerCount; ++i) {
-        auto* label = new MapLabel(MapLabel::Style::Name, proxies);
-        label->setObjectName(QStringLiteral("lblDOT:%1").arg(i));
-        label->hide();
-        connect(label, &MapLabel::MouseMove, this, [this, i] { hover(QStringLiteral("lblDOT:%1").arg(i)); });
-        connect(label, &MapLabel::DblClick, this, [this, i] { doubleClick(QStringLiteral("lblDOT:%1").arg(i)); });
-        m_dotLabels[i] = label;
-    }
-    for (int i = 0; i < kMarkerCount; ++i) {
-        auto* dot = new ctlLocation(proxies);
-        dot->setObjectName(QStringLiteral("DOT:%1").arg(i));
-        dot->hide();
-        connect(dot, &ctlLocation::MouseMove, this, [this, i] { hoverMarker(i); });
-        connect(dot, &ctlLocation::DblClick, this, [this, i] { doubleClick(QStringLiteral("DOT:%1").arg(i)); });
-        m_dots[i] = dot;
-    }
-    m_lblCaption = new MapLabel(MapLabel::Style::Name, proxies);
-    m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
-    m_lblCaption->hide();
-    connect(m_lblCaption, &MapLabel::MouseMove, this, [this] { hover(QStringLiteral("lblCaption")); });
-    connect(m_lblCaption, &MapLabel::DblClick, this, [this] { clickInfoButton(); });
-
-    m_item = new ctlLocation(proxies);
-    m_item->setObjectName(QStringLiteral("ITEM"));
-    m_item->hide();
-    connect(m_item, &ctlLocation::MouseMove, this, [this] { hoverItem(); });
-    connect(m_item, &ctlLocation::DblClick, this, [this] { clickInfoButton(); });
-
-    m_lblMultiInfo = new MapLabel(MapLabel::Style::Heading, proxies);
-    m_lblMultiInfo->setObjectName(QStringLiteral("lblMultiInfo"));
-    m_lblMultiInfo->hide();
 
     // The list and the button stay real widgets, above the map.
     m_btnInfo = new QPushButton(QStringLiteral("i"), area);
@@ -273,7 +198,7 @@ void frmMain::ClearUI()
 void frmMain::InfoMulti(const QString& name)
 {
     m_display.InfoSubject = name;
-    Dialogs::ShowInfo(m_session, name, InfoFile, this);
+    Dialogs::ShowInfo(m_session, name, InfoFile, m_services, this);
 }
 
 void frmMain::RestoreStartImage()
@@ -284,7 +209,7 @@ void frmMain::RestoreStartImage()
 
 int frmMain::ShellExec(const QString& target)
 {
-    return Shell::ShellExec(target, QStringLiteral("open"), m_session.ProgramFolder);
+    return m_services.shell->open(target, QStringLiteral("open"), m_session.ProgramFolder);
 }
 
 void frmMain::Translate_UI()
@@ -336,17 +261,10 @@ void frmMain::syncDisplay()
     m_mapView->setGeometry(TwipsGeometry::ToPixels(d.imgMap.left, d.imgMap.top, d.imgMap.width,
                                                    d.imgMap.height));
     const QRect changed = m_layer.take(d);
-    for (int i = 0; i < kMarkerCount; ++i) {
-        syncVisible(m_dots[i], d.DOT[i].visible);
-        syncVisible(m_dotLabels[i], d.lblDOT[i].visible);
-    }
-    syncVisible(m_item, d.ITEM.visible);
-    syncVisible(m_lblCaption, d.lblCaption.visible);
-    syncVisible(m_lblMultiInfo, d.lblMultiInfo.visible);
     if (!changed.isEmpty())
         m_mapView->update(changed.translated(-m_mapView->pos()));
-    // Also brings the proxy under the pointer up to date.
-    m_pointer->recheck();
+    m_mapView->recheckPointer();
+    followBalloon();
 
     QStringList current;
     for (int i = 0; i < m_cboItems->count(); ++i)
@@ -361,36 +279,6 @@ void frmMain::syncDisplay()
     if (QAction* print = action(QStringLiteral("miPrint")))
         print->setEnabled(d.printEnabled);
     m_syncing = false;
-}
-
-QWidget* frmMain::placedProxy(const LayerHit& control)
-{
-    const MainDisplay& d = m_display;
-    const auto i = size_t(control.index);
-    QWidget* proxy = nullptr;
-    switch (control.kind) {
-    case LayerHit::Kind::DotLabel:
-        proxy = syncLabel(m_dotLabels[i], d.lblDOT[i], d.lblDOT[i].foreColor, kLabelGold);
-        break;
-    case LayerHit::Kind::Dot: proxy = syncMarker(m_dots[i], d.DOT[i]); break;
-    case LayerHit::Kind::Caption:
-        proxy = syncLabel(m_lblCaption, d.lblCaption, d.lblCaption.foreColor, kLabelGold);
-        break;
-    case LayerHit::Kind::Item: proxy = syncMarker(m_item, d.ITEM); break;
-    case LayerHit::Kind::Heading:
-        proxy = syncLabel(m_lblMultiInfo, d.lblMultiInfo, kLabelGold, kMarkerRed);
-        break;
-    case LayerHit::Kind::None: return nullptr;
-    }
-    const QRect drawn = m_layer.rectOf(control);
-    if (proxy->geometry() != drawn)
-        proxy->setGeometry(drawn);
-    return proxy;
-}
-
-QWidget* frmMain::controlAt(const QPoint& pixel)
-{
-    return placedProxy(m_layer.at(pixel));
 }
 
 void frmMain::onListActivated(int index)

@@ -15,22 +15,20 @@ class QMenu;
 class QComboBox;
 class QPushButton;
 class QLabel;
-class ctlLocation;
-class MapLabel;
 class MapView;
-class ProxyPointer;
 class clsToolTipDeluxe;
 class Session;
 struct MapSource;
 struct MenuEntry;
+struct Services;
 
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // The window reads and changes the session; it must outlive the window.
-    explicit frmMain(Session& session, QWidget* parent = nullptr);
+    // The window reads and changes the session; it and the services must outlive the window.
+    frmMain(Session& session, Services& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: creation steps, then loading steps. Load returns false when a file is
@@ -57,6 +55,8 @@ public:
     void RestoreStartImage();
 
     Session& session() const { return m_session; }
+    // The platform services: shell, sound, printers, messages, dialogs.
+    Services& services() const { return m_services; }
 
     // The display model; after changing it directly, call syncDisplay().
     MainDisplay& display() { return m_display; }
@@ -78,11 +78,8 @@ public:
     QWidget* mapArea() const;
     // Renders the client area as it is on screen (printing, snapshots).
     QImage renderMapArea() const;
-    // The marker or label that the pointer reaches at a pixel of the map area (the topmost
-    // one shown there), null where there is none. The map view draws them all; these
-    // widgets carry their names, texts and tooltips and receive the pointer's events. The
-    // widget returned is placed where its control is drawn and holds its current texts.
-    QWidget* controlAt(const QPoint& pixel);
+    // The map picture with every marker and name on it.
+    MapView* mapView() const { return m_mapView; }
 
     // The balloon tooltip object created at start-up (null before Load).
     clsToolTipDeluxe* toolTip() const { return m_toolTip; }
@@ -94,10 +91,12 @@ public:
     void EndProgram();
     bool ended() const { return m_ended; }
 
-    // Automation hooks: what a person does with the mouse on the named control.
-    // control: "DOT:i", "lblDOT:i", "ITEM", "lblCaption", "btnInfo". False when not possible.
-    bool hover(const QString& control);
-    bool doubleClick(const QString& control);
+    // What a person does with the mouse on a marker or name of the map, and on the info
+    // button; the map view calls them for the pointer, the batch actions for their names.
+    // False when the control is not shown.
+    bool hover(const LayerHit& control);
+    bool doubleClick(const LayerHit& control);
+    bool hoverInfoButton();
     bool clickInfoButton();
     // Right mouse button on imgMap at a pixel position; returns the popped-up menu's name.
     QString rightClick(const QPoint& pixel);
@@ -121,16 +120,15 @@ private:
     void runCommand(const MenuEntry& entry);
     void onListActivated(int index);
     void onResize();
-    void hoverMarker(int index);
-    void hoverItem();
+    bool isShown(const LayerHit& control) const;
+    void hoverMarker(const LayerHit& marker, const QString& shownName);
     void hoverLabel(LabelState& label);
-    void hoverInfoButton();
-    void registerBalloon(QWidget* control, const QString& text, const QString& title, int icon);
+    void setBalloonLook(const QString& title, int icon);
+    // The balloon of a marker goes when the marker moves or goes.
+    void followBalloon();
     void showPopup(const QString& menuName, const QPoint& globalPos);
     QString describe(const QString& shownName) const;
     void applyResize();
-    // The widget of a drawn control, brought up to date: place, texts, colours.
-    QWidget* placedProxy(const LayerHit& control);
     // The dialogs and what their results make the window do.
     QList<MapSource> mapSources() const;
     void showLanguageDialog();
@@ -140,6 +138,7 @@ private:
     void showPerks(const MapFiles& map);
 
     Session& m_session;
+    Services& m_services;
     MainDisplay m_display;
     Installation m_installation;
     QList<QAction*> m_actions;
@@ -149,12 +148,8 @@ private:
 
     MapView* m_mapView = nullptr;
     MarkerLayer m_layer;
-    ProxyPointer* m_pointer = nullptr;
-    std::array<ctlLocation*, kMarkerCount> m_dots{};
-    std::array<MapLabel*, kMarkerCount> m_dotLabels{};
-    ctlLocation* m_item = nullptr;
-    MapLabel* m_lblCaption = nullptr;
-    MapLabel* m_lblMultiInfo = nullptr;
+    LayerHit m_balloonHit;  // the marker the balloon is registered for
+    QRect m_balloonRect;    // where it was then, in the map view's pixels
     QComboBox* m_cboItems = nullptr;
     QPushButton* m_btnInfo = nullptr;
     clsToolTipDeluxe* m_toolTip = nullptr;

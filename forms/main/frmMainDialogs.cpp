@@ -7,6 +7,7 @@
 #include "modules/LOCAL.h"
 #include "modules/Session.h"
 #include "modules/search/SearchDisplay.h"
+#include "platform/Services.h"
 
 #include <QAction>
 
@@ -16,7 +17,7 @@ void frmMain::runCommand(const MenuEntry& entry)
     switch (entry.command) {
     case MenuCommand::None: break;
     case MenuCommand::Print:
-        Dialogs::ShowPrint(m_session.language, [this] { return renderMapArea(); }, this);
+        Dialogs::ShowPrint(m_session.language, [this] { return renderMapArea(); }, m_services, this);
         break;
     case MenuCommand::Language: showLanguageDialog(); break;
     case MenuCommand::UpdateKarvenna: Commands::Download(m_session, open, "Download"); break;
@@ -25,11 +26,11 @@ void frmMain::runCommand(const MenuEntry& entry)
     case MenuCommand::Quit: close(); break;
     case MenuCommand::Find: showFind(); break;
     case MenuCommand::FindAgain: findAgain(); break;
-    case MenuCommand::Extras: Dialogs::ShowExtras(m_session, this); break;
+    case MenuCommand::Extras: Dialogs::ShowExtras(m_session, m_services, this); break;
     case MenuCommand::Help: Commands::Help(m_session, open); break;
-    case MenuCommand::ReadMe: Commands::ReadMe(m_session); break;
+    case MenuCommand::ReadMe: Commands::ReadMe(m_session, *m_services.shell); break;
     case MenuCommand::WebSite: Commands::OpenWebSite(open, entry.name); break;
-    case MenuCommand::About: Dialogs::ShowAbout(m_session, this); break;
+    case MenuCommand::About: Dialogs::ShowAbout(m_session, m_services, this); break;
     }
 }
 
@@ -43,7 +44,7 @@ QList<MapSource> frmMain::mapSources() const
 
 void frmMain::showLanguageDialog()
 {
-    if (!Dialogs::ShowLanguage(m_session, this))
+    if (!Dialogs::ShowLanguage(m_session, m_services, this))
         return;
     // Every text changes at once, and the map starts over.
     if (LOCAL::IsGerman(m_session.language)) {
@@ -61,7 +62,7 @@ void frmMain::showLanguageDialog()
 
 void frmMain::showFind()
 {
-    const Dialogs::FindResult found = Dialogs::ShowFind(m_session, mapSources(), InfoFile, this);
+    const Dialogs::FindResult found = Dialogs::ShowFind(m_session, mapSources(), InfoFile, m_services, this);
     if (found.searched)
         action(QStringLiteral("miFindAgain"))->setEnabled(true);
     if (found.hit >= 0)
@@ -72,7 +73,7 @@ void frmMain::showFind()
 
 void frmMain::findAgain()
 {
-    const int hit = Dialogs::FindAgain(m_session, this);
+    const int hit = Dialogs::FindAgain(m_session, m_services, this);
     if (hit >= 0)
         showSearchHit(hit);
 }
@@ -89,7 +90,7 @@ void frmMain::showSearchHit(int index)
 
 void frmMain::showPerks(const MapFiles& map)
 {
-    const auto choice = Dialogs::ShowPerks(m_session, map.dataFile, mapSources(), this);
+    const auto choice = Dialogs::ShowPerks(m_session, map.dataFile, mapSources(), m_services, this);
     if (choice)
         ChangeMulti(choice->picture, map.dataFile, choice->key, choice->caption, false);
 }

@@ -3,14 +3,12 @@
 #include "forms/main/frmMain.h"
 
 #include "controls/Fonts.h"
-#include "controls/MapLabel.h"
 #include "controls/clsToolTipDeluxe.h"
-#include "controls/ctlLocation.h"
 #include "modules/info/DescriptionLookup.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/Session.h"
-#include "platform/Automation.h"
+#include "platform/Services.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -24,15 +22,7 @@ constexpr quint32 kTipBackColour = 0x80000018;  // COLOR_INFOBK
 constexpr quint32 kTipTextColour = 0x80000017;  // COLOR_INFOTEXT
 constexpr int kTipIcon = 1;
 
-// "DOT:12" -> 12; -1 when the name is not of that control array or out of range.
-int arrayIndex(const QString& control, const QString& array)
-{
-    if (!control.startsWith(array + QLatin1Char(':')))
-        return -1;
-    bool ok = false;
-    const int i = control.mid(array.size() + 1).toInt(&ok);
-    return ok && i >= 0 && i < kMarkerCount ? i : -1;
-}
+using Kind = LayerHit::Kind;
 
 } // namespace
 
@@ -41,11 +31,23 @@ QString frmMain::describe(const QString& shownName) const
     return DescriptionLookup::Describe(m_session, shownName);
 }
 
-void frmMain::registerBalloon(QWidget* control, const QString& text, const QString& title, int icon)
+bool frmMain::isShown(const LayerHit& control) const
 {
-    if (!m_toolTip)
-        return;
-    m_toolTip->AddControl(control, text);
+    const MainDisplay& d = m_display;
+    const bool inArray = control.index >= 0 && control.index < kMarkerCount;
+    switch (control.kind) {
+    case Kind::Dot: return inArray && d.DOT[size_t(control.index)].visible;
+    case Kind::DotLabel: return inArray && d.lblDOT[size_t(control.index)].visible;
+    case Kind::Item: return d.ITEM.visible;
+    case Kind::Caption: return d.lblCaption.visible;
+    case Kind::Heading: return d.lblMultiInfo.visible;
+    case Kind::None: break;
+    }
+    return false;
+}
+
+void frmMain::setBalloonLook(const QString& title, int icon)
+{
     m_toolTip->ToolTipBackColor(clsToolTipDeluxe::TranslateSystemColour(kTipBackColour));
     m_toolTip->ToolTipTextColor(clsToolTipDeluxe::TranslateSystemColour(kTipTextColour));
     m_toolTip->SetToolTipTitle(title, icon);
@@ -53,24 +55,20 @@ void frmMain::registerBalloon(QWidget* control, const QString& text, const QStri
     m_toolTip->Font(&font);
 }
 
-void frmMain::hoverMarker(int i)
+void frmMain::hoverMarker(const LayerHit& marker, const QString& shownName)
 {
-    if (m_display.LabelsHidden)
-        for (LabelState& label : m_display.lblDOT)
-            label.visible = false;
-    m_display.lblDOT[i].visible = true;
-    syncDisplay();
-    QString text = describe(m_display.lblDOT[i].caption);
+    QString text = describe(shownName);
     text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
+    if (!m_toolTip)
+        return;
     // The balloon's stem points at the marker where it is drawn.
-    registerBalloon(placedProxy({LayerHit::Kind::Dot, i}), text, m_display.DOT[i].desc, kTipIcon);
-}
-
-void frmMain::hoverItem()
-{
-    QString text = describe(m_display.ITEM.desc);
-    text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-    registerBalloon(placedProxy({LayerHit::Kind::Item}), text, m_display.ITEM.desc, kTipIcon);
+    const QRect drawn = m_mapView->rectOf(marker);
+    m_toolTip->AddArea(m_mapView, drawn, marker.name(), text);
+    m_balloonHit = marker;
+    m_balloonRect = drawn;
+    const QString title = marker.kind == Kind::Item ? m_display.ITEM.desc
+                                                    : m_display.DOT[size_t(marker.index)].desc;
+    setBalloonLook(title, kTipIcon);
 }
 
 void frmMain::hoverLabel(LabelState& label)
@@ -82,67 +80,85 @@ void frmMain::hoverLabel(LabelState& label)
     syncDisplay();
 }
 
-void frmMain::hoverInfoButton()
+bool frmMain::hoverInfoButton()
 {
-    registerBalloon(m_btnInfo, m_session.InfoButtonToolTip, QString(), 0);
+    if (!m_display.btnInfo.visible)
+        return false;
+    if (m_toolTip) {
+        m_toolTip->AddControl(m_btnInfo, m_session.InfoButtonToolTip);
+        setBalloonLook(QString(), 0);
+    }
+    return true;
 }
 
-bool frmMain::hover(const QString& control)
+bool frmMain::hover(const LayerHit& control)
 {
-    if (const int i = arrayIndex(control, QStringLiteral("DOT")); i >= 0) {
-        if (!m_display.DOT[i].visible)
-            return false;
-        hoverMarker(i);
+    if (!isShown(control))
+        return false;
+    switch (control.kind) {
+    case Kind::Dot: {
+        const auto i = size_t(control.index);
+        if (m_display.LabelsHidden)
+            for (LabelState& label : m_display.lblDOT)
+                label.visible = false;
+        m_display.lblDOT[i].visible = true;
+        syncDisplay();
+        hoverMarker(control, m_display.lblDOT[i].caption);
         return true;
     }
-    if (const int i = arrayIndex(control, QStringLiteral("lblDOT")); i >= 0) {
-        if (!m_display.lblDOT[i].visible)
-            return false;
-        hoverLabel(m_display.lblDOT[i]);
+    case Kind::Item:
+        hoverMarker(control, m_display.ITEM.desc);
         return true;
-    }
-    if (control == QLatin1String("ITEM") && m_display.ITEM.visible) {
-        hoverItem();
+    case Kind::DotLabel:
+        hoverLabel(m_display.lblDOT[size_t(control.index)]);
         return true;
-    }
-    if (control == QLatin1String("lblCaption") && m_display.lblCaption.visible) {
+    case Kind::Caption:
         hoverLabel(m_display.lblCaption);
         return true;
-    }
-    if (control == QLatin1String("btnInfo") && m_display.btnInfo.visible) {
-        hoverInfoButton();
-        return true;
+    case Kind::Heading:
+    case Kind::None:
+        break;
     }
     return false;
 }
 
-bool frmMain::doubleClick(const QString& control)
+bool frmMain::doubleClick(const LayerHit& control)
 {
-    if (const int i = arrayIndex(control, QStringLiteral("DOT")); i >= 0) {
-        if (!m_display.DOT[i].visible)
-            return false;
-        InfoMulti(m_display.DOT[i].desc);
+    if (!isShown(control))
+        return false;
+    switch (control.kind) {
+    case Kind::Dot:
+        InfoMulti(m_display.DOT[size_t(control.index)].desc);
         return true;
-    }
-    if (const int i = arrayIndex(control, QStringLiteral("lblDOT")); i >= 0) {
-        if (!m_display.lblDOT[i].visible)
-            return false;
-        InfoMulti(m_display.lblDOT[i].caption);
+    case Kind::DotLabel:
+        InfoMulti(m_display.lblDOT[size_t(control.index)].caption);
         return true;
-    }
-    if ((control == QLatin1String("ITEM") && m_display.ITEM.visible)
-        || (control == QLatin1String("lblCaption") && m_display.lblCaption.visible)) {
+    case Kind::Item:
+    case Kind::Caption:
         // The selection marker and its name act as the info button.
         clickInfoButton();
         return true;
+    case Kind::Heading:
+    case Kind::None:
+        break;
     }
     return false;
+}
+
+void frmMain::followBalloon()
+{
+    if (!m_balloonHit || !m_toolTip)
+        return;
+    if (m_layer.isShown(m_balloonHit) && m_mapView->rectOf(m_balloonHit) == m_balloonRect)
+        return;
+    m_toolTip->RemoveControl(m_mapView);
+    m_balloonHit = {};
 }
 
 bool frmMain::clickInfoButton()
 {
     if (!m_display.cboItems.visible) {
-        Dialogs::ShowInfo(m_session, m_display.InfoSubject, InfoFile, this);
+        Dialogs::ShowInfo(m_session, m_display.InfoSubject, InfoFile, m_services, this);
         return true;
     }
     if (m_display.cboItems.text() == m_display.ComboBoxPrompt) {
@@ -150,7 +166,7 @@ bool frmMain::clickInfoButton()
         return true;
     }
     m_display.InfoSubject = m_display.cboItems.text();
-    Dialogs::ShowInfo(m_session, m_display.InfoSubject, InfoFile, this);
+    Dialogs::ShowInfo(m_session, m_display.InfoSubject, InfoFile, m_services, this);
     return true;
 }
 
@@ -165,7 +181,7 @@ QString frmMain::rightClick(const QPoint& pixel)
     };
     const QString name = menuOfMap.value(m_display.CurrentMap, QStringLiteral("mnuFile"));
     m_lastPopup = name;
-    if (!Automation::instance().batch())
+    if (!m_services.batch)
         if (QMenu* popup = menu(name))
             popup->popup(m_mapView->mapToGlobal(pixel));
     return name;

@@ -2,7 +2,7 @@
 #include "forms/main/frmMain.h"
 
 #include "controls/ComboBox_Height.h"
-#include "controls/MessageBox.h"
+#include "platform/Services.h"
 #include "controls/clsToolTipDeluxe.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
@@ -124,7 +124,7 @@ void frmMain::FileNotFound(const QString& path)
                   + QStringLiteral("Das Programm kann nicht fortgesetzt werden.");
         caption = QStringLiteral("Fehler");
     }
-    MessageBox::Show(nullptr, MessageBox::Icon::Stop, caption, message);
+    m_services.messages->show(nullptr, MessageService::Icon::Stop, caption, message);
     m_ended = true;
 }
 

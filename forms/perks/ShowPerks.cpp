@@ -1,4 +1,4 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/main/Dialogs.h"
 #include "forms/perks/TeacherLookup.h"
 #include "forms/perks/frmPerks.h"
@@ -6,10 +6,10 @@
 
 std::optional<Dialogs::PerkChoice> Dialogs::ShowPerks(Session& session, const QString& dataFile,
                                                       const QList<MapSource>& maps,
-                                                      QWidget* parent)
+                                                      Services& services, QWidget* parent)
 {
     frmPerks dialog(session.language, dataFile, parent);
-    ModalRunner::RunModal(&dialog);
+    services.dialogs->run(&dialog);
     const auto& choice = dialog.choice();
     if (!choice)
         return std::nullopt;

@@ -117,3 +117,6 @@ void frmPerks::btnAbort_Click()
 {
     reject();
 }
+
+void frmPerks::pressShow() { btnShow->click(); }
+void frmPerks::cancel() { btnAbort->click(); }

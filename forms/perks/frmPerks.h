@@ -1,6 +1,7 @@
 #pragma once
 // The perk dialog: the perks taught in one region as a tree; Show chooses a perk, whose
 // teachers the main window then marks on its map.
+#include "forms/perks/PerksDialogAutomation.h"
 #include <QDialog>
 #include <optional>
 
@@ -10,7 +11,7 @@ class QPushButton;
 struct LanguageState;
 struct PerkTree;
 
-class frmPerks : public QDialog
+class frmPerks : public QDialog, public PerksDialogAutomation
 {
     Q_OBJECT
 
@@ -27,7 +28,9 @@ public:
     const std::optional<Choice>& choice() const { return m_choice; }
 
     // Selects the node with this key; false when there is none.
-    bool selectNode(const QString& key);
+    bool selectNode(const QString& key) override;
+    void pressShow() override;
+    void cancel() override;
 
     QTreeWidget* tvPerks = nullptr;
     QPushButton* btnShow = nullptr;

@@ -1,10 +1,10 @@
-#include "controls/ModalRunner.h"
+#include "platform/Services.h"
 #include "forms/main/Dialogs.h"
 #include "forms/print/frmPrint.h"
 
 void Dialogs::ShowPrint(const LanguageState& language, const std::function<QImage()>& page,
-                        QWidget* parent)
+                        Services& services, QWidget* parent)
 {
-    frmPrint dialog(language, page, parent);
-    ModalRunner::RunModal(&dialog);
+    frmPrint dialog(language, page, *services.printers, parent);
+    services.dialogs->run(&dialog);
 }

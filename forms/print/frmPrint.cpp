@@ -1,7 +1,7 @@
 #include "forms/print/frmPrint.h"
 
 #include "controls/Fonts.h"
-#include "controls/Printers.h"
+#include "platform/Services.h"
 #include "controls/TwipsGeometry.h"
 #include "modules/LOCAL.h"
 
@@ -21,8 +21,9 @@ using TwipsGeometry::Make;
 
 } // namespace
 
-frmPrint::frmPrint(const LanguageState& language, std::function<QImage()> page, QWidget* parent)
-    : QDialog(parent), m_page(std::move(page))
+frmPrint::frmPrint(const LanguageState& language, std::function<QImage()> page,
+                   PrinterService& printers, QWidget* parent)
+    : QDialog(parent), m_page(std::move(page)), m_printerService(printers)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setModal(true);
@@ -73,9 +74,9 @@ void frmPrint::buildControls()
 void frmPrint::Form_Load(const LanguageState& language)
 {
     // Every listed printer is made current in turn, then the first one stays current.
-    m_printers = Printers::Names();
+    m_printers = m_printerService.names();
     for (const QString& name : m_printers) {
-        Printers::SetCurrent(name);
+        m_printerService.setCurrent(name);
         cboPrinters->addItem(name);
     }
     if (!m_printers.isEmpty()) {
@@ -101,18 +102,18 @@ void frmPrint::Form_Load(const LanguageState& language)
 void frmPrint::cboPrinters_Click(int index)
 {
     if (index >= 0 && index < m_printers.size())
-        Printers::SetCurrent(m_printers.at(index));
+        m_printerService.setCurrent(m_printers.at(index));
 }
 
 void frmPrint::btnPrint_Click()
 {
     if (cboPrinters->currentIndex() >= 0) {
         if (rbQuerformat->isChecked())
-            Printers::SetOrientation(Printers::Landscape);
+            m_printerService.setOrientation(PrinterService::Landscape);
         if (rbHochformat->isChecked())
-            Printers::SetOrientation(Printers::Portrait);
+            m_printerService.setOrientation(PrinterService::Portrait);
         // Printing errors are not reported: the dialog closes as after a good print.
-        Printers::PrintPicture(m_page ? m_page() : QImage(), this);
+        m_printerService.print(m_page ? m_page() : QImage(), this);
     }
     accept();
 }
@@ -130,3 +131,5 @@ bool frmPrint::PrintOn(const QString& printer, const QString& orientation)
     btnPrint->click();
     return true;
 }
+
+void frmPrint::cancel() { btnCancel->click(); }

@@ -1,9 +1,13 @@
 #pragma once
 // The print dialog: a printer and an orientation, then the map as the main window shows it.
+#include "forms/print/PrintDialogAutomation.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QStringList>
 #include <functional>
+
+class PrinterService;
 
 class QComboBox;
 class QLabel;
@@ -11,18 +15,19 @@ class QPushButton;
 class QRadioButton;
 struct LanguageState;
 
-class frmPrint : public QDialog
+class frmPrint : public QDialog, public PrintDialogAutomation
 {
     Q_OBJECT
 
 public:
     // page: renders what is printed (the main window's client area), asked at Print.
-    frmPrint(const LanguageState& language, std::function<QImage()> page,
+    frmPrint(const LanguageState& language, std::function<QImage()> page, PrinterService& printers,
              QWidget* parent = nullptr);
 
     // What a person does in batch mode: pick the printer, the orientation ("landscape" or
     // "portrait"), press Print. False, and nothing done, when either is not offered.
-    bool PrintOn(const QString& printer, const QString& orientation);
+    bool PrintOn(const QString& printer, const QString& orientation) override;
+    void cancel() override;
 
     QLabel* imgBanner = nullptr;
     QLabel* lblPrinters = nullptr;
@@ -39,5 +44,6 @@ private:
     void btnPrint_Click();
 
     std::function<QImage()> m_page;
+    PrinterService& m_printerService;
     QStringList m_printers;
 };

@@ -3,6 +3,7 @@
 #include "modules/Session.h"
 #include "modules/LOCAL.h"
 #include "modules/StringOps.h"
+#include "platform/Services.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -55,21 +56,21 @@ QString DocumentPath(const Session& session, const QString& fileName)
     return LOCAL::OwnOrSubstituteFile(session.language, fileName);
 }
 
-Opened Open(const Session& session, const QString& tag)
+Opened Open(const Session& session, ShellService& shell, const QString& tag)
 {
     const QString type = StringOps::GetSplitItem(tag, 2, QStringLiteral(".")).trimmed().toLower();
     const QString fileName = tag.trimmed().toLower();
     if (type == QLatin1String("exe")) {
-        Shell::StartProcess(Shell::QuoteArgument(DocumentPath(session, fileName)));
+        shell.start(Shell::QuoteArgument(DocumentPath(session, fileName)));
         return Opened::Program;
     }
     if (type == QLatin1String("html")) {
-        Shell::StartProcess(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(DocumentPath(session, fileName)));
+        shell.start(QStringLiteral("mshta.exe ") + Shell::QuoteArgument(DocumentPath(session, fileName)));
         return Opened::Page;
     }
     if (type == QLatin1String("chm")) {
-        Shell::ShellExec(quoted(DocumentPath(session, fileName)), QStringLiteral("open"),
-                         session.ProgramFolder);
+        shell.open(quoted(DocumentPath(session, fileName)), QStringLiteral("open"),
+                   session.ProgramFolder);
         return Opened::Help;
     }
     return Opened::Nothing;

@@ -5,6 +5,7 @@
 #include <QString>
 
 class Session;
+class ShellService;
 struct LanguageState;
 
 struct ExtrasDocument
@@ -35,6 +36,6 @@ QString DocumentPath(const Session& session, const QString& fileName);
 enum class Opened { Nothing, Program, Page, Help };
 // Opens a row's document by the type after its first dot: "exe" is started, "html" goes to
 // the HTML host, "chm" to the help viewer. Anything else opens nothing.
-Opened Open(const Session& session, const QString& tag);
+Opened Open(const Session& session, ShellService& shell, const QString& tag);
 
 } // namespace ExtrasTable

@@ -6,10 +6,7 @@
 #include "modules/lint/MapDataLint.h"
 #include "modules/lint/ProfileScan.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QTextStream>
-#include <cstdio>
 
 namespace Lint {
 
@@ -27,35 +24,6 @@ Report CheckInstallation(const QString& home)
     CheckPictureIndex(installation, report);
     CheckLanguages(installation, report);
     return report;
-}
-
-std::optional<int> RunCheckCommand(int argc, char* argv[], const QString& defaultHome)
-{
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
-    if (!args.contains(QLatin1String("--check")))
-        return std::nullopt;
-
-    QString home = defaultHome;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--check"))
-            continue;
-        if (args[i] == QLatin1String("--home") && i + 1 < args.size()) {
-            home = args[++i];
-            continue;
-        }
-        std::fprintf(stderr, "karvenna: --check takes only --home DIR, not %s\n", qPrintable(args[i]));
-        return 2;
-    }
-
-    // Picture checks need the image plug-ins, which need an application object; no window.
-    QCoreApplication app(argc, argv);
-    const Report report = CheckInstallation(home);
-    QTextStream out(stdout);
-    report.print(out, QDir::cleanPath(QFileInfo(home).absoluteFilePath()));
-    out.flush();
-    return report.count(Severity::Error) > 0 ? 1 : 0;
 }
 
 } // namespace Lint

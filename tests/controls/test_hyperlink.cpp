@@ -1,7 +1,7 @@
 // Hyperlink labels: the pointer test with its inclusive bounds, the colour switching that
 // touches a label only when its state changes, and the registry's dead entries.
 #include "controls/Hyperlink.h"
-#include "platform/Automation.h"
+#include "platform/Shell.h"
 
 #include <QGroupBox>
 #include <QJsonArray>
@@ -50,13 +50,8 @@ private slots:
     {
         m_cursor = QPoint(-1000, -1000);
         Hyperlink::SetCursorSource([this] { return m_cursor; });
-        Automation::instance().reset();
     }
-    void cleanup()
-    {
-        Hyperlink::SetCursorSource({});
-        Automation::instance().reset();
-    }
+    void cleanup() { Hyperlink::SetCursorSource({}); }
 
     void cursorOverControl_data()
     {
@@ -206,19 +201,18 @@ private slots:
         QFETCH(QString, prefix);
         QFETCH(QString, text);
         QFETCH(QString, target);
-        Automation::instance().setBatch(true);
+        BatchRecord record;
+        RecordingShell shell(record);
         LinkLabel label;
         label.setTargetPrefix(prefix);
         label.setText(text);
         label.resize(200, 20);
-        QObject::connect(&label, &LinkLabel::clicked, &label, &LinkLabel::open);
+        QObject::connect(&label, &LinkLabel::clicked, &label, [&] { label.open(shell); });
         label.show();
         QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(5, 5));
-        const QJsonArray shell = Automation::instance().shell();
-        QCOMPARE(shell.size(), 1);
-        QCOMPARE(shell.at(0).toObject().value("target").toString(), target);
+        QCOMPARE(record.shell().size(), 1);
+        QCOMPARE(record.shell().at(0).toObject().value("target").toString(), target);
         QCOMPARE(label.automationState().value("target").toString(), target);
-        Automation::instance().setBatch(false);
     }
 };
 

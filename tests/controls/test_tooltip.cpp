@@ -376,6 +376,46 @@ private slots:
         QCOMPARE(tip.isTipVisible(), alwaysTip);
     }
 
+    void anAreaOfASurfaceHasItsOwnTip()
+    {
+        // A widget that draws several things (a map's markers): the tip belongs to one area.
+        HoverScene scene;
+        scene.window.setMouseTracking(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+        clsToolTipDeluxe tip;
+        tip.Create(&scene.window, true, true);
+        tip.DelayTime(0);
+        const QRect area(200, 40, 11, 11);
+        const QPoint off(20, 20);
+        tip.AddArea(&scene.window, area, "DOT:7", "Marker");
+        QCOMPARE(tip.balloonState().value("control").toString(), QString("DOT:7"));
+
+        QTest::mouseMove(&scene.window, off);
+        QTest::qWait(100);
+        QVERIFY(!tip.isTipVisible());
+        QTest::mouseMove(&scene.window, area.center());
+        QTRY_VERIFY_WITH_TIMEOUT(tip.isTipVisible(), 1000);
+        QCOMPARE(tipWindow()->geometry().top(), scene.window.mapToGlobal(area.bottomLeft()).y() + 1);
+
+        // A click puts it away until the pointer has left the area.
+        QTest::mouseClick(&scene.window, Qt::LeftButton, {}, area.center());
+        QVERIFY(!tip.isTipVisible());
+        QTest::mouseMove(&scene.window, area.center() + QPoint(1, 1));
+        QTest::qWait(100);
+        QVERIFY(!tip.isTipVisible());
+        QTest::mouseMove(&scene.window, off);
+        QTest::mouseMove(&scene.window, area.center());
+        QTRY_VERIFY_WITH_TIMEOUT(tip.isTipVisible(), 1000);
+
+        // What the area stood for has gone: so has the tip; the registration stays on record.
+        tip.RemoveControl(&scene.window);
+        QVERIFY(!tip.isTipVisible());
+        QTest::mouseMove(&scene.window, area.center() + QPoint(1, 0));
+        QTest::qWait(100);
+        QVERIFY(!tip.isTipVisible());
+        QCOMPARE(tip.balloonState().value("text").toString(), QString("Marker"));
+    }
+
     void titleLineAndItsRemoval()
     {
         QWidget owner;

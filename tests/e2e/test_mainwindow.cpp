@@ -208,6 +208,37 @@ private slots:
         QCOMPARE(dump.value("labelsHidden").toBool(), true);
     }
 
+    void pointerActionsReachOnlyShownControls_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QString>("error"); // empty: carried out
+        // The caves show both markers with hidden names, no list and no selection.
+        QTest::newRow("shown marker") << QStringList{"--hover", "DOT:1"} << "";
+        QTest::newRow("hidden name") << QStringList{"--dblclick", "lblDOT:1"}
+                                     << "--dblclick lblDOT:1: control not visible";
+        QTest::newRow("marker past the array") << QStringList{"--hover", "DOT:81"}
+                                               << "--hover DOT:81: control not visible";
+        QTest::newRow("not a number") << QStringList{"--dblclick", "DOT:1x"}
+                                      << "--dblclick DOT:1x: control not visible";
+        QTest::newRow("no selection") << QStringList{"--hover", "ITEM"}
+                                      << "--hover ITEM: control not visible";
+        QTest::newRow("info button is clicked, not double-clicked")
+            << QStringList{"--dblclick", "btnInfo"} << "--dblclick btnInfo: control not visible";
+        QTest::newRow("hidden info button") << QStringList{"--click", "btnInfo"}
+                                            << "--click btnInfo: control not visible";
+    }
+    void pointerActionsReachOnlyShownControls()
+    {
+        QFETCH(QStringList, actions);
+        QFETCH(QString, error);
+        TestInstall install;
+        install.writeMinimalInstallation(kCaldora);
+        const QJsonArray errors = run(install, QStringList{"--open", "miCaldoraCaves"} + actions)
+                                      .value("errors")
+                                      .toArray();
+        QCOMPARE(errors, error.isEmpty() ? QJsonArray() : QJsonArray{error});
+    }
+
     void hoverShowsTheNameAndRegistersTheBalloon()
     {
         TestInstall install;
@@ -300,15 +331,6 @@ private slots:
         const QJsonObject dump = run(install, {"--open", "miQuit", "--open", "miCaldoraCaves"});
         QCOMPARE(dump.value("currentMap").toString(), QString());
         QVERIFY(dump.value("errors").toArray().isEmpty());
-    }
-
-    void malformedCommandLineExitsWithUsage()
-    {
-        const BatchResult r = RunKarvenna({"--batch", "--size", "wide"});
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.stdErr.contains("Usage"));
-        QCOMPARE(RunKarvenna({"--bogus"}).exitCode, 2);
-        QCOMPARE(RunKarvenna({"--batch", "--pick"}).exitCode, 2);
     }
 };
 

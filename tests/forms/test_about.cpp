@@ -5,7 +5,7 @@
 #include "modules/Session.h"
 #include "forms/about/frmAbout.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QJsonArray>
@@ -19,11 +19,12 @@ class TestAbout : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     TestInstall* m_install = nullptr;
 
-    QJsonArray sounds() const { return Automation::instance().sounds(); }
+    QJsonArray sounds() const { return m_services->record.sounds(); }
 
 private slots:
     void init()
@@ -34,12 +35,11 @@ private slots:
         m_session.EditionSuffix.clear();
         m_session.language = LanguageState();
         m_session.language.LanguageFolder = m_install->path() + "/LANG/";
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
+        m_services = RecordingServices();
     }
     void cleanup()
     {
-        Automation::instance().reset();
+        m_services = RecordingServices();
         m_session.EditionSuffix.clear();
         delete m_install;
         m_install = nullptr;
@@ -63,7 +63,7 @@ private slots:
         if (!settings.isEmpty())
             m_install->writeText("karvenna.ini", settings);
         {
-            frmAbout dialog(m_session);
+            frmAbout dialog(m_session, *m_services->sound, *m_services->shell);
             QCOMPARE(sounds().size(), plays ? 1 : 0);
             if (plays) {
                 QCOMPARE(sounds().at(0)["file"].toString(), m_install->file("karvenna.wav"));
@@ -83,7 +83,7 @@ private slots:
     void closingStopsTheMusic()
     {
         {
-            frmAbout dialog(m_session);
+            frmAbout dialog(m_session, *m_services->sound, *m_services->shell);
             dialog.show();
             QTest::keyClick(&dialog, Qt::Key_Escape);
             QCOMPARE(sounds().size(), 2);
@@ -104,7 +104,7 @@ private slots:
         QFETCH(QString, suffix);
         QFETCH(QString, caption);
         m_session.EditionSuffix = suffix;
-        frmAbout dialog(m_session);
+        frmAbout dialog(m_session, *m_services->sound, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), caption);
         QCOMPARE(dialog.lblTitle->text(), Globals::ProductTitle());
         QCOMPARE(dialog.lblVersion->text(), "Version: " + m_session.VersionText() + " " + suffix);
@@ -127,7 +127,7 @@ private slots:
         s.LanguageFile = LOCAL::LanguageFileOf(m_session.language, "English");
         m_session.EditionSuffix = "Lite";
 
-        frmAbout dialog(m_session);
+        frmAbout dialog(m_session, *m_services->sound, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("About Karvenna"));
         QCOMPARE(dialog.lblEMailLabel->text(), QStringLiteral("Mail:"));
         QCOMPARE(dialog.lblDisclaimer->text(), QStringLiteral("Free for non-commercial use."));
@@ -145,14 +145,14 @@ private slots:
         LanguageState& s = m_session.language;
         s.LanguageName = "Gone";
         s.LanguageFile = m_install->file("LANG/Gone/Gone.lng");
-        frmAbout dialog(m_session);
+        frmAbout dialog(m_session, *m_services->sound, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" Karvenna"));
     }
 
     void secondOpeningStartsClean()
     {
-        { frmAbout first(m_session); }
-        frmAbout second(m_session);
+        { frmAbout first(m_session, *m_services->sound, *m_services->shell); }
+        frmAbout second(m_session, *m_services->sound, *m_services->shell);
         const auto& entries = second.Links().entries();
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.at(0).LinkLabel.data(), static_cast<QLabel*>(second.lblEMail));
@@ -162,12 +162,12 @@ private slots:
 
     void linksOpenTheirTargets()
     {
-        frmAbout dialog(m_session);
+        frmAbout dialog(m_session, *m_services->sound, *m_services->shell);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::mouseClick(dialog.lblEMail, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(dialog.lblWebSite, Qt::LeftButton, {}, QPoint(3, 3));
-        const QJsonArray shell = Automation::instance().shell();
+        const QJsonArray shell = m_services->record.shell();
         QCOMPARE(shell.size(), 2);
         QCOMPARE(shell.at(0)["target"].toString(), "mailto:" + dialog.lblEMail->text());
         QCOMPARE(shell.at(1)["target"].toString(), dialog.lblWebSite->text());

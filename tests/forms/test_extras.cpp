@@ -5,7 +5,7 @@
 #include "modules/extras/ExtrasTable.h"
 #include "forms/extras/frmExtras.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "platform/Shell.h"
 #include "support/TestInstall.h"
 
@@ -17,10 +17,10 @@
 
 namespace {
 
-QStringList recorded()
+QStringList recorded(const BatchRecord& record)
 {
     QStringList entries;
-    for (const QJsonValue& entry : Automation::instance().shell()) {
+    for (const QJsonValue& entry : record.shell()) {
         const QJsonObject o = entry.toObject();
         entries << (o["kind"].toString() == "open"
                         ? "open " + o["target"].toString() + " in " + o["directory"].toString()
@@ -44,6 +44,7 @@ class TestExtras : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     TestInstall* m_install = nullptr;
@@ -62,22 +63,21 @@ private slots:
     void init()
     {
         m_install = new TestInstall;
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
+        m_services = RecordingServices();
         m_session = Session();
         m_session.ProgramFolder = m_install->path();
     }
 
     void cleanup()
     {
-        Automation::instance().reset();
+        m_services = RecordingServices();
         delete m_install;
     }
 
     void germanRowsAreSorted()
     {
         chooseLanguage("Deutsch", "Deutsch");
-        frmExtras dialog(m_session);
+        frmExtras dialog(m_session, *m_services->shell);
         QCOMPARE(rowTexts(dialog.glbExtras),
                  QStringList({"Amulette", "Cheatliste", "FAQ - Häufig gestellte Fragen",
                               "Magischen Ringe", "Perk-Übersicht", "Pflanzen und Kräuter",
@@ -97,7 +97,7 @@ private slots:
         m_install->writeText("LANG/English/English.lng",
                              "[frmExtras]\ncaption=Bonus material\nbtnSelect=Open\n"
                              "FAQ=Questions\nSpellbook=Book of spells\n");
-        frmExtras dialog(m_session);
+        frmExtras dialog(m_session, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), QString("Bonus material"));
         QCOMPARE(dialog.btnSelect->text(), QString("Open"));
         QCOMPARE(dialog.btnAbort->text(), QString("Cancel"));
@@ -174,8 +174,8 @@ private slots:
         QFETCH(int, opened);
         QFETCH(QString, expected);
         chooseLanguage("Deutsch", "Deutsch");
-        QCOMPARE(int(ExtrasTable::Open(m_session, tag)), opened);
-        QCOMPARE(recorded(), expected.isEmpty() ? QStringList()
+        QCOMPARE(int(ExtrasTable::Open(m_session, *m_services->shell, tag)), opened);
+        QCOMPARE(recorded(m_services->record), expected.isEmpty() ? QStringList()
                                                 : QStringList{expected.arg(m_install->path())});
     }
 
@@ -195,29 +195,29 @@ private slots:
         chooseLanguage("English", "English");
         m_session.language.LanguageFolder = m_install->path() + "/" + folder + "/";
         m_install->writeText(folder + "/English/" + tag, "<p>x</p>");
-        ExtrasTable::Open(m_session, tag);
+        ExtrasTable::Open(m_session, *m_services->shell, tag);
         const QStringList commandLine =
-            Shell::ParseCommandLine(Automation::instance().shell()[0].toObject()["commandLine"].toString());
+            Shell::ParseCommandLine(m_services->record.shell()[0].toObject()["commandLine"].toString());
         QCOMPARE(commandLine, QStringList({"mshta.exe", m_install->file(folder + "/English/" + tag)}));
     }
 
     void selectOpensAndTheDialogStaysOpen()
     {
         chooseLanguage("Deutsch", "Deutsch");
-        frmExtras dialog(m_session);
+        frmExtras dialog(m_session, *m_services->shell);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.btnSelect->click();   // nothing selected yet
-        QVERIFY(recorded().isEmpty());
+        QVERIFY(recorded(m_services->record).isEmpty());
 
         QVERIFY(dialog.SelectDocument("cheatlist.html"));
         QCOMPARE(dialog.glbExtras->Text(), QString("Cheatliste"));
-        QCOMPARE(recorded(), QStringList{"run mshta.exe \"" + m_install->file("EXTRAS/cheatlist.html") + "\""});
+        QCOMPARE(recorded(m_services->record), QStringList{"run mshta.exe \"" + m_install->file("EXTRAS/cheatlist.html") + "\""});
         QVERIFY(dialog.isVisible());
         QVERIFY(!dialog.SelectDocument("missing.chm"));
 
         QTest::keyClick(dialog.glbExtras->listView(), Qt::Key_Return);   // default button
-        QCOMPARE(recorded().size(), 2);
+        QCOMPARE(recorded(m_services->record).size(), 2);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -226,7 +226,7 @@ private slots:
     void doubleClickActsLikeSelect()
     {
         chooseLanguage("Deutsch", "Deutsch");
-        frmExtras dialog(m_session);
+        frmExtras dialog(m_session, *m_services->shell);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTreeWidget* view = dialog.glbExtras->listView();
@@ -234,7 +234,7 @@ private slots:
         const QPoint at = view->visualItemRect(amulets).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(recorded(), QStringList{"open \"" + m_install->file("EXTRAS/amuletlist.chm")
+        QCOMPARE(recorded(m_services->record), QStringList{"open \"" + m_install->file("EXTRAS/amuletlist.chm")
                                          + "\" in " + m_install->path()});
         QVERIFY(dialog.isVisible());
     }

@@ -2,11 +2,12 @@
 #include "controls/ModalRunner.h"
 #include "modules/Session.h"
 #include "modules/search/SearchCache.h"
+#include "controls/TwipsGeometry.h"
 #include "forms/find/frmFind.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/frmMain.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QAction>
@@ -52,6 +53,7 @@ class TestFind : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     std::unique_ptr<TestInstall> m_install;
@@ -71,7 +73,7 @@ private:
                              "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
         qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
         m_session.ProgramFolder = m_install->path();
-        m_main = std::make_unique<frmMain>(m_session);
+        m_main = std::make_unique<frmMain>(m_session, *m_services);
         m_main->Create();
         QVERIFY(m_main->Load());
     }
@@ -81,7 +83,7 @@ private:
     // Ctrl+F, optionally an option button, the term, Find.
     void find(const QString& term, Mode mode = Mode::Keep)
     {
-        ModalRunner::SetPendingAnswer("frmFind", [=](QDialog* dialog) {
+        m_services->dialogs->answerNext("frmFind", [=](QDialog* dialog) {
             auto* f = qobject_cast<frmFind*>(dialog);
             if (mode == Mode::Names)
                 f->rbNamesOnly->click();
@@ -96,7 +98,7 @@ private:
     // Opens the dialog and hands it to inspect before cancelling it.
     void openAndCancel(const std::function<void(frmFind*)>& inspect)
     {
-        ModalRunner::SetPendingAnswer("frmFind", [=](QDialog* dialog) {
+        m_services->dialogs->answerNext("frmFind", [=](QDialog* dialog) {
             auto* f = qobject_cast<frmFind*>(dialog);
             inspect(f);
             f->btnAbort->click();
@@ -106,7 +108,7 @@ private:
 
     QString shownName() const { return m_main->display().InfoSubject; }
     int foundIndex() const { return m_session.search.LastFoundIndex; }
-    QJsonArray messages() const { return Automation::instance().messages(); }
+    QJsonArray messages() const { return m_services->record.messages(); }
 
     QJsonObject notFound(const QString& term) const
     {
@@ -118,9 +120,8 @@ private:
 private slots:
     void init()
     {
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
-        ModalRunner::ClearPendingAnswers();
+        m_services = RecordingServices();
+        m_services->dialogs->clearAnswers();
         m_session = Session();
     }
 
@@ -146,7 +147,7 @@ private slots:
             QVERIFY(!f->btnFind->isEnabled());
             QVERIFY(f->rbNamesOnly->isChecked());
         });
-        QCOMPARE(Automation::instance().dialogs().size(), 1);
+        QCOMPARE(m_services->record.dialogs().size(), 1);
     }
 
     void dialogShowsLanguageTexts()
@@ -213,11 +214,12 @@ private slots:
         QVERIFY(d.ITEM.visible && d.lblCaption.visible && d.lblMultiInfo.visible);
         QVERIFY(main().action("miFindAgain")->isEnabled());
         QVERIFY(main().action("miPrint")->isEnabled());
-        // The window shows what the model says.
-        auto* item = main().mapArea()->findChild<QWidget*>("ITEM");
-        QVERIFY(item && item->isVisible());
+        // The window draws what the model says: the selection marker's gold middle.
+        const QRect marker = TwipsGeometry::ToPixels(d.ITEM.left, d.ITEM.top, d.ITEM.width, d.ITEM.height);
+        const QColor middle = main().renderMapArea().pixelColor(marker.center());
+        QVERIFY(qAbs(middle.red() - 255) < 12 && qAbs(middle.green() - 215) < 12 && middle.blue() < 40);
         // The dialog closed itself with the button enabled again.
-        const QJsonObject closed = Automation::instance().dialogs().last()["closed"].toObject();
+        const QJsonObject closed = m_services->record.dialogs().last()["closed"].toObject();
         QVERIFY(closed["controls"]["btnFind"]["enabled"].toBool());
         QCOMPARE(closed["controls"]["txtFind"]["text"].toString(), QString("bERG"));
     }

@@ -1,105 +1,23 @@
-// The pointer on the drawn map: markers and names react as the controls they stand for, and
-// the forwarding surface that makes them do so.
+// The pointer on the drawn map, as a person uses it: the cursor is moved and the buttons are
+// pressed through the platform, so Enter and Leave, the cursor position and Qt's own
+// double-click detection run as for a real mouse. Markers and names react as the controls they
+// stand for.
+#include "controls/BalloonWindow.h"
 #include "controls/TwipsGeometry.h"
 #include "modules/Session.h"
 #include "controls/clsToolTipDeluxe.h"
-#include "forms/main/ProxyPointer.h"
+#include "forms/main/MapView.h"
 #include "forms/main/frmMain.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
+#include <QApplication>
 #include <QToolTip>
 #include <QtTest>
 #include <memory>
 
 namespace {
-
-// Records the pointer events a proxy receives.
-class Recorder : public QWidget
-{
-public:
-    using QWidget::QWidget;
-    QList<QEvent::Type> events;
-    QPoint lastPosition;
-
-protected:
-    bool event(QEvent* e) override
-    {
-        switch (e->type()) {
-        case QEvent::Enter:
-        case QEvent::Leave:
-        case QEvent::ToolTip:
-            events.append(e->type());
-            break;
-        case QEvent::MouseMove:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            events.append(e->type());
-            lastPosition = static_cast<QMouseEvent*>(e)->position().toPoint();
-            break;
-        default:
-            break;
-        }
-        return QWidget::event(e);
-    }
-};
-
-// The drawing surface; counts the presses that stay with it.
-class Surface : public QWidget
-{
-public:
-    using QWidget::QWidget;
-    int presses = 0;
-
-protected:
-    void mousePressEvent(QMouseEvent*) override { ++presses; }
-};
-
-// A surface that "draws" two controls, A at 10,10 and B at 60,10 (40 x 20 each), whose
-// proxies sit in a parent without size as the main window keeps them.
-struct Scene
-{
-    QWidget window;
-    Surface* surface = nullptr;
-    Recorder* a = nullptr;
-    Recorder* b = nullptr;
-    bool bDrawn = true;
-    std::unique_ptr<ProxyPointer> pointer;
-
-    Scene()
-    {
-        window.resize(200, 100);
-        surface = new Surface(&window);
-        surface->setGeometry(0, 0, 200, 100);
-        auto* shelf = new QWidget(&window);
-        shelf->setGeometry(0, 0, 0, 0);
-        shelf->setAttribute(Qt::WA_NoMousePropagation);
-        a = new Recorder(shelf);
-        a->setGeometry(10, 10, 40, 20);
-        a->setMouseTracking(true); // as the map's controls: moves without a button held
-        a->setCursor(Qt::PointingHandCursor);
-        a->setToolTip("Alpha");
-        b = new Recorder(shelf);
-        b->setGeometry(60, 10, 40, 20);
-        b->setMouseTracking(true);
-        pointer = std::make_unique<ProxyPointer>(surface, [this](const QPoint& p) -> QWidget* {
-            if (QRect(10, 10, 40, 20).contains(p))
-                return a;
-            if (bDrawn && QRect(60, 10, 40, 20).contains(p))
-                return b;
-            return nullptr;
-        });
-        window.show();
-    }
-    void clear()
-    {
-        a->events.clear();
-        b->events.clear();
-    }
-};
-
-using Events = QList<QEvent::Type>;
 
 // Caldora caves: a plain place, a special one, a disabled key.
 const QString kCaldora = QStringLiteral("[caves]\n"
@@ -117,6 +35,14 @@ bool near(QRgb pixel, const QColor& colour, int tolerance)
            std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
 }
 
+BalloonWindow* balloonWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* tip = qobject_cast<BalloonWindow*>(w))
+            return tip;
+    return nullptr;
+}
+
 } // namespace
 
 class TestMapPointer : public QObject
@@ -127,13 +53,15 @@ class TestMapPointer : public QObject
 
 private:
     std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<Services> m_services = RecordingServices();
     std::unique_ptr<frmMain> m_main;
 
     frmMain& main() { return *m_main; }
-    QWidget* imgMap() { return main().mapArea()->findChild<QWidget*>("imgMap"); }
+    MapView* imgMap() { return main().mapView(); }
 
-    // The window as the program starts it, shown, with the caves of Caldora all at once.
-    void start(bool hideLabels = false)
+    // The window as the program starts it, shown, with the caves of Caldora all at once (or
+    // as a list to pick from).
+    void start(bool hideLabels = false, bool asList = false)
     {
         m_main.reset();
         m_install = std::make_unique<TestInstall>();
@@ -144,157 +72,110 @@ private:
         qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
         m_session.ProgramFolder = m_install->path();
         m_session.language.LanguageName = QStringLiteral("Deutsch");
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
-        m_main = std::make_unique<frmMain>(m_session);
+        m_services = RecordingServices();
+        m_main = std::make_unique<frmMain>(m_session, *m_services);
         m_main->Create();
         QVERIFY(m_main->Load());
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
         const MapFiles& caldora = m_main->maps()[0];
-        m_main->ChangeMulti(caldora.picture, caldora.dataFile, "caves", "&Caldora: &Höhlen",
-                            hideLabels);
+        if (asList)
+            m_main->Change(caldora.picture, caldora.dataFile, "caves");
+        else
+            m_main->ChangeMulti(caldora.picture, caldora.dataFile, "caves", "&Caldora: &Höhlen",
+                                hideLabels);
     }
 
-    // Centre of a control of the model, in the map view's pixels.
-    QPoint centreOf(const ControlState& c)
-    {
-        const QRect r = TwipsGeometry::ToPixels(c.left, c.top, c.width, c.height);
-        return imgMap()->mapFrom(main().mapArea(), r.center());
-    }
     QRect pixelsOf(const ControlState& c)
     {
         return TwipsGeometry::ToPixels(c.left, c.top, c.width, c.height);
     }
+    // Centre of a control of the model, in the map view's pixels.
+    QPoint centreOf(const ControlState& c)
+    {
+        return imgMap()->mapFrom(main().mapArea(), pixelsOf(c).center());
+    }
     // A spot of the map far from every marker and name.
     QPoint emptySpot() { return QPoint(5, imgMap()->height() - 5); }
+
+    // The mouse as the platform reports it, at pixels of the map view. A move sets the
+    // cursor's position, which the platform turns into events.
+    QPoint inWindow(const QPoint& at) { return imgMap()->mapTo(m_main.get(), at); }
+    void moveTo(const QPoint& at) { QTest::mouseMove(imgMap(), at); }
+    void doubleClick(const QPoint& at)
+    {
+        QTest::mouseDClick(main().windowHandle(), Qt::LeftButton, {}, inWindow(at));
+    }
+    void rightClick(const QPoint& at)
+    {
+        QTest::mouseClick(main().windowHandle(), Qt::RightButton, {}, inWindow(at));
+    }
+    QStringList dialogNames()
+    {
+        QStringList names;
+        for (const QJsonValue& dialog : m_services->record.dialogs())
+            names.append(dialog["name"].toString());
+        return names;
+    }
 
 private slots:
     void cleanup()
     {
         m_main.reset();
-        Automation::instance().reset();
-        Automation::instance().setBatch(false);
+        m_services = RecordingServices();
     }
 
-    // The forwarding surface
-
-    void proxiesGetEnterMovesAndLeaveAsThePointerGoes()
-    {
-        Scene scene;
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        QTest::mouseMove(scene.surface, QPoint(150, 80));
-        scene.clear();
-
-        QTest::mouseMove(scene.surface, QPoint(20, 15));
-        QCOMPARE(scene.a->events, (Events{QEvent::Enter, QEvent::MouseMove}));
-        QCOMPARE(scene.a->lastPosition, QPoint(10, 5)); // in the proxy's own coordinates
-        QVERIFY(scene.a->underMouse());
-        QCOMPARE(scene.pointer->hovered(), scene.a);
-        QCOMPARE(scene.surface->cursor().shape(), Qt::PointingHandCursor);
-
-        scene.clear();
-        QTest::mouseMove(scene.surface, QPoint(70, 15));
-        QCOMPARE(scene.a->events, (Events{QEvent::Leave}));
-        QCOMPARE(scene.b->events, (Events{QEvent::Enter, QEvent::MouseMove}));
-        QVERIFY(!scene.a->underMouse());
-        // B has no cursor of its own: the surface's shows.
-        QVERIFY(!scene.surface->testAttribute(Qt::WA_SetCursor));
-
-        scene.clear();
-        QTest::mouseMove(scene.surface, QPoint(150, 80));
-        QCOMPARE(scene.b->events, (Events{QEvent::Leave}));
-        QCOMPARE(scene.pointer->hovered(), nullptr);
-    }
-
-    void buttonsOnAControlStayWithIt()
-    {
-        Scene scene;
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        QTest::mousePress(scene.surface, Qt::RightButton, {}, QPoint(20, 15));
-        QVERIFY(scene.a->events.contains(QEvent::MouseButtonPress));
-        QCOMPARE(scene.surface->presses, 0);
-        QTest::mouseRelease(scene.surface, Qt::RightButton, {}, QPoint(20, 15));
-
-        QTest::mouseDClick(scene.surface, Qt::LeftButton, {}, QPoint(70, 15));
-        // QtTest keeps the button down after a double click on a widget.
-        QTest::mouseRelease(scene.surface, Qt::LeftButton, {}, QPoint(70, 15));
-        QVERIFY(scene.b->events.contains(QEvent::MouseButtonDblClick));
-        QCOMPARE(scene.surface->presses, 0);
-
-        QTest::mousePress(scene.surface, Qt::RightButton, {}, QPoint(150, 80));
-        QCOMPARE(scene.surface->presses, 1);
-        QTest::mouseRelease(scene.surface, Qt::RightButton, {}, QPoint(150, 80));
-    }
-
-    void aControlThatGoesAwayUnderARestingPointerIsLeft()
-    {
-        Scene scene;
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        QTest::mouseMove(scene.surface, QPoint(70, 15));
-        QCOMPARE(scene.pointer->hovered(), scene.b);
-        scene.clear();
-        scene.pointer->recheck(); // still drawn: nothing happens
-        QVERIFY(scene.b->events.isEmpty());
-        scene.bDrawn = false;
-        scene.pointer->recheck();
-        QCOMPARE(scene.b->events, (Events{QEvent::Leave}));
-        QCOMPARE(scene.pointer->hovered(), nullptr);
-    }
-
-    void tooltipRequestsGoToTheControl()
-    {
-        Scene scene;
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        QHelpEvent onA(QEvent::ToolTip, QPoint(20, 15), scene.surface->mapToGlobal(QPoint(20, 15)));
-        QCoreApplication::sendEvent(scene.surface, &onA);
-        QVERIFY(scene.a->events.contains(QEvent::ToolTip));
-        QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), QString("Alpha"));
-
-        QHelpEvent onB(QEvent::ToolTip, QPoint(70, 15), scene.surface->mapToGlobal(QPoint(70, 15)));
-        QCoreApplication::sendEvent(scene.surface, &onB);
-        QVERIFY(scene.b->events.contains(QEvent::ToolTip));
-        QTRY_VERIFY(!QToolTip::isVisible());
-    }
-
-    // The main window's drawn markers and names
-
-    void restingOnAPaintedMarkerShowsItsBalloonAfterTheDelay()
+    void restingOnAMarkerShowsItsBalloonBelowIt()
     {
         start();
         clsToolTipDeluxe* tip = main().toolTip();
         tip->DelayTime(800); // long enough to see the tip wait for it
         const MarkerState& dot = main().display().DOT[0];
-        QTest::mouseMove(imgMap(), centreOf(dot));
+        moveTo(emptySpot());
+        moveTo(centreOf(dot));
         QCOMPARE(imgMap()->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(!tip->isTipVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(tip->isTipVisible(), 3000);
         const QJsonObject balloon = tip->balloonState();
         QCOMPARE(balloon["control"].toString(), QString("DOT:0"));
         QCOMPARE(balloon["title"].toString(), QString("Wolfshöhle"));
         QCOMPARE(balloon["text"].toString(), QString("Hier wohnen Wölfe.\r\nViele."));
-        // The marker's widget stands where the marker is drawn, for the balloon's stem.
-        QWidget* proxy = main().mapArea()->findChild<QWidget*>("DOT:0");
-        QCOMPARE(QRect(proxy->mapTo(main().mapArea(), QPoint(0, 0)), proxy->size()), pixelsOf(dot));
+        QVERIFY(!tip->isTipVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(tip->isTipVisible(), 3000);
+        // The stem's point touches the marker's lower edge, where the marker is drawn.
+        const QRect drawn(main().mapArea()->mapToGlobal(pixelsOf(dot).topLeft()),
+                          pixelsOf(dot).size());
+        QVERIFY(balloonWindow()->stemOnTop());
+        QCOMPARE(balloonWindow()->geometry().top(), drawn.bottom() + 1);
+        QVERIFY(balloonWindow()->geometry().left() <= drawn.right());
 
-        QTest::mouseMove(imgMap(), emptySpot());
+        // Off the marker, still on the map: the balloon goes, the cursor is the map's again.
+        moveTo(emptySpot());
         QTRY_VERIFY_WITH_TIMEOUT(!tip->isTipVisible(), 2000);
         QVERIFY(!imgMap()->testAttribute(Qt::WA_SetCursor));
     }
 
-    void hiddenMarkersDoNotReact()
+    void aMarkerThatGoesTakesItsBalloonAlong()
     {
         start();
+        clsToolTipDeluxe* tip = main().toolTip();
+        tip->DelayTime(0);
         const QPoint spot = centreOf(main().display().DOT[1]);
+        moveTo(emptySpot());
+        moveTo(spot);
+        QTRY_VERIFY_WITH_TIMEOUT(tip->isTipVisible(), 2000);
         main().ClearUI();
-        QCOMPARE(main().controlAt(imgMap()->mapTo(main().mapArea(), spot)), nullptr);
-        QTest::mouseMove(imgMap(), spot);
-        QTest::qWait(400);
-        QCOMPARE(main().toolTip()->balloonState()["control"].toString(), QString());
-        QVERIFY(!main().toolTip()->isTipVisible());
-        // The disabled key's marker was never shown.
-        QVERIFY(!main().mapArea()->findChild<QWidget*>("DOT:2")->isVisible());
+        QVERIFY(!tip->isTipVisible());
+        QVERIFY(!imgMap()->testAttribute(Qt::WA_SetCursor));
+        // The last registration stays on record for the dump.
+        QCOMPARE(tip->balloonState()["control"].toString(), QString("DOT:1"));
+
+        moveTo(spot + QPoint(1, 0));
+        doubleClick(spot);
+        QTest::qWait(300);
+        QVERIFY(!tip->isTipVisible());
+        QVERIFY(dialogNames().isEmpty());
+        // The disabled key's marker was never shown: its place reacts to nothing either.
+        QVERIFY(!main().hover({LayerHit::Kind::Dot, 2}));
+        QVERIFY(!main().doubleClick({LayerHit::Kind::Dot, 2}));
     }
 
     void pointingAtAMarkerShowsOnlyItsHiddenName()
@@ -302,70 +183,84 @@ private slots:
         start(true);
         const MainDisplay& d = main().display();
         QVERIFY(!d.lblDOT[0].visible && !d.lblDOT[1].visible);
-        QTest::mouseMove(imgMap(), centreOf(d.DOT[0]));
+        moveTo(centreOf(d.DOT[0]));
         QVERIFY(d.lblDOT[0].visible);
         // The name is drawn: gold where it stands.
         const QRect name = pixelsOf(d.lblDOT[0]);
         QCOMPARE(main().renderMapArea().pixel(name.topLeft()), QColor(255, 215, 0).rgb());
 
-        QTest::mouseMove(imgMap(), emptySpot());
-        QTest::mouseMove(imgMap(), centreOf(d.DOT[1]));
+        moveTo(emptySpot());
+        moveTo(centreOf(d.DOT[1]));
         QVERIFY(!d.lblDOT[0].visible);
         QVERIFY(d.lblDOT[1].visible);
         QVERIFY(main().renderMapArea().pixel(name.topLeft()) != QColor(255, 215, 0).rgb());
     }
 
-    void restingOnAPaintedNameGivesItsShortDescription()
+    void restingOnANameGivesItsShortDescription()
     {
         start();
         const LabelState& label = main().display().lblDOT[1];
-        QTest::mouseMove(imgMap(), centreOf(label));
+        moveTo(centreOf(label));
         QCOMPARE(label.toolTip, QString("Feucht...."));
-        QCOMPARE(main().mapArea()->findChild<QWidget*>("lblDOT:1")->toolTip(), label.toolTip);
+        // Names keep the usual arrow.
+        QVERIFY(!imgMap()->testAttribute(Qt::WA_SetCursor));
         const QPoint at = centreOf(label);
         QHelpEvent help(QEvent::ToolTip, at, imgMap()->mapToGlobal(at));
         QCoreApplication::sendEvent(imgMap(), &help);
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), QString("Feucht...."));
-        QToolTip::hideText();
+
+        QHelpEvent off(QEvent::ToolTip, emptySpot(), imgMap()->mapToGlobal(emptySpot()));
+        QCoreApplication::sendEvent(imgMap(), &off);
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
-    void doubleClickOnAPaintedControlOpensTheInformationWindow_data()
+    void doubleClickOpensTheInformationWindow_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("subject");
-        QTest::newRow("name") << "lblDOT:0"
-                              << " Wolfshöhle ";
         QTest::newRow("marker") << "DOT:1"
                                 << "Grotte";
+        QTest::newRow("name") << "lblDOT:0"
+                              << " Wolfshöhle ";
+        QTest::newRow("selection marker") << "ITEM"
+                                          << "Wolfshöhle";
+        QTest::newRow("selection name") << "lblCaption"
+                                        << "Wolfshöhle";
     }
-    void doubleClickOnAPaintedControlOpensTheInformationWindow()
+    void doubleClickOpensTheInformationWindow()
     {
         QFETCH(QString, control);
         QFETCH(QString, subject);
-        start();
+        const bool picked = !control.contains(':');
+        start(false, picked);
         const MainDisplay& d = main().display();
-        const int index = control.section(':', 1).toInt();
-        const QPoint at =
-            control.startsWith("lbl") ? centreOf(d.lblDOT[index]) : centreOf(d.DOT[index]);
-        QTest::mouseDClick(imgMap(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(imgMap(), Qt::LeftButton, {}, at);
-        QCOMPARE(main().display().InfoSubject, subject);
-        const QJsonArray dialogs = Automation::instance().dialogs();
-        QCOMPARE(dialogs.size(), 1);
-        QCOMPARE(dialogs.last()["name"].toString(), QString("frmInfo"));
+        if (picked) {
+            main().display().SelectListIndex(d.cboItems.items.indexOf("Wolfshöhle"));
+            main().syncDisplay();
+        }
+        const auto index = size_t(control.section(':', 1).toInt());
+        const ControlState* at = &d.DOT[index];
+        if (control == "ITEM")
+            at = &d.ITEM;
+        else if (control == "lblCaption")
+            at = &d.lblCaption;
+        else if (control.startsWith("lbl"))
+            at = &d.lblDOT[index];
+        QVERIFY(at->visible);
+        moveTo(centreOf(*at));
+        doubleClick(centreOf(*at));
+        QCOMPARE(dialogNames(), QStringList{"frmInfo"});
+        QCOMPARE(d.InfoSubject, subject);
     }
 
-    void rightClickGivesTheMapMenuOffTheMarkersOnly()
+    void rightClickOnTheMapGivesTheMapMenuOffTheMarkersOnly()
     {
         start();
-        const QPoint marker = centreOf(main().display().DOT[0]);
-        QTest::mousePress(imgMap(), Qt::RightButton, {}, marker);
+        rightClick(centreOf(main().display().DOT[0]));
         QCOMPARE(main().lastPopupMenu(), QString());
-        QTest::mouseRelease(imgMap(), Qt::RightButton, {}, marker);
-        QTest::mousePress(imgMap(), Qt::RightButton, {}, emptySpot());
+        rightClick(emptySpot());
         QCOMPARE(main().lastPopupMenu(), QString("mnuCaldora"));
-        QTest::mouseRelease(imgMap(), Qt::RightButton, {}, emptySpot());
     }
 
     void renderedMapShowsMarkersAndNamesInTheirColours()

@@ -7,7 +7,7 @@
 #include "forms/perks/TeacherLookup.h"
 #include "forms/perks/frmPerks.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QFileInfo>
@@ -49,6 +49,7 @@ class TestPerks : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     TestInstall m_install;
@@ -68,7 +69,7 @@ private:
         if (!settings.isEmpty())
             m_install.writeText(folder + "/karvenna.ini", settings);
         m_session.ProgramFolder = m_install.file(folder);
-        auto main = std::make_unique<frmMain>(m_session);
+        auto main = std::make_unique<frmMain>(m_session, *m_services);
         main->Create();
         if (!main->Load())
             return nullptr;
@@ -79,7 +80,7 @@ private:
     void showTeachers(frmMain& main, const char* menuEntry, const QString& key,
                       bool byDoubleClick = false)
     {
-        ModalRunner::SetPendingAnswer("frmPerks", [key, byDoubleClick](QDialog* d) {
+        m_services->dialogs->answerNext("frmPerks", [key, byDoubleClick](QDialog* d) {
             auto* dialog = qobject_cast<frmPerks*>(d);
             QVERIFY(dialog && dialog->selectNode(key));
             if (byDoubleClick) {
@@ -96,7 +97,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_install.isValid());
-        Automation::instance().setBatch(true);
         // A German system: start-up asks for no language.
         m_install.writeText("registry.ini",
                             "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
@@ -105,9 +105,8 @@ private slots:
     void init()
     {
         useGerman();
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
-        ModalRunner::ClearPendingAnswers();
+        m_services = RecordingServices();
+        m_services->dialogs->clearAnswers();
     }
 
     // --- region and teacher caption -------------------------------------------------------
@@ -269,7 +268,7 @@ private slots:
         const MapFiles& caldora = main->maps()[0];
         showTeachers(*main, "miCaldoraPerks", "perk archer", byDoubleClick);
 
-        const QJsonObject record = Automation::instance().dialogs().first().toObject();
+        const QJsonObject record = m_services->record.dialogs().first().toObject();
         QCOMPARE(record["closed"]["result"].toInt(), int(QDialog::Accepted));
         const MainDisplay& shown = main->display();
         QCOMPARE(shown.LastDisplay.picture, caldora.picture);
@@ -324,8 +323,8 @@ private slots:
 
         QCOMPARE(main->display().LastDisplay.dataFile, main->maps()[1].dataFile);
         QCOMPARE(main->display().LastDisplay.caption, QStringLiteral("Frostmere: Lehrer für Bogenschütze"));
-        QCOMPARE(Automation::instance().dialogs().size(), 1);
-        const QJsonObject record = Automation::instance().dialogs().first().toObject();
+        QCOMPARE(m_services->record.dialogs().size(), 1);
+        const QJsonObject record = m_services->record.dialogs().first().toObject();
         QCOMPARE(record["name"].toString(), QStringLiteral("frmPerks"));
         const QJsonArray nodes = record["controls"]["tvPerks"]["nodes"].toArray();
         QCOMPARE(nodes.size(), 9);

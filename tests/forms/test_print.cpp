@@ -5,7 +5,7 @@
 #include "forms/print/frmPrint.h"
 #include "modules/LOCAL.h"
 #include "modules/Twips2Pixel_Module.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QComboBox>
@@ -62,16 +62,17 @@ class TestPrint : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private slots:
     void init()
     {
-        Automation::instance().reset();
+        m_services = RecordingServices();
         m_session.language = LanguageState();
         qputenv("KARVENNA_PRINTERS", "Alpha;Beta");
     }
 
-    void cleanup() { Automation::instance().reset(); }
+    void cleanup() { m_services = RecordingServices(); }
 
     void listsPrintersInOrderWithThePdfPrinterLast_data()
     {
@@ -89,13 +90,13 @@ private slots:
         QFETCH(QByteArray, environment);
         QFETCH(QStringList, expected);
         qputenv("KARVENNA_PRINTERS", environment);
-        frmPrint dialog(m_session.language, {});
+        frmPrint dialog(m_session.language, {}, *m_services->printers);
         QStringList items;
         for (int i = 0; i < dialog.cboPrinters->count(); ++i)
             items << dialog.cboPrinters->itemText(i);
         QCOMPARE(items, expected);
         QCOMPARE(dialog.cboPrinters->currentIndex(), 0);
-        QCOMPARE(Printers::Current(), expected.first());
+        QCOMPARE(m_services->printers->current(), expected.first());
         QVERIFY(dialog.rbQuerformat->isChecked());
         QVERIFY(!dialog.rbHochformat->isChecked());
     }
@@ -103,54 +104,56 @@ private slots:
     void chosenPrinterStaysCurrentButReopeningSelectsTheFirst()
     {
         {
-            frmPrint dialog(m_session.language, {});
+            frmPrint dialog(m_session.language, {}, *m_services->printers);
             dialog.cboPrinters->setCurrentIndex(1);
-            QCOMPARE(Printers::Current(), QString("Beta"));
+            QCOMPARE(m_services->printers->current(), QString("Beta"));
             dialog.rbHochformat->click();
             dialog.btnCancel->click();
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
         }
-        QCOMPARE(Printers::Current(), QString("Beta"));
-        QVERIFY(Automation::instance().printed().isEmpty());
+        QCOMPARE(m_services->printers->current(), QString("Beta"));
+        QVERIFY(m_services->record.printed().isEmpty());
 
-        frmPrint again(m_session.language, {});
+        frmPrint again(m_session.language, {}, *m_services->printers);
         QCOMPARE(again.cboPrinters->currentText(), QString("Alpha"));
-        QCOMPARE(Printers::Current(), QString("Alpha"));
+        QCOMPARE(m_services->printers->current(), QString("Alpha"));
         QVERIFY(again.rbQuerformat->isChecked());
     }
 
     void escapeCancels()
     {
         bool rendered = false;
-        frmPrint dialog(m_session.language, [&rendered] {
-            rendered = true;
-            return knownMap(40, 30);
-        });
+        frmPrint dialog(
+            m_session.language,
+            [&rendered] {
+                rendered = true;
+                return knownMap(40, 30);
+            },
+            *m_services->printers);
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!rendered);
-        QVERIFY(Automation::instance().printed().isEmpty());
+        QVERIFY(m_services->record.printed().isEmpty());
     }
 
     void batchRecordsASystemPrinterWithItsOrientation_data()
     {
         QTest::addColumn<QString>("orientation");
         QTest::addColumn<int>("expected");
-        QTest::newRow("landscape") << "landscape" << int(Printers::Landscape);
-        QTest::newRow("portrait") << "portrait" << int(Printers::Portrait);
+        QTest::newRow("landscape") << "landscape" << int(PrinterService::Landscape);
+        QTest::newRow("portrait") << "portrait" << int(PrinterService::Portrait);
     }
 
     void batchRecordsASystemPrinterWithItsOrientation()
     {
         QFETCH(QString, orientation);
         QFETCH(int, expected);
-        Automation::instance().setBatch(true);
-        frmPrint dialog(m_session.language, [] { return knownMap(40, 30); });
+        frmPrint dialog(m_session.language, [] { return knownMap(40, 30); }, *m_services->printers);
         QVERIFY(dialog.PrintOn("Beta", orientation));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(int(Printers::CurrentOrientation()), expected);
-        const QJsonArray printed = Automation::instance().printed();
+        QCOMPARE(int(m_services->printers->orientation()), expected);
+        const QJsonArray printed = m_services->record.printed();
         QCOMPARE(printed.size(), 1);
         QCOMPARE(printed[0].toObject()["printer"].toString(), QString("Beta"));
         QCOMPARE(printed[0].toObject()["orientation"].toString(), orientation);
@@ -159,16 +162,16 @@ private slots:
 
     void unknownPrinterOrOrientationIsNotAnAction()
     {
-        frmPrint dialog(m_session.language, {});
+        frmPrint dialog(m_session.language, {}, *m_services->printers);
         QVERIFY(!dialog.PrintOn("Gamma", "landscape"));
         QVERIFY(!dialog.PrintOn("Alpha", "sideways"));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(Automation::instance().printed().isEmpty());
+        QVERIFY(m_services->record.printed().isEmpty());
     }
 
     void germanKeepsTheDesignTexts()
     {
-        frmPrint dialog(m_session.language, {});
+        frmPrint dialog(m_session.language, {}, *m_services->printers);
         QCOMPARE(dialog.windowTitle(), QString("Karte Drucken"));
         QCOMPARE(dialog.lblPrinters->text(), QString("Drucker:"));
         QCOMPARE(dialog.rbQuerformat->text(), QString("&Querformat"));
@@ -186,7 +189,7 @@ private slots:
                           "[frmPrint]\ncaption=Imprimer\nbuttoncancel=Annuler\n");
         m_session.language.LanguageName = "Francais";
         m_session.language.LanguageFile = install.file("LANG/Francais/Francais.lng");
-        frmPrint dialog(m_session.language, {});
+        frmPrint dialog(m_session.language, {}, *m_services->printers);
         QCOMPARE(dialog.windowTitle(), QString("Imprimer"));
         QCOMPARE(dialog.btnCancel->text(), QString("Annuler"));
         QCOMPARE(dialog.lblPrinters->text(), QString("Printers"));
@@ -232,13 +235,12 @@ private slots:
         QFETCH(QSize, mapPixels);
         QFETCH(QString, orientation);
         TestInstall install;
-        Automation::instance().setBatch(true);
-        Automation::instance().pdfFile = install.file("map.pdf");
+        m_services = RecordingServices(install.file("map.pdf"));
         const QImage map = knownMap(mapPixels.width(), mapPixels.height());
 
-        frmPrint dialog(m_session.language, [&map] { return map; });
+        frmPrint dialog(m_session.language, [&map] { return map; }, *m_services->printers);
         QVERIFY(dialog.PrintOn("PDF", orientation));
-        const QJsonArray printed = Automation::instance().printed();
+        const QJsonArray printed = m_services->record.printed();
         QCOMPARE(printed.size(), 1);
         QCOMPARE(printed[0].toObject()["file"].toString(), install.file("map.pdf"));
         QFile pdf(install.file("map.pdf"));
@@ -279,11 +281,10 @@ private slots:
 
     void pdfPrinterWithoutAFileInBatchPrintsNothing()
     {
-        Automation::instance().setBatch(true);
-        frmPrint dialog(m_session.language, [] { return knownMap(40, 30); });
+        frmPrint dialog(m_session.language, [] { return knownMap(40, 30); }, *m_services->printers);
         QVERIFY(dialog.PrintOn("PDF", "landscape"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(Automation::instance().printed().isEmpty());
+        QVERIFY(m_services->record.printed().isEmpty());
     }
 };
 

@@ -3,7 +3,7 @@
 #include "modules/menu/MenuTable.h"
 #include "modules/Session.h"
 #include "forms/main/frmMain.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QAction>
@@ -14,6 +14,7 @@ class TestSampleMenus : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     TestInstall registry;
@@ -24,9 +25,8 @@ private slots:
     {
         registry.writeText("registry.ini", "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
         qputenv("KARVENNA_REGISTRY", registry.file("registry.ini").toLocal8Bit());
-        Automation::instance().setBatch(true);
         m_session.ProgramFolder = QStringLiteral(KARVENNA_SAMPLE_DIR);
-        main = std::make_unique<frmMain>(m_session);
+        main = std::make_unique<frmMain>(m_session, *m_services);
         main->Create();
         QVERIFY(main->Load());
     }
@@ -48,7 +48,7 @@ private slots:
         QVERIFY(action);
         action->trigger();
         const MainDisplay& d = main->display();
-        QVERIFY(Automation::instance().errors().isEmpty());
+        QVERIFY(m_services->record.errors().isEmpty());
         if (kind == int(MenuKind::List)) {
             QVERIFY(d.cboItems.visible);
             QVERIFY2(d.cboItems.items.size() > 1, "the list holds more than its prompt");

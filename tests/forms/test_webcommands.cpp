@@ -3,7 +3,7 @@
 #include "forms/main/DesktopCommands.h"
 #include "modules/Session.h"
 #include "modules/LOCAL.h"
-#include "platform/Automation.h"
+#include "support/RecordedServices.h"
 #include "platform/Shell.h"
 #include "support/TestInstall.h"
 
@@ -15,10 +15,10 @@
 
 namespace {
 
-QStringList recordedTargets()
+QStringList recordedTargets(const BatchRecord& record)
 {
     QStringList targets;
-    for (const QJsonValue& entry : Automation::instance().shell()) {
+    for (const QJsonValue& entry : record.shell()) {
         const QJsonObject o = entry.toObject();
         targets << (o["kind"].toString() == "open" ? o["target"].toString()
                                                     : o["commandLine"].toString());
@@ -33,6 +33,7 @@ class TestWebCommands : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     TestInstall* m_install = nullptr;
@@ -61,8 +62,7 @@ private slots:
     {
         m_cwd = QDir::currentPath();
         m_install = new TestInstall;
-        Automation::instance().reset();
-        Automation::instance().setBatch(true);
+        m_services = RecordingServices();
         m_session = Session();
         m_session.ProgramFolder = m_install->path();
         m_session.SettingsFile = m_install->file("karvenna.ini");
@@ -70,7 +70,7 @@ private slots:
 
     void cleanup()
     {
-        Automation::instance().reset();
+        m_services = RecordingServices();
         delete m_install;
     }
 
@@ -108,9 +108,9 @@ private slots:
             m_install->writeText(file, "ITSF");
         chooseLanguage(stem);
         DesktopCommands::OpenHelp(m_session, [this](const QString& target) {
-            return Shell::ShellExec(target, "open", m_install->path());
+            return m_services->shell->open(target, "open", m_install->path());
         });
-        QCOMPARE(recordedTargets(), expand(expected));
+        QCOMPARE(recordedTargets(m_services->record), expand(expected));
     }
 
     void readMeFallsBackWhenMissingOrEmpty_data()
@@ -138,8 +138,8 @@ private slots:
         else if (!ownPage.isEmpty())
             m_install->writeText("LANG/Francais/readme.html", ownPage);
         chooseLanguage(stem);
-        DesktopCommands::OpenReadMe(m_session);
-        QCOMPARE(recordedTargets(), expand({expected}));
+        DesktopCommands::OpenReadMe(m_session, *m_services->shell);
+        QCOMPARE(recordedTargets(m_services->record), expand({expected}));
         // The page is named in full: the program's current folder stays where it was started.
         QCOMPARE(QDir::currentPath(), m_cwd);
     }
@@ -150,8 +150,9 @@ private slots:
         m_session.language.LanguageStem = "Francais";
         m_session.language.LanguageFolder = odd.path() + "/my lang;$(id)/";
         odd.writeText("my lang;$(id)/Francais/readme.html", "<p>x</p>");
-        DesktopCommands::OpenReadMe(m_session);
-        const QStringList commandLine = Shell::ParseCommandLine(recordedTargets().value(0));
+        DesktopCommands::OpenReadMe(m_session, *m_services->shell);
+        const QStringList commandLine =
+            Shell::ParseCommandLine(recordedTargets(m_services->record).value(0));
         QCOMPARE(commandLine,
                  QStringList({"mshta.exe", odd.path() + "/my lang;$(id)/Francais/readme.html"}));
     }
@@ -204,7 +205,7 @@ private slots:
         QVERIFY(url.isValid());
         QCOMPARE(url.scheme(), QString("http"));
         QVERIFY(!url.host().isEmpty());
-        QVERIFY(Shell::ShellExec(url.toString()) > 32);
+        QVERIFY(m_services->shell->open(url.toString()) > 32);
     }
 
     void forumAddressNamesItsBoard()

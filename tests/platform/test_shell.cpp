@@ -1,6 +1,5 @@
-// The stand-ins for ShellExecuteA and the process start: command-line splitting, what batch
-// mode records instead of opening, and the hand-off to the registered viewers.
-#include "platform/Automation.h"
+// The shell service: command-line splitting, what the recording shell records instead of
+// opening, and the desktop shell's hand-off to its viewers.
 #include "platform/Shell.h"
 #include "support/TestInstall.h"
 
@@ -15,33 +14,29 @@ class TestShell : public QObject
 
 private:
     QStringList m_helpOpened, m_htmlOpened;
+    BatchRecord m_record;
+    RecordingShell m_recording{m_record};
 
-    void installRecordingViewers(bool helpSucceeds = true)
+    // A desktop shell whose viewers note what they were given.
+    DesktopShell desktop(bool helpSucceeds = true)
     {
-        Shell::SetHelpViewer([this, helpSucceeds](const QString& path) {
-            m_helpOpened.append(path);
-            return helpSucceeds;
-        });
-        Shell::SetHtmlViewer([this](const QString& path) {
-            m_htmlOpened.append(path);
-            return true;
-        });
+        return DesktopShell(
+            [this, helpSucceeds](const QString& path) {
+                m_helpOpened.append(path);
+                return helpSucceeds;
+            },
+            [this](const QString& path) {
+                m_htmlOpened.append(path);
+                return true;
+            });
     }
 
 private slots:
     void init()
     {
-        Automation::instance().reset();
+        m_record = BatchRecord();
         m_helpOpened.clear();
         m_htmlOpened.clear();
-        installRecordingViewers();
-    }
-
-    void cleanup()
-    {
-        Shell::SetHelpViewer({});
-        Shell::SetHtmlViewer({});
-        Automation::instance().reset();
     }
 
     void parsesCommandLine_data()
@@ -103,16 +98,15 @@ private slots:
         install.writeText("EXTRAS/faq.html", "<html></html>");
         install.writeBytes("EXTRAS/empty.chm", QByteArray());
 
-        Automation::instance().setBatch(true);
         const QString target = relativeTarget.contains("%1") ? relativeTarget.arg(install.path())
                                                              : relativeTarget;
-        const int result = Shell::ShellExec(target, "open", install.path());
+        const int result = m_recording.open(target, "open", install.path());
 
         if (expectOpened)
             QVERIFY2(result > 32, qPrintable(QString::number(result)));
         else
             QCOMPARE(result, 2);
-        const QJsonArray shell = Automation::instance().shell();
+        const QJsonArray shell = m_record.shell();
         QCOMPARE(shell.size(), 1);
         const QJsonObject open = shell.first().toObject();
         QCOMPARE(open["kind"].toString(), QString("open"));
@@ -126,24 +120,22 @@ private slots:
     {
         TestInstall install;
         install.writeText("readme.html", "<p>x</p>");
-        Automation::instance().setBatch(true);
-        QVERIFY(Shell::ShellExec("\"readme.html\"", "open", install.path()) > 32);
-        QCOMPARE(Shell::ShellExec("\"other.html\"", "open", install.path()), 2);
+        QVERIFY(m_recording.open("\"readme.html\"", "open", install.path()) > 32);
+        QCOMPARE(m_recording.open("\"other.html\"", "open", install.path()), 2);
     }
 
     void batchStartRecordsAndStartsNothing()
     {
         TestInstall install;
         const QString marker = install.file("started");
-        Automation::instance().setBatch(true);
         const QString commandLine = "touch \"" + marker + "\"";
-        QVERIFY(Shell::StartProcess(commandLine));
-        QVERIFY(Shell::StartProcess("mshta.exe \"" + install.file("readme.html") + "\""));
+        QVERIFY(m_recording.start(commandLine));
+        QVERIFY(m_recording.start("mshta.exe \"" + install.file("readme.html") + "\""));
 
         QTest::qWait(300);
         QVERIFY(!QFileInfo::exists(marker));
         QVERIFY(m_htmlOpened.isEmpty());
-        const QJsonArray shell = Automation::instance().shell();
+        const QJsonArray shell = m_record.shell();
         QCOMPARE(shell.size(), 2);
         QCOMPARE(shell[0].toObject()["kind"].toString(), QString("run"));
         QCOMPARE(shell[0].toObject()["commandLine"].toString(), commandLine);
@@ -155,31 +147,29 @@ private slots:
     {
         TestInstall install;
         install.writeText("karvenna.chm", "ITSF");
-        QVERIFY(Shell::ShellExec("\"" + install.file("karvenna.chm") + "\"") > 32);
+        QVERIFY(desktop().open("\"" + install.file("karvenna.chm") + "\"") > 32);
         QCOMPARE(m_helpOpened, QStringList{install.file("karvenna.chm")});
     }
 
     void missingHelpFileNeverReachesTheViewer()
     {
         TestInstall install;
-        QCOMPARE(Shell::ShellExec("\"" + install.file("karvenna.chm") + "\""), 2);
+        QCOMPARE(desktop().open("\"" + install.file("karvenna.chm") + "\""), 2);
         QVERIFY(m_helpOpened.isEmpty());
     }
 
     void unreadableHelpFileIsAFailedOpen()
     {
-        installRecordingViewers(false);
         TestInstall install;
         install.writeText("broken.chm", "not a help file");
-        QVERIFY(Shell::ShellExec("\"" + install.file("broken.chm") + "\"") <= 32);
+        QVERIFY(desktop(false).open("\"" + install.file("broken.chm") + "\"") <= 32);
     }
 
     void noHelpViewerIsAFailedOpen()
     {
-        Shell::SetHelpViewer({});
         TestInstall install;
         install.writeText("karvenna.chm", "ITSF");
-        QVERIFY(Shell::ShellExec("\"" + install.file("karvenna.chm") + "\"") <= 32);
+        QVERIFY(DesktopShell({}, {}).open("\"" + install.file("karvenna.chm") + "\"") <= 32);
     }
 
     void htmlHostGoesToTheHtmlViewer_data()
@@ -195,7 +185,7 @@ private slots:
         QFETCH(QString, program);
         TestInstall install;
         const QString page = install.file("my pages/$(id);x.html");
-        QVERIFY(Shell::StartProcess(program + " \"" + page + "\""));
+        QVERIFY(desktop().start(program + " \"" + page + "\""));
         QCOMPARE(m_htmlOpened, QStringList{page});
     }
 
@@ -203,16 +193,15 @@ private slots:
     {
         TestInstall install;
         const QString made = install.file("a b;$(echo c)");
-        QVERIFY(Shell::StartProcess("touch \"" + made + "\""));
+        QVERIFY(desktop().start("touch \"" + made + "\""));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(made), 5000);
     }
 
     void programThatCannotStartReportsFalse()
     {
-        QVERIFY(!Shell::StartProcess("\"/nonexistent/karvenna-missing-program\" x"));
-        QVERIFY(!Shell::StartProcess(""));
-        Shell::SetHtmlViewer({});
-        QVERIFY(!Shell::StartProcess("mshta.exe \"/tmp/readme.html\""));
+        QVERIFY(!desktop().start("\"/nonexistent/karvenna-missing-program\" x"));
+        QVERIFY(!desktop().start(""));
+        QVERIFY(!DesktopShell({}, {}).start("mshta.exe \"/tmp/readme.html\""));
     }
 };
 

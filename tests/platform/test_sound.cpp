@@ -1,6 +1,5 @@
-// The PlaySoundA stand-in: batch mode records every call and plays nothing; a real run
+// The sound service: the recording one records every call and plays nothing; the desktop's
 // never complains about a file it cannot play.
-#include "platform/Automation.h"
 #include "platform/Sound.h"
 #include "support/TestInstall.h"
 
@@ -12,12 +11,10 @@ class TestSound : public QObject
 {
     Q_OBJECT
 
+    DesktopSound m_sound;
+
 private slots:
-    void cleanup()
-    {
-        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
-        Automation::instance().reset();
-    }
+    void cleanup() { m_sound.play(QString(), SoundService::SND_ASYNC); }
 
     void batchRecordsInsteadOfPlaying_data()
     {
@@ -32,9 +29,9 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(int, flags);
-        Automation::instance().setBatch(true);
-        Sound::PlaySoundA(file, flags);
-        const QJsonArray sounds = Automation::instance().sounds();
+        BatchRecord record;
+        RecordingSound(record).play(file, flags);
+        const QJsonArray sounds = record.sounds();
         QCOMPARE(sounds.size(), 1);
         QCOMPARE(sounds.at(0).toObject().value("file").toString(), file);
         QCOMPARE(sounds.at(0).toObject().value("flags").toInt(), flags);
@@ -44,14 +41,18 @@ private slots:
     // looks for it, or no sound would ever play.
     void playerIsFound()
     {
-        QVERIFY(Sound::PlayerAvailable());
+        QVERIFY(m_sound.playerAvailable());
     }
 
-    // A real wave file on a machine that may have no audio output: played, replaced and
-    // stopped without a word.
-    void playsAndStopsAWave()
+    void flagValuesAreThoseOfTheSystem()
     {
-        TestInstall install;
+        QCOMPARE(SoundService::SND_ASYNC | SoundService::SND_LOOP, 9);
+    }
+
+    // On a machine that may have no audio output, a real wave and files that cannot play
+    // alike are played, replaced and stopped without a word.
+    void playsReplacesAndStopsSilently_data()
+    {
         QByteArray wave("RIFF");
         const QByteArray samples(800, '\x80');
         const auto le32 = [](quint32 v) {
@@ -60,35 +61,17 @@ private slots:
         const auto le16 = [](quint16 v) { return QByteArray(1, char(v)) + char(v >> 8); };
         wave += le32(36 + samples.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
                 le32(8000) + le32(8000) + le16(1) + le16(8) + "data" + le32(samples.size()) + samples;
-        install.writeBytes("tone.wav", wave);
-        Automation::instance().setBatch(false);
-        Sound::PlaySoundA(install.file("tone.wav"), Sound::SND_ASYNC | Sound::SND_LOOP);
-        QTest::qWait(30);
-        Sound::PlaySoundA(install.file("tone.wav"), Sound::SND_ASYNC);
-        QTest::qWait(30);
-        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
-        QTest::qWait(30);
-        QVERIFY(Automation::instance().sounds().isEmpty());
-        QVERIFY(Automation::instance().messages().isEmpty());
-    }
 
-    void flagValuesAreThoseOfTheSystem()
-    {
-        QCOMPARE(Sound::SND_ASYNC | Sound::SND_LOOP, 9);
-    }
-
-    // Without batch mode nothing is recorded, and files that cannot play are passed over.
-    void unplayableFilesAreSilent_data()
-    {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("a wave") << "tone.wav" << wave;
         QTest::newRow("missing") << "" << QByteArray();
         QTest::newRow("empty file") << "empty.wav" << QByteArray();
         QTest::newRow("not a wave") << "text.wav" << QByteArray("just some text\r\n");
         QTest::newRow("a folder") << "folder.wav/inner" << QByteArray("x");
     }
 
-    void unplayableFilesAreSilent()
+    void playsReplacesAndStopsSilently()
     {
         QFETCH(QString, relative);
         QFETCH(QByteArray, bytes);
@@ -98,12 +81,11 @@ private slots:
             install.writeBytes(relative, bytes);
             file = install.file(relative.section('/', 0, 0));
         }
-        Automation::instance().setBatch(false);
-        Sound::PlaySoundA(file, Sound::SND_ASYNC | Sound::SND_LOOP);
-        QTest::qWait(50);
-        Sound::PlaySoundA(QString(), Sound::SND_ASYNC);
-        QVERIFY(Automation::instance().sounds().isEmpty());
-        QVERIFY(Automation::instance().messages().isEmpty());
+        m_sound.play(file, SoundService::SND_ASYNC | SoundService::SND_LOOP);
+        QTest::qWait(30);
+        m_sound.play(file, SoundService::SND_ASYNC);
+        QTest::qWait(30);
+        m_sound.play(QString(), SoundService::SND_ASYNC);
     }
 };
 

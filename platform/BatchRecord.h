@@ -1,18 +1,13 @@
 #pragma once
-// What batch mode records instead of doing: messages, dialogs, shell opens, process starts,
-// sounds, prints and refused actions. Interactive runs leave it empty except for prints.
+// What a batch run records instead of doing: messages, dialogs, shell opens, process starts,
+// sounds, prints and refused actions, in the order they happened. The dump writes it out.
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 
-class Automation
+class BatchRecord
 {
 public:
-    static Automation& instance();
-
-    bool batch() const { return m_batch; }
-    void setBatch(bool on) { m_batch = on; }
-
     // icon: "stop", "information" or "critical"
     void recordMessage(const QString& icon, const QString& caption, const QString& text);
     void recordDialog(const QJsonObject& dialog);
@@ -29,12 +24,6 @@ public:
     const QJsonArray& printed() const { return m_printed; }
     const QJsonArray& errors() const { return m_errors; }
 
-    // The PDF printer's file in batch mode (--pdf-file).
-    QString pdfFile;
-
-    void reset();
-
 private:
-    bool m_batch = false;
     QJsonArray m_messages, m_dialogs, m_shell, m_sounds, m_printed, m_errors;
 };

@@ -1,0 +1,12 @@
+#pragma once
+// The two sets of platform services: the desktop's for a person, the recording ones for
+// batch mode and tests. main() picks one; nothing else decides.
+#include "platform/Services.h"
+
+// Shell opens go to the desktop, ".chm" files to our help viewer and "mshta.exe" pages to our
+// HTML window.
+void UseDesktopServices(Services& services);
+
+// Nothing reaches the desktop; everything is recorded in services.record. The PDF printer
+// writes pdfFile.
+void UseRecordingServices(Services& services, const QString& pdfFile = QString());
