@@ -1,9 +1,9 @@
 // The language dialog: the folder listing it relies on, the rows with their flags, the
 // details, the current row, and what Select changes (state and settings file).
 #include "controls/GridListbox.h"
-#include "controls/ModalRunner.h"
 #include "forms/main/frmMain.h"
-#include "platform/Automation.h"
+#include "platform/Services.h"
+#include "support/RecordedServices.h"
 #include "modules/Session.h"
 #include "controls/Hyperlink.h"
 #include "modules/language/LanguageCatalogue.h"
@@ -66,6 +66,7 @@ class TestLang : public QObject
     Q_OBJECT
 
     Session m_session;
+    std::unique_ptr<Services> m_services = RecordingServices();
 
 private:
     TestInstall* m_install = nullptr;
@@ -129,7 +130,7 @@ private slots:
 
     void missingFolderGivesOnlyGerman()
     {
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         QCOMPARE(rowTexts(dialog.glbLang), QStringList{" Deutsch"});
         QCOMPARE(dialog.glbLang->Rows(1).Tag(), QStringLiteral("*"));
         QCOMPARE(dialog.glbLang->ListIndex(), 1);
@@ -144,7 +145,7 @@ private slots:
         writeLanguage("Broken", "version=1");
         m_install->writeText("LANG/readme.txt", "not a language");
 
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         GridListbox* list = dialog.glbLang;
         QCOMPARE(rowTexts(list), (QStringList{" ?", " ?", " Deutsch", " English", " Français"}));
         const QString folder = m_install->path() + "/LANG/";
@@ -166,7 +167,7 @@ private slots:
                       QColor(Qt::blue),
                       "[frmLang]\ncaption=Pick a language\nauthor=Written by\nbuttonselect=\n");
         setLanguage("English", "English");
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         QCOMPARE(dialog.lblCurrentLang->text(), QStringLiteral("English"));
         QCOMPARE(dialog.lblVersion->text(), QStringLiteral("2.1"));
         QCOMPARE(dialog.lblAuthor->text(), QStringLiteral("Ann Example"));
@@ -190,7 +191,7 @@ private slots:
 
     void germanShowsItsDesign()
     {
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Sprache auswählen"));
         QCOMPARE(dialog.glbLang->Caption(), QStringLiteral("Vorhandene Sprachen"));
         QVERIFY(!dialog.glbLang->NoHeader());
@@ -219,7 +220,7 @@ private slots:
         writeLanguage("TwinA", "language=Twin");
         writeLanguage("TwinB", "language=Twin");
         setLanguage(languageName, "Anglais");
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         QCOMPARE(dialog.glbLang->Text(), selected);
     }
 
@@ -227,7 +228,7 @@ private slots:
     {
         writeLanguage("English", "language=English\nauthor=Ann", QColor(Qt::blue));
         writeLanguage("Plain", "language=Plain\nauthor=Bob");
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         GridListbox* list = dialog.glbLang;
         list->resize(300, 300);
         dialog.show();
@@ -274,7 +275,7 @@ private slots:
         writeLanguage("Nameless", "author=Nobody");
         m_install->writeText("karvenna.ini", "[general]\nlanguage=Old\nSubstLang=English\n");
 
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         QVERIFY(dialog.selectRowByStem(stem));
         dialog.btnSelect->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -294,11 +295,11 @@ private slots:
     {
         writeLanguage("Alt", "language=Deutsch", QColor(), "[frmLang]\ncaption=Alt caption\n");
         {
-            frmLang dialog(m_session);
+            frmLang dialog(m_session, *m_services->shell);
             QVERIFY(dialog.selectRowByStem("Alt"));
             dialog.btnSelect->click();
         }
-        frmLang again(m_session);
+        frmLang again(m_session, *m_services->shell);
         QCOMPARE(again.windowTitle(), QStringLiteral("Sprache auswählen"));
     }
 
@@ -306,7 +307,7 @@ private slots:
     {
         writeLanguage("English", "language=English");
         setLanguage("Klingon", "Klingon");
-        frmLang dialog(m_session);
+        frmLang dialog(m_session, *m_services->shell);
         QCOMPARE(dialog.glbLang->ListIndex(), 0);
         dialog.btnSelect->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -332,12 +333,12 @@ private slots:
         writeLanguage("English", "language=English", QColor(),
                       "[menus]\nmiFind=Seek...\n[ui]\nInfoButtonToolTip=About it\n"
                       "[entities]\nBauer=Farmer\n");
-        Automation::instance().setBatch(true);
-        frmMain main(m_session);
+        m_services = RecordingServices();
+        frmMain main(m_session, *m_services);
         main.Create();
         QVERIFY(main.Load());
-        const auto choose = [&main](const QString& stem, bool cancel = false) {
-            ModalRunner::SetPendingAnswer("frmLang", [stem, cancel](QDialog* d) {
+        const auto choose = [this, &main](const QString& stem, bool cancel = false) {
+            m_services->dialogs->answerNext("frmLang", [stem, cancel](QDialog* d) {
                 auto* dialog = qobject_cast<frmLang*>(d);
                 QVERIFY(dialog && dialog->selectRowByStem(stem));
                 (cancel ? dialog->btnAbort : dialog->btnSelect)->click();
@@ -365,8 +366,6 @@ private slots:
         QCOMPARE(m_session.InfoButtonToolTip,
                  QStringLiteral("Zeigt Informationen zur ausgewählten Entität an."));
         QVERIFY(main.display().CurrentMap.isEmpty());
-        Automation::instance().reset();
-        Automation::instance().setBatch(false);
     }
 };
 
