@@ -1,4 +1,5 @@
 #include "modules/LOCAL.h"
+#include "modules/StringOps.h"
 
 #include "modules/FileSystem.h"
 #include "modules/IniCache.h"
@@ -12,16 +13,6 @@ namespace {
 
 const QString kGerman = QStringLiteral("Deutsch");
 const QString kEntities = QStringLiteral("entities");
-
-QString trimmedBlanks(const QString& text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // VB's Replace: an empty search text leaves the text as it is.
 QString replaceAll(QString text, const QString& what, const QString& with)
@@ -40,7 +31,7 @@ const PrefixIndex& nameIndex(LanguageState& st)
         return index;
     for (qsizetype i = 0; i < st.EntityNames.size(); ++i) {
         // An empty translation would match every name; ";" matches only comment-like ones.
-        if (trimmedBlanks(st.EntityNames.at(i)).isEmpty())
+        if (StringOps::TrimSpaces(st.EntityNames.at(i)).isEmpty())
             st.EntityNames[i] = QStringLiteral(";");
     }
     index = PrefixIndex(st.EntityNames);
@@ -138,7 +129,7 @@ QString LocalizeName(LanguageState& st, const QString& name)
 
 QString LocalizeName(LanguageState& st, const QString& name, const IniOps::Reader& file)
 {
-    QString s = trimmedBlanks(name);
+    QString s = StringOps::TrimSpaces(name);
 
     st.RegionNames.clear();
     for (const QString& word : RegionWords())
@@ -153,12 +144,12 @@ QString LocalizeName(LanguageState& st, const QString& name, const IniOps::Reade
     const QString& key = st.EntityKeys.at(i);
     const QString translation = file.ReadIni(kEntities, key, QString());
     const QString result = replaceAll(s, key, translation);
-    return trimmedBlanks(result).isEmpty() ? s : result;
+    return StringOps::TrimSpaces(result).isEmpty() ? s : result;
 }
 
 QString DelocalizeName(LanguageState& st, const QString& text)
 {
-    QString s = trimmedBlanks(text);
+    QString s = StringOps::TrimSpaces(text);
 
     for (qsizetype i = 0; i < st.RegionNames.size() && i < RegionWords().size(); ++i)
         s = replaceAll(s, st.RegionNames.at(i), RegionWords().at(i));
@@ -170,7 +161,7 @@ QString DelocalizeName(LanguageState& st, const QString& text)
     const QString& shown = st.EntityNames.at(i);
     const QString result =
         replaceAll(s, shown, i < st.EntityKeys.size() ? st.EntityKeys.at(i) : QString());
-    return trimmedBlanks(result).isEmpty() ? s : result;
+    return StringOps::TrimSpaces(result).isEmpty() ? s : result;
 }
 
 } // namespace LOCAL

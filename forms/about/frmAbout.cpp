@@ -8,6 +8,7 @@
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
+#include "modules/StringOps.h"
 #include "modules/Session.h"
 #include "platform/Services.h"
 
@@ -32,16 +33,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int widt
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(text);
     return label;
-}
-
-QString trimBlanks(const QString& text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
 }
 
 } // namespace
@@ -117,9 +108,9 @@ void frmAbout::buildControls()
 
 void frmAbout::Form_Load(const Session& session)
 {
-    m_playMusicSetting = trimBlanks(IniOps::ReadIni(session.SettingsFile, QStringLiteral("special"),
-                                                    QStringLiteral("PlayMusic"), kYes))
-                             .toLower();
+    const QString playMusic = IniOps::ReadIni(session.SettingsFile, QStringLiteral("special"),
+                                              QStringLiteral("PlayMusic"), kYes);
+    m_playMusicSetting = StringOps::TrimSpaces(playMusic).toLower();
     if (m_playMusicSetting == kYes)
         m_sound.play(session.InProgramFolder(QStringLiteral("karvenna.wav")),
                      SoundService::SND_ASYNC | SoundService::SND_LOOP);
