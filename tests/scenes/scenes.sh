@@ -111,12 +111,12 @@ compare() {
             echo "missing in $b: $id"; differ=$((differ + 1)); continue
         fi
         if ! cmp -s "$f" "$b/$id.json"; then
-            echo "dump differs: $id"; diff <(tr ',' '\n' <"$f") <(tr ',' '\n' <"$b/$id.json") | head -6
+            echo "dump differs: $id"; diff <(tr ',' '\n' <"$f") <(tr ',' '\n' <"$b/$id.json") | head -6 || true
             differ=$((differ + 1))
         elif ! cmp -s "$a/$id.png" "$b/$id.png"; then
             # Same pixels can still be encoded differently: count them before calling it a change.
             local px
-            px=$(compare -metric AE "$a/$id.png" "$b/$id.png" /dev/null 2>&1 || true)
+            px=$(command compare -metric AE "$a/$id.png" "$b/$id.png" /dev/null 2>&1 || true)
             if [[ "$px" != "0" ]]; then
                 echo "snapshot differs: $id ($px pixels)"; differ=$((differ + 1))
             fi
