@@ -8,6 +8,7 @@
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
 #include "modules/Session.h"
+#include "modules/menu/MenuTable.h"
 #include "platform/Services.h"
 
 #include <QComboBox>
@@ -172,14 +173,9 @@ bool frmMain::clickInfoButton()
 
 QString frmMain::rightClick(const QPoint& pixel)
 {
-    static const QHash<QString, QString> menuOfMap{
-        {QStringLiteral("caldora"), QStringLiteral("mnuCaldora")},
-        {QStringLiteral("frostmere"), QStringLiteral("mnuFrostmere")},
-        {QStringLiteral("qasira"), QStringLiteral("mnuQasira")},
-        {QStringLiteral("ancestors"), QStringLiteral("mnuancestors")},
-        {QStringLiteral("urkesh"), QStringLiteral("mnuUrKesh")},
-    };
-    const QString name = menuOfMap.value(m_display.CurrentMap, QStringLiteral("mnuFile"));
+    // The menu of the map on screen; the File menu before any map is shown.
+    const MenuEntry* mapMenu = MenuTable::MapMenu(m_display.CurrentMap);
+    const QString name = mapMenu ? QString::fromLatin1(mapMenu->name) : QStringLiteral("mnuFile");
     m_lastPopup = name;
     if (!m_services.batch)
         if (QMenu* popup = menu(name))

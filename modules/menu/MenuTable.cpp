@@ -336,6 +336,14 @@ const MenuEntry* MenuTable::TopMenuOf(const MenuEntry& entry)
     return nullptr;
 }
 
+const MenuEntry* MenuTable::MapMenu(const QString& mapId)
+{
+    for (const MenuEntry& e : kEntries)
+        if (e.level == 0 && e.map && mapId == QLatin1String(e.map))
+            return &e;
+    return nullptr;
+}
+
 const MenuEntry* MenuTable::Find(const char* name)
 {
     for (const MenuEntry& e : kEntries)

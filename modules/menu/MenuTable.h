@@ -1,6 +1,7 @@
 #pragma once
 // The main window's menu tree, declared once: the menu bar is built from it, and the caption
 // translations and the dump walk it.
+#include <QString>
 #include <span>
 
 // What a Command entry does; the window binds each to its handler.
@@ -59,5 +60,7 @@ std::span<const MenuEntry> Entries();
 const MenuEntry* Find(const char* name);
 // The menu bar entry that holds an entry (the entry itself at level 0).
 const MenuEntry* TopMenuOf(const MenuEntry& entry);
+// The menu bar entry of a map (its id: "caldora", ...); null for any other id.
+const MenuEntry* MapMenu(const QString& mapId);
 
 } // namespace MenuTable
