@@ -3,6 +3,7 @@
 // speaks and what was searched. main() owns the one Session and hands it, or the pieces a
 // window needs, down by reference.
 #include "modules/LOCAL.h"
+#include "modules/UserFiles.h"
 #include "modules/search/SearchCache.h"
 
 #include <QString>
@@ -21,6 +22,7 @@ public:
 
     LanguageState language;     // with the entity-name table of the chosen language
     SearchState search;         // lives until the program ends; the dump reports it
+    UserConfig userConfig;      // per-user choices (XDG config), never in the installation
 
     // major.minor.revision + " Final"
     QString VersionText() const;
