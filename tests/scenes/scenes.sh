@@ -14,7 +14,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 sample="$root/data/sample"
-work="${TMPDIR:-/tmp}/karvenna-scenes"
+# A folder of this run's own; dumps name it, so compare() puts a fixed word in its place.
+work=$(mktemp -d "${TMPDIR:-/tmp}/karvenna-scenes.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 
 scene_list() {
     local bin=$1 names
@@ -110,8 +112,8 @@ compare() {
         if [[ ! -f "$b/$id.json" ]]; then
             echo "missing in $b: $id"; differ=$((differ + 1)); continue
         fi
-        if ! cmp -s "$f" "$b/$id.json"; then
-            echo "dump differs: $id"; diff <(tr ',' '\n' <"$f") <(tr ',' '\n' <"$b/$id.json") | head -6 || true
+        if ! python3 "$here/samedump.py" "$f" "$b/$id.json"; then
+            echo "dump differs: $id"
             differ=$((differ + 1))
         elif ! cmp -s "$a/$id.png" "$b/$id.png"; then
             # Same pixels can still be encoded differently: count them before calling it a change.
