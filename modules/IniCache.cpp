@@ -101,9 +101,15 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
     const QString key = keyOf(path);
 
     const auto known = c.entries.find(key);
-    const QByteArray encoded =
-        known != c.entries.end() ? known->encodedPath : QFile::encodeName(key);
-    const std::optional<FileSystem::FileStamp> stamp = FileSystem::StampOfEncoded(encoded);
+    QByteArray encoded = known != c.entries.end() ? known->encodedPath : QFile::encodeName(key);
+    std::optional<FileSystem::FileStamp> stamp = FileSystem::StampOfEncoded(encoded);
+    if (!stamp) {
+        // Data written on Windows names its files in any case.
+        if (const QString found = FileSystem::FindFile(key); found != key) {
+            encoded = QFile::encodeName(found);
+            stamp = FileSystem::StampOfEncoded(encoded);
+        }
+    }
     if (!stamp) {
         c.remove(key);
         return nullptr;
@@ -118,7 +124,7 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
         c.remove(key);
     }
 
-    QFile file(key);
+    QFile file(QFile::decodeName(encoded));
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     // The stamp of the opened file, taken before reading: a change during the read makes the
