@@ -55,7 +55,7 @@ bool makeWindowsCopy(const QString& folder)
               && rename(folder, "lang/english/English.bmp", "lang/english/english.BMP")
               && rename(folder, "lang/english/info.data", "lang/english/Info.Data");
     // Every picture and its folder renamed; the index names them as it always did, with "\".
-    QDirIterator it(folder + "/Pics", QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(folder + "/Pics", {"*.jpg"}, QDir::Files, QDirIterator::Subdirectories);
     QStringList pictures;
     while (it.hasNext())
         pictures << it.next();
@@ -142,9 +142,11 @@ private slots:
                 main->syncDisplay();
             }
             seen[i++] = shown(main->display());
-            QVERIFY(FileSystem::FileExists(main->display().LastDisplay.picture));
+            seen[i - 1] << QString::number(main->display().pictureLoaded)
+                        << QString::number(FileSystem::FileExists(main->display().picture));
         }
         QVERIFY(seen[0].size() > 3);
+        QCOMPARE(seen[0].mid(seen[0].size() - 2), QStringList({"1", "1"}));
         QCOMPARE(seen[1], seen[0]);
     }
 
