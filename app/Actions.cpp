@@ -66,6 +66,11 @@ void BatchActions::run(const QueuedAction& a)
     case Action::Extras: extras(v); break;
     case Action::Print: print(v); break;
     case Action::About: about(); break;
+    case Action::OpenInstallation:
+        m_main.answerInstallationFolder(v);
+        choose(QStringLiteral("mxOpenInstallation"), QStringLiteral("open-installation"));
+        m_main.answerInstallationFolder(QString());
+        break;
     }
     // An answer the action did not use must not answer a later dialog.
     m_services.dialogs->clearAnswers();

@@ -84,6 +84,8 @@ public:
         action<Action::Extras>("extras", "FILE", "open the extras document FILE");
         action<Action::Print>("print", "NAME:ORIENTATION", "print on NAME, landscape|portrait");
         action<Action::About>("about", nullptr, "open the about box, then OK");
+        action<Action::OpenInstallation>("open-installation", "DIR",
+                                         "choose mxOpenInstallation and pick folder DIR");
     }
 
     std::optional<CommandLine> parse(const QStringList& arguments, QString* error)
@@ -146,7 +148,8 @@ private:
         add(name, valueName, description, [this, option, valid](const QString& v) {
             if (valid && !valid(v))
                 return false;
-            m_result.actions.push_back({A, option, v});
+            // A folder is picked as a person picks it: from where the program was started.
+            m_result.actions.push_back({A, option, A == Action::OpenInstallation ? absolute(v) : v});
             return true;
         });
     }
@@ -213,7 +216,8 @@ QString UsageText()
                "Actions: --open NAME, --pick TEXT, --pick-index N, --hover CONTROL, --dblclick CONTROL,\n"
                "         --click btnInfo, --right-click X,Y, --resize WxH, --find TERM,\n"
                "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
-               "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about\n");
+               "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about,\n"
+               "         --open-installation DIR\n");
 }
 
 QString HelpText()

@@ -142,7 +142,8 @@ QJsonObject Dump::Build(const frmMain& main)
         {"shell", automation.shell()},
         {"sounds", automation.sounds()},
         {"printed", automation.printed()},
-        {"settingsFile", session.SettingsFile},
+        // Where the language choice goes: the settings file, or the user's when it is read-only.
+        {"settingsFile", LanguageChoice::FileFor(session.SettingsFile, session.userConfig)},
         {"errors", automation.errors()},
     };
     if (const clsToolTipDeluxe* tip = main.toolTip()) {

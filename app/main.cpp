@@ -11,28 +11,26 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
-#ifndef KARVENNA_DEFAULT_HOME
-#define KARVENNA_DEFAULT_HOME "."
-#endif
-
 namespace {
 
-QString homeOf(const CommandLine& cl)
+// --home, else the installation this user opened last, else the sample installed with the
+// program. Needs the application object (the program's own folder).
+QString homeOf(const CommandLine& cl, const UserConfig& user)
 {
-    return cl.home.isEmpty() ? QDir::cleanPath(QDir::current().absoluteFilePath(
-                                   QStringLiteral(KARVENNA_DEFAULT_HOME)))
-                             : cl.home;
+    return ChooseInstallation(cl.home, user, QCoreApplication::applicationDirPath());
 }
 
 // Reads the installation as the program will and reports what players would run into.
-int check(int argc, char* argv[], const QString& home)
+int check(int argc, char* argv[], const CommandLine& cl)
 {
     // Picture checks need the image plug-ins, which need an application object; no window.
     QCoreApplication app(argc, argv);
+    const QString home = homeOf(cl, UserConfig());
     const Lint::Report report = Lint::CheckInstallation(home);
     QTextStream out(stdout);
     report.print(out, home);
@@ -63,21 +61,26 @@ int run(int argc, char* argv[], const CommandLine& cl)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(Globals::ProductTitle());
+    // The desktop entry's id: window managers and docks match the window to it and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.karvenna.Karvenna"));
 
+    // The program's state beyond one window; everything below gets it from here.
+    Session session;
     Services services;
     if (cl.batch)
         UseRecordingServices(services, cl.pdfFile);
     else
-        UseDesktopServices(services);
-    // The program's state beyond one window; everything below gets it from here.
-    Session session;
-    session.ProgramFolder = homeOf(cl);
+        UseDesktopServices(services, &session.userConfig);
+    session.ProgramFolder = homeOf(cl, session.userConfig);
     if (cl.startupLanguage)
         BatchActions::answerStartupLanguage(services, *cl.startupLanguage);
 
     frmMain main(session, services);
     if (cl.size)
         main.resizeMapArea(cl.size->width(), cl.size->height());
+    // Batch runs leave the person's window and last installation alone.
+    if (!cl.batch)
+        main.rememberForUser(!cl.size);
     main.Create();
     services.dialogs->clearAnswers();
     if (!main.Load())
@@ -131,6 +134,6 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (cl->check)
-        return check(argc, argv, homeOf(*cl));
+        return check(argc, argv, *cl);
     return run(argc, argv, *cl);
 }

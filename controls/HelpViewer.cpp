@@ -3,8 +3,9 @@
 #include "controls/ChmArchive.h"
 #include "controls/ChmSitemap.h"
 #include "controls/HtmlText.h"
+#include "controls/ViewerWindow.h"
+#include "platform/Services.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,8 +22,8 @@ constexpr int kTopicRole = Qt::UserRole;
 
 } // namespace
 
-ChmBrowser::ChmBrowser(std::shared_ptr<ChmArchive> archive, QWidget* parent)
-    : QTextBrowser(parent), m_archive(std::move(archive))
+ChmBrowser::ChmBrowser(std::shared_ptr<ChmArchive> archive, ShellService* shell, QWidget* parent)
+    : QTextBrowser(parent), m_archive(std::move(archive)), m_shell(shell)
 {
     // Links are followed here: archive topics inside, everything else on the desktop.
     setOpenLinks(false);
@@ -76,23 +77,24 @@ void ChmBrowser::follow(const QUrl& link)
     const QUrl url = resolve(link);
     if (url.scheme() == kScheme)
         setSource(url);
-    else
-        QDesktopServices::openUrl(url);
+    else if (m_shell)
+        m_shell->open(url.toString());
 }
 
-bool HelpViewer::Open(const QString& path)
+bool HelpViewer::Open(const QString& path, ShellService* shell, UserConfig* user)
 {
     auto archive = std::make_shared<ChmArchive>(path);
     if (!archive->isOpen())
         return false;
-    auto* viewer = new HelpViewer(std::move(archive));
+    auto* viewer = new HelpViewer(std::move(archive), shell, user);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
     return true;
 }
 
-HelpViewer::HelpViewer(std::shared_ptr<ChmArchive> archive, QWidget* parent)
+HelpViewer::HelpViewer(std::shared_ptr<ChmArchive> archive, ShellService* shell, UserConfig* user,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window), m_archive(std::move(archive))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -105,7 +107,7 @@ HelpViewer::HelpViewer(std::shared_ptr<ChmArchive> archive, QWidget* parent)
     m_contents = new QTreeWidget;
     m_contents->setHeaderHidden(true);
     m_contents->setColumnCount(1);
-    m_browser = new ChmBrowser(m_archive);
+    m_browser = new ChmBrowser(m_archive, shell);
 
     auto* toolBar = new QToolBar;
     QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
@@ -130,7 +132,7 @@ HelpViewer::HelpViewer(std::shared_ptr<ChmArchive> archive, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(toolBar);
     layout->addWidget(splitter);
-    resize(920, 660);
+    ViewerWindow::Setup(this, user, QStringLiteral("help"), QSize(920, 660));
 
     if (const auto sitemap = m_archive->read(m_archive->contentsFile()))
         addEntries(ChmSitemap::Parse(HtmlText::DecodeHtml(*sitemap)), nullptr);

@@ -1,11 +1,14 @@
 #pragma once
 // Our viewer for compiled HTML help (.chm): contents on the left, the topic on the right.
-// Pages, pictures and style sheets are read from the archive; web links go to the desktop.
+// Pages, pictures and style sheets are read from the archive; links outside it go to the
+// desktop through the shell service.
 #include <QTextBrowser>
 #include <QWidget>
 #include <memory>
 
 class ChmArchive;
+class ShellService;
+class UserConfig;
 class QTreeWidget;
 class QTreeWidgetItem;
 struct SitemapEntry;
@@ -16,7 +19,8 @@ class ChmBrowser : public QTextBrowser
     Q_OBJECT
 
 public:
-    ChmBrowser(std::shared_ptr<ChmArchive> archive, QWidget* parent = nullptr);
+    ChmBrowser(std::shared_ptr<ChmArchive> archive, ShellService* shell = nullptr,
+               QWidget* parent = nullptr);
 
     // "chm:/topic.htm" for an archive path; also understands "ms-its:x.chm::/topic.htm".
     static QUrl TopicUrl(const QString& archivePath);
@@ -27,6 +31,7 @@ private:
     QUrl resolve(const QUrl& link) const;
 
     std::shared_ptr<ChmArchive> m_archive;
+    ShellService* m_shell;
 };
 
 class HelpViewer : public QWidget
@@ -35,9 +40,11 @@ class HelpViewer : public QWidget
 
 public:
     // Opens a non-modal window for the help file; false when it is not a readable help file.
-    static bool Open(const QString& path);
+    // Its size is kept in user (may be null).
+    static bool Open(const QString& path, ShellService* shell = nullptr, UserConfig* user = nullptr);
 
-    explicit HelpViewer(std::shared_ptr<ChmArchive> archive, QWidget* parent = nullptr);
+    explicit HelpViewer(std::shared_ptr<ChmArchive> archive, ShellService* shell = nullptr,
+                        UserConfig* user = nullptr, QWidget* parent = nullptr);
 
     ChmBrowser* browser() const { return m_browser; }
     QTreeWidget* contents() const { return m_contents; }

@@ -1,9 +1,10 @@
 #include "controls/HtmlViewer.h"
 
 #include "controls/HtmlText.h"
+#include "controls/ViewerWindow.h"
+#include "modules/FileSystem.h"
 #include "platform/Services.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
@@ -21,9 +22,9 @@ bool isPage(const QString& path)
 
 } // namespace
 
-HtmlViewer* HtmlViewer::Open(const QString& path, ShellService& shell)
+HtmlViewer* HtmlViewer::Open(const QString& path, ShellService& shell, UserConfig* user)
 {
-    auto* viewer = new HtmlViewer(&shell);
+    auto* viewer = new HtmlViewer(&shell, user);
     viewer->showPage(path);
     viewer->show();
     viewer->raise();
@@ -31,7 +32,8 @@ HtmlViewer* HtmlViewer::Open(const QString& path, ShellService& shell)
     return viewer;
 }
 
-HtmlViewer::HtmlViewer(ShellService* shell, QWidget* parent) : QTextBrowser(parent), m_shell(shell)
+HtmlViewer::HtmlViewer(ShellService* shell, UserConfig* user, QWidget* parent)
+    : QTextBrowser(parent), m_shell(shell)
 {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -43,12 +45,12 @@ HtmlViewer::HtmlViewer(ShellService* shell, QWidget* parent) : QTextBrowser(pare
         const QString title = documentTitle();
         setWindowTitle(title.isEmpty() ? QFileInfo(source().toLocalFile()).fileName() : title);
     });
-    resize(820, 620);
+    ViewerWindow::Setup(this, user, QStringLiteral("html"), QSize(820, 620));
 }
 
 void HtmlViewer::showPage(const QString& path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(FileSystem::FindFile(path));
     if (path.isEmpty() || !info.isFile()) {
         // What a host shows for a missing page; the program does not report it.
         setWindowTitle(info.fileName());
@@ -61,27 +63,31 @@ void HtmlViewer::showPage(const QString& path)
 
 QVariant HtmlViewer::loadResource(int type, const QUrl& name)
 {
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (!url.isLocalFile())
+        return QTextBrowser::loadResource(type, name);
+    // Pages and their pictures, named in whatever case the page's author used.
+    QFile file(FileSystem::FindFile(url.toLocalFile()));
+    if (file.size() > kMaxPageSize || !file.open(QIODevice::ReadOnly))
+        return {};
     // Pages are decoded here so that Windows-1252 pages keep their umlauts.
-    if (type == QTextDocument::HtmlResource) {
-        const QUrl url = name.isRelative() ? source().resolved(name) : name;
-        QFile file(url.toLocalFile());
-        if (!url.isLocalFile() || file.size() > kMaxPageSize || !file.open(QIODevice::ReadOnly))
-            return {};
+    if (type == QTextDocument::HtmlResource)
         return HtmlText::DecodeHtml(file.readAll());
-    }
-    return QTextBrowser::loadResource(type, name);
+    return file.readAll();
 }
 
 void HtmlViewer::follow(const QUrl& link)
 {
     const QUrl url = link.isRelative() ? source().resolved(link) : link;
     if (!url.isLocalFile()) {
-        QDesktopServices::openUrl(url);
+        if (m_shell)
+            m_shell->open(url.toString());
         return;
     }
-    const QString path = url.toLocalFile();
+    // Pages written on Windows link to "Karte.HTML" for "karte.html".
+    const QString path = FileSystem::FindFile(url.toLocalFile());
     if (isPage(path) && QFileInfo(path).isFile())
-        setSource(url);
+        setSource(QUrl::fromLocalFile(path));
     else if (m_shell)
         m_shell->open(QLatin1Char('"') + path + QLatin1Char('"'));
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Stand-in for the HTML application host "mshta.exe": one page in a window of its own, with
-// its pictures; local pages open inside, addresses and other documents on the desktop.
+// its pictures; local pages open inside, addresses and other documents on the desktop through
+// the shell service.
 #include <QTextBrowser>
 
 class ShellService;
+class UserConfig;
 
 class HtmlViewer : public QTextBrowser
 {
@@ -12,9 +14,11 @@ class HtmlViewer : public QTextBrowser
 public:
     // Opens a non-modal window for the page; a missing page shows a notice in it. Documents
     // that are not pages open through shell.
-    static HtmlViewer* Open(const QString& path, ShellService& shell);
+    // Its size is kept in user (may be null).
+    static HtmlViewer* Open(const QString& path, ShellService& shell, UserConfig* user = nullptr);
 
-    explicit HtmlViewer(ShellService* shell = nullptr, QWidget* parent = nullptr);
+    explicit HtmlViewer(ShellService* shell = nullptr, UserConfig* user = nullptr,
+                        QWidget* parent = nullptr);
     void showPage(const QString& path);
 
     QVariant loadResource(int type, const QUrl& name) override;

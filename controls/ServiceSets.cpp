@@ -8,14 +8,14 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 
-void UseDesktopServices(Services& services)
+void UseDesktopServices(Services& services, UserConfig* user)
 {
     services.batch = false;
-    // The HTML window opens its links through the same shell.
+    // The viewers open their links through the same shell.
     services.shell = std::make_unique<DesktopShell>(
-        [](const QString& path) { return HelpViewer::Open(path); },
-        [&services](const QString& path) {
-            return HtmlViewer::Open(path, *services.shell) != nullptr;
+        [&services, user](const QString& path) { return HelpViewer::Open(path, services.shell.get(), user); },
+        [&services, user](const QString& path) {
+            return HtmlViewer::Open(path, *services.shell, user) != nullptr;
         });
     services.sound = std::make_unique<DesktopSound>();
     services.printers = std::make_unique<DesktopPrinters>(services.record);

@@ -1,6 +1,10 @@
 #include "modules/FileSystem.h"
 
+#include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 #include <sys/stat.h>
 
 namespace FileSystem {
@@ -17,7 +21,113 @@ std::optional<FileStamp> stampOfRegular(int result, const struct stat& st)
                      quint64(st.st_dev)};
 }
 
+bool exists(const QString& path)
+{
+    struct stat st
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// The entries of the folders looked into, by their case-folded names. A folder is listed again
+// when its own stamp changes, so that a renamed or added file is seen at the next lookup.
+struct Listing
+{
+    qint64 mtimeSec = 0, mtimeNsec = 0;
+    quint64 inode = 0, device = 0;
+    QHash<QString, QString> byFoldedName;
+};
+
+class Listings
+{
+public:
+    QString match(const QString& folder, const QString& name)
+    {
+        struct stat st
+        {
+        };
+        const QString dir = folder.isEmpty() ? QStringLiteral(".") : folder;
+        if (::stat(QFile::encodeName(dir).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return {};
+        QMutexLocker lock(&m_mutex);
+        Listing& listing = m_listings[dir];
+        if (listing.byFoldedName.isEmpty() || listing.mtimeSec != st.st_mtim.tv_sec
+            || listing.mtimeNsec != st.st_mtim.tv_nsec || listing.inode != st.st_ino
+            || listing.device != st.st_dev) {
+            listing = Listing{qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec),
+                              quint64(st.st_ino), quint64(st.st_dev), {}};
+            const QStringList entries = QDir(dir).entryList(
+                QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+            // Name order decides between names that differ in case only: the first one wins.
+            for (auto it = entries.crbegin(); it != entries.crend(); ++it)
+                listing.byFoldedName.insert(it->toCaseFolded(), *it);
+        }
+        const QString found = listing.byFoldedName.value(name.toCaseFolded());
+        // An installation's folders are few; a program that wanders through many starts over.
+        if (m_listings.size() > 512)
+            m_listings.clear();
+        return found;
+    }
+
+private:
+    QMutex m_mutex;
+    QHash<QString, Listing> m_listings;
+};
+
+Listings& listings()
+{
+    static Listings l;
+    return l;
+}
+
+// The existing path that slashed names without regard to case, or a null string.
+QString findParts(const QString& slashed)
+{
+    if (exists(slashed))
+        return slashed;
+    const qsizetype slash = slashed.lastIndexOf(u'/');
+    const QString name = slashed.mid(slash + 1);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    QString folder;
+    if (slash == 0)
+        folder = QStringLiteral("/");
+    else if (slash > 0)
+        folder = findParts(slashed.left(slash));
+    if (slash > 0 && folder.isNull())
+        return {};
+    const QString match = listings().match(folder, name);
+    if (match.isEmpty())
+        return {};
+    return folder.isEmpty() ? match : folder.endsWith(u'/') ? folder + match : folder + u'/' + match;
+}
+
+QString withSlashes(QString path)
+{
+    path.replace(u'\\', u'/');
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    return path;
+}
+
 } // namespace
+
+QString FindFile(const QString& path)
+{
+    if (path.isEmpty() || exists(path))
+        return path;
+    const QString found = findParts(withSlashes(path));
+    return found.isNull() ? path : found;
+}
+
+bool MatchesOnlyByCase(const QString& path)
+{
+    if (path.isEmpty() || exists(path))
+        return false;
+    const QString slashed = withSlashes(path);
+    const QString found = findParts(slashed);
+    return !found.isNull() && found != slashed;
+}
 
 std::optional<FileStamp> StampOfEncoded(const QByteArray& encodedPath)
 {
@@ -45,7 +155,10 @@ std::optional<FileStamp> StampOfOpened(int handle)
 bool FileExists(const QString& path)
 {
     // Asked at every hover: one system call, without building a QFileInfo.
-    const std::optional<FileStamp> stamp = StampOf(path);
+    std::optional<FileStamp> stamp = StampOf(path);
+    if (!stamp && !path.isEmpty())
+        if (const QString found = FindFile(path); found != path)
+            stamp = StampOf(found);
     return stamp && stamp->size > 0;
 }
 

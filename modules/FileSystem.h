@@ -23,6 +23,16 @@ std::optional<FileStamp> StampOfEncoded(const QByteArray& encodedPath);
 // The same for a file already open (its descriptor).
 std::optional<FileStamp> StampOfOpened(int handle);
 
+// Windows names files without regard to case, and installations copied from there keep
+// whatever case their files had while their data names them in another. The path of what
+// path names there: path itself when it exists; otherwise the same path with "\" taken as a
+// folder separator, each part that does not exist as written matched against its folder's
+// entries without regard to case (the first in name order when several match). path
+// unchanged when some part matches nothing.
+QString FindFile(const QString& path);
+// True when path does not exist as written but FindFile finds it under another case.
+bool MatchesOnlyByCase(const QString& path);
+
 // File name without folder ("/" or "\") and without its last extension.
 QString GetFileStem(const QString& path);
 

@@ -15,7 +15,8 @@ namespace {
 
 struct Entry
 {
-    QByteArray encodedPath;  // the key as the system calls take it, made once
+    QByteArray encodedPath;  // the file read, as the system calls take it, made once
+    bool foundByCase = false; // encodedPath names the key's file in another case
     FileSystem::FileStamp stamp;
     std::shared_ptr<const IniDocument> document;
     qint64 cost = 0;
@@ -101,9 +102,23 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
     const QString key = keyOf(path);
 
     const auto known = c.entries.find(key);
-    const QByteArray encoded =
-        known != c.entries.end() ? known->encodedPath : QFile::encodeName(key);
-    const std::optional<FileSystem::FileStamp> stamp = FileSystem::StampOfEncoded(encoded);
+    QByteArray encoded = known != c.entries.end() ? known->encodedPath : QFile::encodeName(key);
+    std::optional<FileSystem::FileStamp> stamp;
+    if (known != c.entries.end() && known->foundByCase) {
+        // A file with the exact name that appeared since is the one to read.
+        const QByteArray exact = QFile::encodeName(key);
+        if ((stamp = FileSystem::StampOfEncoded(exact)))
+            encoded = exact;
+    }
+    if (!stamp)
+        stamp = FileSystem::StampOfEncoded(encoded);
+    if (!stamp) {
+        // Data written on Windows names its files in any case.
+        if (const QString found = FileSystem::FindFile(key); found != key) {
+            encoded = QFile::encodeName(found);
+            stamp = FileSystem::StampOfEncoded(encoded);
+        }
+    }
     if (!stamp) {
         c.remove(key);
         return nullptr;
@@ -111,14 +126,14 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
     facts.regular = true;
     facts.size = stamp->size;
     if (known != c.entries.end()) {
-        if (known->stamp == *stamp) {
+        if (known->stamp == *stamp && known->encodedPath == encoded) {
             c.recent.splice(c.recent.begin(), c.recent, known->recent);
             return known->document;
         }
         c.remove(key);
     }
 
-    QFile file(key);
+    QFile file(QFile::decodeName(encoded));
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     // The stamp of the opened file, taken before reading: a change during the read makes the
@@ -133,6 +148,7 @@ std::shared_ptr<const IniDocument> Load(const QString& path, FileFacts& facts)
 
     Entry entry;
     entry.encodedPath = encoded;
+    entry.foundByCase = encoded != QFile::encodeName(key);
     entry.stamp = *opened;
     entry.document = document;
     entry.cost = qint64(document->text().size()) * 2 + document->lineCount() * 32 + 256;

@@ -1,6 +1,7 @@
 #include "modules/IniOps.h"
 
 #include "modules/AtomicFile.h"
+#include "modules/FileSystem.h"
 #include "modules/IniCache.h"
 #include "modules/IniDocument.h"
 
@@ -142,27 +143,37 @@ std::vector<Reader::Entry> Reader::GetIniEntries(const QString& section) const
     return entries;
 }
 
-void WriteIni(const QString& file, const QString& section, const QString& key, const QString& value)
+bool CanWrite(const QString& file)
 {
     if (file.isEmpty())
-        return;
+        return false;
+    const QFileInfo info(FileSystem::FindFile(file));
+    return isWritable(QFileInfo(info.absolutePath())) && (!info.exists() || isWritable(info));
+}
+
+bool WriteIni(const QString& written, const QString& section, const QString& key, const QString& value)
+{
+    if (!CanWrite(written))
+        return false;
+    // The file that reading finds is the one that changes, whatever case its name has.
+    const QString file = FileSystem::FindFile(written);
     const QFileInfo info(file);
-    if (!isWritable(QFileInfo(info.absolutePath())) || (info.exists() && !isWritable(info)))
-        return;
     QString text;
     TextCodec::Encoding encoding = TextCodec::Encoding::Utf8;
     if (info.exists()) {
         const auto document = IniCache::Load(file);
         if (!document)
-            return; // unreadable or not a file: leave it alone
+            return false; // unreadable or not a file: leave it alone
         text = document->withValue(section, key, value);
         encoding = document->encoding();
     } else {
         text = IniDocument(TextCodec::Decoded{}).withValue(section, key, value);
     }
 
-    AtomicFile::Replace(file, TextCodec::Encode(text, encoding));
+    const bool replaced = AtomicFile::Replace(file, TextCodec::Encode(text, encoding));
     IniCache::Forget(file);
+    IniCache::Forget(written);
+    return replaced;
 }
 
 QStringList GetIniSections(const QString& file)

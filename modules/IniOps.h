@@ -14,9 +14,14 @@ namespace IniOps {
 QString ReadIni(const QString& file, const QString& section, const QString& key,
                 const QString& defaultValue);
 
-// Creates file, section and key as needed; writes atomically; failures are silent.
-void WriteIni(const QString& file, const QString& section, const QString& key,
+// Creates file, section and key as needed; writes atomically; failures are silent to the
+// user, the result says whether the file was written. A file found only under another case
+// of its name (FileSystem::FindFile) is the one written.
+bool WriteIni(const QString& file, const QString& section, const QString& key,
               const QString& value);
+// Whether WriteIni may write file: its folder and the file, if there, are writable. Files
+// and folders without any write permission count as read-only even for root.
+bool CanWrite(const QString& file);
 
 // Every header in file order (duplicates included), at most 65535 characters in all.
 QStringList GetIniSections(const QString& file);

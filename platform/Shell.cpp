@@ -1,5 +1,6 @@
 #include "platform/Shell.h"
 
+#include "modules/FileSystem.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -28,11 +29,13 @@ bool isQuoted(const QString& target)
            && target.endsWith(QLatin1Char('"'));
 }
 
+// The file a Windows shell would open: relative to directory, in any case of its name.
 QString resolvedPath(const QString& path, const QString& directory)
 {
-    if (QDir::isAbsolutePath(path) || directory.isEmpty())
-        return QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    return QDir::cleanPath(QDir(directory).absoluteFilePath(path));
+    const QString absolute = QDir::isAbsolutePath(path) || directory.isEmpty()
+                                 ? QDir::current().absoluteFilePath(path)
+                                 : QDir(directory).absoluteFilePath(path);
+    return FileSystem::FindFile(QDir::cleanPath(absolute));
 }
 
 // A 0-byte file cannot be a document; it counts as missing, in batch and in person alike.

@@ -1,6 +1,8 @@
 #include "platform/Sound.h"
 #include "platform/audio/SoundModule.h"
 
+#include "modules/FileSystem.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -59,10 +61,11 @@ bool DesktopSound::playerAvailable()
     return QCoreApplication::instance() && module().play;
 }
 
-void DesktopSound::play(const QString& file, int flags)
+void DesktopSound::play(const QString& named, int flags)
 {
     if (!QCoreApplication::instance())
         return;
+    const QString file = FileSystem::FindFile(named); // "Karvenna.WAV" plays as well
     if (file.isEmpty() || !QFileInfo(file).isFile()) {
         // A new sound replaces the old one even when it cannot play.
         if (m_started && module().stop)

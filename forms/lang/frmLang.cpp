@@ -8,6 +8,7 @@
 #include "modules/FileSystem.h"
 #include "modules/Session.h"
 #include "modules/LOCAL.h"
+#include "modules/installation/Installation.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -104,7 +105,7 @@ void frmLang::Form_Load()
     glbLang->AddItem(QStringLiteral(" Deutsch"), &m_germanFlag, GermanTag());
     for (const Row& row : FolderRows(state.LanguageFolder, m_entries)) {
         QPixmap flag;
-        if (!flag.load(row.flagPath))
+        if (!flag.load(FileSystem::FindFile(row.flagPath)))
             flag = m_noFlag;
         glbLang->AddItem(row.text, &flag, row.tag);
     }
@@ -148,8 +149,8 @@ void frmLang::ShowDetails(const LanguageCatalogue::Details& details)
     QString shown = kGermanFlag;
     if (details.flagPath.isEmpty()) {
         flag = m_germanFlag;
-    } else if (flag.load(details.flagPath)) {
-        shown = details.flagPath;
+    } else if (const QString found = FileSystem::FindFile(details.flagPath); flag.load(found)) {
+        shown = found;
     } else {
         flag = m_noFlag;
         shown = QStringLiteral("fallback");
@@ -175,8 +176,8 @@ void frmLang::btnSelect_Click()
     const int index = glbLang->ListIndex();
     if (index == 0)
         return;   // nothing chosen yet: the dialog stays
-    LanguageCatalogue::Confirm(m_session.language, glbLang->Rows(index).Tag(),
-                               m_session.SettingsFile);
+    LanguageChoice choice(m_session.ProgramFolder, m_session.SettingsFile, m_session.userConfig);
+    LanguageCatalogue::Confirm(m_session.language, glbLang->Rows(index).Tag(), choice);
     m_chosen = true;
     accept();
 }

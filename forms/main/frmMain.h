@@ -87,6 +87,16 @@ public:
     // The language dialog condition of creation step 10 (for the dump).
     bool startupLanguageDialog() const { return m_startupLanguageDialog; }
 
+    // Switches to another installation as if the program started on it. A folder that is not
+    // a complete installation gets the missing-file message and changes nothing.
+    bool OpenInstallation(const QString& folder);
+    // The folder that the next mxOpenInstallation takes instead of asking (batch mode).
+    void answerInstallationFolder(const QString& folder) { m_answerFolder = folder; }
+    // A person's run: the window takes its last size, place and state from the user's
+    // configuration (unless restoreWindow is false) and keeps them there, and every
+    // installation that opens is remembered as the one opened last.
+    void rememberForUser(bool restoreWindow);
+
     // Ends the program after a fatal message (missing file, broken link).
     void EndProgram();
     bool ended() const { return m_ended; }
@@ -136,6 +146,9 @@ private:
     void findAgain();
     void showSearchHit(int index);
     void showPerks(const MapFiles& map);
+    void chooseInstallation();
+    QString missingFileMessage(const QString& path, QString* caption) const;
+    void saveForUser();
 
     Session& m_session;
     Services& m_services;
@@ -158,4 +171,6 @@ private:
     bool m_startupLanguageDialog = false;
     bool m_syncing = false;
     bool m_ended = false;
+    bool m_rememberForUser = false;
+    QString m_answerFolder;
 };

@@ -31,6 +31,7 @@ void frmMain::runCommand(const MenuEntry& entry)
     case MenuCommand::ReadMe: Commands::ReadMe(m_session, *m_services.shell); break;
     case MenuCommand::WebSite: Commands::OpenWebSite(open, entry.name); break;
     case MenuCommand::About: Dialogs::ShowAbout(m_session, m_services, this); break;
+    case MenuCommand::OpenInstallation: chooseInstallation(); break;
     }
 }
 

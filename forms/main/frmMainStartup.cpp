@@ -6,6 +6,7 @@
 #include "controls/clsToolTipDeluxe.h"
 #include "forms/main/Dialogs.h"
 #include "forms/main/MapView.h"
+#include "modules/FileSystem.h"
 #include "modules/Globals.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
@@ -25,13 +26,15 @@ void frmMain::Create()
     g.search.SearchCache.clear();
     m_installation = Installation(g.ProgramFolder);
     g.SettingsFile = m_installation.settingsFile();
-    const StartupSettings settings = m_installation.readSettings();
+    const StartupSettings settings = m_installation.readSettings(&g.userConfig);
     g.ExtrasFolder = settings.extrasFolder;
     g.PicsFolder = settings.picsFolder;
     g.LangFolder = settings.langFolder;
     m_startImage = QPixmap(QStringLiteral(":/main/start.jpg"));
     RestoreStartImage();
-    lang.LanguageFolder = g.ProgramFolder + QLatin1Char('/') + g.LangFolder + QLatin1Char('/');
+    // "LANG" is the "lang" folder of an installation copied from Windows.
+    lang.LanguageFolder =
+        FileSystem::FindFile(g.ProgramFolder + QLatin1Char('/') + g.LangFolder) + QLatin1Char('/');
     lang.LanguageStem = settings.languageStem;
     lang.LanguageFile = LOCAL::LanguageFileOf(lang, lang.LanguageStem);
     lang.LanguageName = IniOps::ReadIni(lang.LanguageFile, QStringLiteral("general"),
@@ -66,7 +69,7 @@ bool frmMain::Load()
         g.Revision = QString::number(KARVENNA_VERSION_REVISION);
 
     // Read again: the language dialog of creation may have written the settings.
-    const StartupSettings settings = m_installation.readSettings();
+    const StartupSettings settings = m_installation.readSettings(&g.userConfig);
     g.EditionSuffix.clear();
     if (settings.noExtras) {
         action(QStringLiteral("mnuExtras"))->setVisible(false);
@@ -95,11 +98,13 @@ bool frmMain::Load()
 
     show();
 
-    m_toolTip = new clsToolTipDeluxe(this);
-    m_toolTip->MaxWidth(300);
-    m_toolTip->Create(this, true, true);
-    m_toolTip->VisibleTime(10000);
-    m_toolTip->DelayTime(200);
+    if (!m_toolTip) { // another installation opened later keeps the one balloon object
+        m_toolTip = new clsToolTipDeluxe(this);
+        m_toolTip->MaxWidth(300);
+        m_toolTip->Create(this, true, true);
+        m_toolTip->VisibleTime(10000);
+        m_toolTip->DelayTime(200);
+    }
 
     ComboBox_Height::SetComboBoxHeight(this, m_cboItems,
                                        Twips2Pixel_Module::TwipsToPixelsY(m_display.imgMap.height));
@@ -107,29 +112,35 @@ bool frmMain::Load()
 
     lang.SubstituteLanguage = settings.substituteLanguage;
     syncDisplay();
+    if (m_rememberForUser)
+        RememberInstallation(g.ProgramFolder, g.userConfig);
     return true;
+}
+
+QString frmMain::missingFileMessage(const QString& path, QString* caption) const
+{
+    const LanguageState& lang = m_session.language;
+    if (!LOCAL::IsGerman(lang)) {
+        *caption = LOCAL::Text(lang, QStringLiteral("ui"), QStringLiteral("FileNotFoundCaption"), QString());
+        return LOCAL::Expand(LOCAL::Text(lang, QStringLiteral("ui"), QStringLiteral("FileNotFound"), QString()), path);
+    }
+    *caption = QStringLiteral("Fehler");
+    return QStringLiteral("Die folgende Datei fehlt: ") + path + QStringLiteral("\r\n")
+           + QStringLiteral("Das Programm kann nicht fortgesetzt werden.");
 }
 
 void frmMain::FileNotFound(const QString& path)
 {
     hide();
-    QString message;
     QString caption;
-    const LanguageState& lang = m_session.language;
-    if (!LOCAL::IsGerman(lang)) {
-        message = LOCAL::Expand(LOCAL::Text(lang, QStringLiteral("ui"), QStringLiteral("FileNotFound"), QString()), path);
-        caption = LOCAL::Text(lang, QStringLiteral("ui"), QStringLiteral("FileNotFoundCaption"), QString());
-    } else {
-        message = QStringLiteral("Die folgende Datei fehlt: ") + path + QStringLiteral("\r\n")
-                  + QStringLiteral("Das Programm kann nicht fortgesetzt werden.");
-        caption = QStringLiteral("Fehler");
-    }
+    const QString message = missingFileMessage(path, &caption);
     m_services.messages->show(nullptr, MessageService::Icon::Stop, caption, message);
     m_ended = true;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    saveForUser();
     if (m_toolTip)
         m_toolTip->Destroy();
     // Unloading the main window ends the program; batch mode runs no further actions.

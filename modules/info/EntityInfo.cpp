@@ -1,5 +1,6 @@
 #include "modules/info/EntityInfo.h"
 
+#include "modules/FileSystem.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 #include "modules/Session.h"
@@ -25,34 +26,6 @@ QString followReference(const QString& file, const QString& text, LanguageState*
                            QString());
 }
 
-// The index was written on Windows, where "Wolf.JPG" also names "wolf.jpg": a path that does
-// not exist as written is looked up part by part without regard to case.
-QString findIgnoringCase(const QString& folder, const QString& relative)
-{
-    const QString written = folder + relative;
-    if (relative.isEmpty() || QFileInfo::exists(written))
-        return written;
-    QString path = folder;
-    const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
-        if (!QFileInfo::exists(path + part)) {
-            const QStringList entries =
-                QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-            const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
-                return e.compare(part, Qt::CaseInsensitive) == 0;
-            });
-            if (match == entries.end())
-                return written;
-            path += *match;
-        } else {
-            path += part;
-        }
-        if (&part != &parts.last())
-            path += QLatin1Char('/');
-    }
-    return path;
-}
-
 } // namespace
 
 EntityInfo::EntityInfo(Session& session, const QString& name, const QString& infoFile)
@@ -75,7 +48,7 @@ EntityInfo::EntityInfo(Session& session, const QString& name, const QString& inf
                                       QStringLiteral("pics"), pictureKey, QString());
     // Index entries were written on Windows and may name subfolders with "\".
     picture.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    m_picturePath = findIgnoringCase(pictures, picture);
+    m_picturePath = picture.isEmpty() ? pictures : FileSystem::FindFile(pictures + picture);
 }
 
 QImage EntityInfo::loadPicture(const QSize& box) const

@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
+
+class UserConfig;
 
 struct MapFiles
 {
@@ -50,8 +53,10 @@ public:
     // order; empty when all are there. The description file is not required.
     QString firstMissingFile() const;
 
-    // Reads the settings file now (the language dialog may have written it since).
-    StartupSettings readSettings() const;
+    // Reads the settings file now (the language dialog may have written it since). With the
+    // user's configuration, a settings file that cannot be written gives way to the language
+    // this user chose for this installation.
+    StartupSettings readSettings(const UserConfig* user = nullptr) const;
     // One value of the settings file, ReadIni's rules.
     QString setting(const QString& section, const QString& key, const QString& fallback) const;
 
@@ -61,3 +66,37 @@ private:
     QString m_infoFile;
     std::array<MapFiles, MapCount> m_maps;
 };
+
+// Where one person's language choice for one installation is kept: the settings file, as the
+// program always wrote it, or, when that cannot be written (a read-only or system-wide
+// installation), the user's configuration under the installation's path.
+class LanguageChoice
+{
+public:
+    LanguageChoice(const QString& folder, const QString& settingsFile, UserConfig& user)
+        : m_folder(folder), m_settingsFile(settingsFile), m_user(user)
+    {
+    }
+
+    // The file that a choice goes to now.
+    static QString FileFor(const QString& settingsFile, const UserConfig& user);
+    // The stem kept for folder in the user's configuration, if any.
+    static std::optional<QString> Kept(const QString& folder, const UserConfig& user);
+
+    QString file() const { return FileFor(m_settingsFile, m_user); }
+    // Writes "general"/"language" of the settings file, or keeps stem for this user.
+    void store(const QString& stem);
+
+private:
+    QString m_folder;
+    QString m_settingsFile;
+    UserConfig& m_user;
+};
+
+// Which installation the program opens: the one given on the command line; else the one this
+// user opened last, while it is still complete; else the sample installed with the program
+// (share/karvenna/sample beside its bin folder, or the sample staged beside it in a build
+// folder).
+QString ChooseInstallation(const QString& given, const UserConfig& user, const QString& programFolder);
+// Remembers folder as the installation opened last.
+void RememberInstallation(const QString& folder, UserConfig& user);

@@ -5,6 +5,7 @@
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 #include "modules/StringOps.h"
+#include "modules/installation/Installation.h"
 
 #include <QDir>
 
@@ -81,7 +82,7 @@ QString FlagOfTag(const QString& tag)
     return QString(tag).replace(QStringLiteral(".lng"), QStringLiteral(".bmp"));
 }
 
-bool Confirm(LanguageState& s, const QString& tag, const QString& settingsFile)
+bool Confirm(LanguageState& s, const QString& tag, LanguageChoice& choice)
 {
     if (tag == GermanTag()) {
         s.LanguageName = kGerman;
@@ -92,7 +93,7 @@ bool Confirm(LanguageState& s, const QString& tag, const QString& settingsFile)
         s.LanguageStem = TrimBlanks(FileSystem::GetFileStem(tag));
         s.LanguageFile = tag;
     }
-    IniOps::WriteIni(settingsFile, kGeneral, QStringLiteral("language"), s.LanguageStem);
+    choice.store(s.LanguageStem);
     return s.LanguageName == kGerman;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class LanguageChoice;
 struct LanguageState;
 
 namespace LanguageCatalogue {
@@ -40,9 +41,9 @@ Details German(const QString& versionText);
 // A row's flag: its tag with every ".lng" replaced by ".bmp".
 QString FlagOfTag(const QString& tag);
 
-// Makes the language of a row the current one and writes its stem into the settings file.
-// Returns whether the interface is German afterwards.
-bool Confirm(LanguageState& language, const QString& tag, const QString& settingsFile);
+// Makes the language of a row the current one and stores its stem (in the settings file, or
+// for this user when that is read-only). Returns whether the interface is German afterwards.
+bool Confirm(LanguageState& language, const QString& tag, LanguageChoice& choice);
 
 // Blanks removed at both ends, as the language files' names are compared.
 QString TrimBlanks(const QString& text);

@@ -1,6 +1,7 @@
 #include "modules/lint/InfoLint.h"
 
 #include "modules/lint/ProfileScan.h"
+#include "modules/FileSystem.h"
 #include "modules/IniOps.h"
 
 #include <QDir>
@@ -85,7 +86,7 @@ void CheckPictureIndex(const Installation& installation, Report& report)
         relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
         if (relative.isEmpty())
             continue;
-        const QString path = installation.picturesFolder + relative;
+        const QString path = FileSystem::FindFile(installation.picturesFolder + relative);
         if (!isInside(path, installation.home)) {
             report.warning(file, entry.line, QStringLiteral("picture of \"%1\" lies outside the installation: %2")
                                                  .arg(entry.key, relative));

@@ -1,6 +1,7 @@
 #include "modules/lint/Installation.h"
 
 #include "modules/lint/ProfileScan.h"
+#include "modules/FileSystem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,8 +16,9 @@ Installation Installation::Read(const QString& home)
     const ::Installation program(in.home);
     const StartupSettings settings = program.readSettings();
     in.settingsFile = program.settingsFile();
-    in.languageFolder = program.path(settings.langFolder) + QLatin1Char('/');
-    in.picturesFolder = program.path(settings.picsFolder) + QLatin1Char('/');
+    in.languageFolder = FileSystem::FindFile(program.path(settings.langFolder)) + QLatin1Char('/');
+    in.picturesFolder = FileSystem::FindFile(program.path(settings.picsFolder)) + QLatin1Char('/');
+    in.extrasFolder = FileSystem::FindFile(program.path(settings.extrasFolder)) + QLatin1Char('/');
     in.infoFile = program.infoFile();
     in.languageStem = settings.languageStem;
     in.maps = program.maps();

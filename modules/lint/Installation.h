@@ -18,10 +18,11 @@ struct Entity
 
 struct Installation
 {
-    QString home;           // cleaned absolute path
+    QString home;           // cleaned absolute path; the folders as found, in any case
     QString settingsFile;
     QString languageFolder; // ends with "/"
     QString picturesFolder; // ends with "/"
+    QString extrasFolder;   // ends with "/"
     QString infoFile;
     QString languageStem;   // "general"/"language", trimmed
     std::array<MapFiles, ::Installation::MapCount> maps;

@@ -4,6 +4,7 @@
 #include "modules/lint/Installation.h"
 #include "modules/lint/LanguageLint.h"
 #include "modules/lint/MapDataLint.h"
+#include "modules/lint/NameCaseLint.h"
 #include "modules/lint/ProfileScan.h"
 
 #include <QDir>
@@ -23,6 +24,7 @@ Report CheckInstallation(const QString& home)
     CheckDescriptions(installation, report);
     CheckPictureIndex(installation, report);
     CheckLanguages(installation, report);
+    CheckNameCase(installation, report);
     return report;
 }
 

@@ -2,6 +2,7 @@
 
 #include "modules/lint/LanguageKeys.h"
 #include "modules/lint/ProfileScan.h"
+#include "modules/FileSystem.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 
@@ -106,7 +107,7 @@ void CheckLanguages(const Installation& installation, Report& report)
     const QString& folder = installation.languageFolder;
     const QString stem = installation.languageStem;
     if (!stem.isEmpty() && stem != QLatin1String("Deutsch")
-        && !QFileInfo(folder + stem + QLatin1Char('/') + stem + QStringLiteral(".lng")).isFile())
+        && !QFileInfo(FileSystem::FindFile(folder + stem + QLatin1Char('/') + stem + QStringLiteral(".lng"))).isFile())
         report.warning(installation.settingsFile, 0,
                        QStringLiteral("the chosen language \"%1\" has no language file; the program starts in German")
                            .arg(stem));
@@ -125,7 +126,7 @@ void CheckLanguages(const Installation& installation, Report& report)
                            QStringLiteral("not a language folder; the language dialog lists it as \"?\""));
             continue;
         }
-        const QString lng = folder + name + QLatin1Char('/') + name + QStringLiteral(".lng");
+        const QString lng = FileSystem::FindFile(folder + name + QLatin1Char('/') + name + QStringLiteral(".lng"));
         if (!QFileInfo(lng).isFile() || !QFileInfo(lng).isReadable()) {
             report.warning(entry.absoluteFilePath(), 0,
                            QStringLiteral("no readable language file %1.lng; the language dialog lists it as \"?\"")

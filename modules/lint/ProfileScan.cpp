@@ -1,5 +1,6 @@
 #include "modules/lint/ProfileScan.h"
 
+#include "modules/FileSystem.h"
 #include "modules/IniDocument.h"
 #include "modules/TextCodec.h"
 
@@ -40,10 +41,10 @@ int LineOfOffset(const QByteArray& bytes, qsizetype offset)
 }
 
 ProfileScan::ProfileScan(const QString& path)
-    : m_path(path)
+    : m_path(FileSystem::FindFile(path)) // the file the program reads, in whatever case
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    QFile file(m_path);
+    if (!QFileInfo(m_path).isFile() || !file.open(QIODevice::ReadOnly))
         return;
     m_exists = true;
     m_bytes = file.readAll();

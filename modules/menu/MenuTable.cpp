@@ -73,6 +73,7 @@ const MenuEntry kEntries[] = {
     cmd("miUpdate", 1, "&Download Thornvale patch", "&Thornvale Patch runterladen", "Ctrl+G", MenuCommand::DownloadPatch),
     sep(1),
     cmd("miQuit", 1, "&Quit", "&Beenden", "Ctrl+W", MenuCommand::Quit),
+    cmd("mxOpenInstallation", 1, "&Open installation...", "&Installation öffnen...", nullptr, MenuCommand::OpenInstallation),
 
     menu("mnuCaldora", 0, "Caldora", "&Caldora", "caldora"),
     menu("mnuCaldoraPersons", 1, "Persons", "&Personen"),

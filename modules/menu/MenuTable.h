@@ -20,6 +20,7 @@ enum class MenuCommand {
     ReadMe,
     WebSite, // the fixed address of the entry's name
     About,
+    OpenInstallation, // picks another installation folder
 };
 
 enum class MenuKind {

@@ -79,9 +79,9 @@ if(EXISTS "${root}/bin/karvenna")
   string(REGEX REPLACE "([][+.*?()^$|\\\\])" "\\\\\\1" build_pattern "${BUILD_DIR}")
   foreach(encoding UTF-8 UTF-16LE)  # QStringLiteral keeps its text as UTF-16
     file(STRINGS "${root}/bin/karvenna" baked ENCODING ${encoding}
-         REGEX "${build_pattern}[^ ]*karvenna-sound")
+         REGEX "${build_pattern}[^ ]*(karvenna-sound|sample)")
     if(baked)
-      fail("the program names the sound module in the build folder: ${baked}")
+      fail("the program names its sound module or sample in the build folder: ${baked}")
     endif()
   endforeach()
 endif()
@@ -149,6 +149,20 @@ if(NOT failures)
     string(JSON picture GET "${dump}" controls imgMap picture)
     if(NOT picture STREQUAL "${sample_home}/caldora.jpg")
       fail("the installed program shows '${picture}' instead of the installed sample's Caldora")
+    endif()
+  endif()
+  # Without --home, and for a user who opened nothing before, the installed sample opens.
+  file(MAKE_DIRECTORY "${STAGE}/user")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${STAGE}/user
+                          "${root}/bin/karvenna" --batch --open miCaldoraCaves --dump "${STAGE}/default.json"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0 OR NOT EXISTS "${STAGE}/default.json")
+    fail("karvenna --batch without --home exits ${rc}:\n${out}")
+  else()
+    file(READ "${STAGE}/default.json" dump)
+    string(JSON picture GET "${dump}" controls imgMap picture)
+    if(NOT picture STREQUAL "${sample_home}/caldora.jpg")
+      fail("without --home the installed program shows '${picture}', not the installed sample's")
     endif()
   endif()
   execute_process(COMMAND "${root}/bin/karvenna-ini" get "${sample_home}/karvenna.ini" folders pics

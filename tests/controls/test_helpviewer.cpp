@@ -1,15 +1,22 @@
 // Our compiled-help viewer and HTML window: the contents sitemap, reading a real help file
-// (compiled with chmcmd when it is installed), pictures and links inside the archive.
+// (compiled with chmcmd when it is installed), pictures and links inside the archive, links
+// outside it through the shell, and closing and sizing like the desktop's viewers.
 #include "controls/ChmArchive.h"
 #include "controls/ChmSitemap.h"
 #include "controls/HelpViewer.h"
 #include "controls/HtmlText.h"
 #include "controls/HtmlViewer.h"
+#include "modules/UserFiles.h"
+#include "support/RecordedServices.h"
 #include "support/TestInstall.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPointer>
+#include <QScreen>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -228,6 +235,71 @@ private slots:
 
         emit viewer.contents()->itemClicked(viewer.contents()->topLevelItem(0), 0);
         QCOMPARE(browser->source().toString(), QString("chm:/index.htm"));
+    }
+
+    void linksOutsideTheDocumentGoToTheDesktopThroughTheShell()
+    {
+        TestInstall install;
+        const auto services = RecordingServices();
+        install.writeText("readme.html", "<html><body><a href=\"Karte.HTML\">Karte</a></body></html>");
+        install.writeText("karte.html", "<html><head><title>Die Karte</title></head></html>");
+        HtmlViewer page(services->shell.get());
+        page.showPage(install.file("README.HTML"));
+        QVERIFY(page.toPlainText().contains("Karte"));
+        // A local page named in another case opens inside; addresses go out.
+        emit page.anchorClicked(QUrl("Karte.HTML"));
+        QCOMPARE(page.windowTitle(), QString("Die Karte"));
+        emit page.anchorClicked(QUrl("https://thornvale.example/forum"));
+        emit page.anchorClicked(QUrl("mailto:karten@thornvale.example"));
+
+        const QString chm = compileHelp(install);
+        if (!chm.isEmpty()) {
+            HelpViewer help(std::make_shared<ChmArchive>(chm), services->shell.get());
+            emit help.browser()->anchorClicked(QUrl("http://thornvale.example/"));
+            QCOMPARE(help.browser()->source().toString(), QString("chm:/index.htm"));
+        }
+        QStringList targets;
+        for (const QJsonValue& open : services->record.shell())
+            targets << open.toObject().value("target").toString();
+        QStringList expected{"https://thornvale.example/forum", "mailto:karten@thornvale.example"};
+        if (!chm.isEmpty())
+            expected << "http://thornvale.example/";
+        QCOMPARE(targets, expected);
+    }
+
+    void viewerWindowsCloseWithEscOrCtrlWAndKeepTheirSize_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence("Ctrl+W");
+    }
+    void viewerWindowsCloseWithEscOrCtrlWAndKeepTheirSize()
+    {
+        QFETCH(QKeySequence, keys);
+        TestInstall install;
+        install.writeText("readme.html", "<html><body>Hallo</body></html>");
+        UserConfig user(install.file("user/karvenna.conf"));
+        const auto services = RecordingServices();
+
+        QPointer<HtmlViewer> first = HtmlViewer::Open(install.file("readme.html"), *services->shell, &user);
+        // Nothing kept yet: the default, as far as the screen allows.
+        const QSize fallback = QSize(820, 620).boundedTo(first->screen()->availableSize());
+        QCOMPARE(first->size(), fallback);
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        first->resize(640, 480);
+        // The key works wherever the focus is in the window, the page included.
+        first->setFocus();
+        QTest::keySequence(first, keys);
+        QTRY_VERIFY(first.isNull()); // closed and gone
+
+        QPointer<HtmlViewer> second = HtmlViewer::Open(install.file("readme.html"), *services->shell, &user);
+        QCOMPARE(second->size(), QSize(640, 480));
+        delete second;
+        // Each kind of viewer keeps its own size; a user file that cannot be read gives the default.
+        QCOMPARE(UserConfig(install.file("user/karvenna.conf")).value("viewers/help"), QVariant());
+        QPointer<HtmlViewer> third = HtmlViewer::Open(install.file("readme.html"), *services->shell, nullptr);
+        QCOMPARE(third->size(), fallback);
+        delete third;
     }
 
     void htmlWindowShowsThePageWithItsPictures()

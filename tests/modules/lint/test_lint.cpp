@@ -149,6 +149,35 @@ private slots:
         QVERIFY(text.contains("frostmere.data:0: error: category [NPC]"));
         QVERIFY(report.count(Lint::Severity::Error) > 0);
     }
+
+    // Names that match only without regard to case are read like the others, and said once.
+    void namesMatchingOnlyByCaseAreInfo()
+    {
+        TestInstall install;
+        install.writeMinimalInstallation(completeCaldora("Höhle=100,100\n"), "[general]\nlanguage=English\n");
+        QVERIFY(QFile::rename(install.file("caldora.data"), install.file("Caldora.data")));
+        QVERIFY(QFile::rename(install.file("karvenna.ini"), install.file("KARVENNA.INI")));
+        install.writeText("Pics/PIC.INI", "[pics]\nHöhle=Orte\\Hoehle.JPG\nOrt=orte/ort.jpg\n");
+        install.writePicture("Pics/orte/hoehle.jpg", 40, 30);
+        install.writePicture("Pics/orte/ort.jpg", 40, 30);
+        install.writeText("lang/english/ENGLISH.LNG", "[general]\nlanguage=English\n[entities]\nHöhle=Cave\nOrt=Place\n");
+        install.writeText("info.data", "[info]\nhöhle=Dunkel\nort=Ein Ort\n");
+        const QStringList lines = findings(install);
+        const QString all = lines.join('\n');
+        for (const QString& expected : {"Caldora.data:0: info: found only without regard to case: the program looks for \"caldora.data\"",
+                                        "KARVENNA.INI:0: info: found only without regard to case",
+                                        "Pics:0: info: found only without regard to case: the program looks for \"PICS\"",
+                                        "Pics/PIC.INI:0: info:", "Pics/orte/hoehle.jpg:0: info:",
+                                        "lang:0: info:", "lang/english:0: info:", "lang/english/ENGLISH.LNG:0: info:"})
+            QVERIFY2(lines.contains(QString(expected)) || hasLine(lines, expected, ""), qPrintable(all));
+        QCOMPARE(lines.filter("Pics/orte/hoehle.jpg:").size(), 1);
+        // Found, so read: the caves of Caldora, their picture and the language are checked as usual.
+        QVERIFY2(!all.contains("Caldora.data:0: error"), qPrintable(all));
+        QVERIFY2(!all.contains("caldora.data:0: error"), qPrintable(all));
+        QVERIFY2(!all.contains("picture of \"Höhle\" is missing"), qPrintable(all));
+        QVERIFY2(!all.contains("has no language file"), qPrintable(all));
+        QVERIFY2(!all.contains("Pics/orte/ort.jpg"), qPrintable(all));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLint)
