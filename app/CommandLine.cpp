@@ -38,6 +38,17 @@ bool isPoint(const QString& v)
     return re.match(v).hasMatch();
 }
 
+// F or F@X,Y: a factor from 1 to 8, and the map-area pixel that stays in place.
+bool isZoom(const QString& v)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{1,3}(?:\\.\\d{1,6})?)(@-?\\d{1,6},-?\\d{1,6})?$"));
+    const auto m = re.match(v);
+    const double factor = m.hasMatch() ? m.captured(1).toDouble() : 0.0;
+    return factor >= 1.0 && factor <= 8.0;
+}
+
+bool isOnOff(const QString& v) { return v == QLatin1String("on") || v == QLatin1String("off"); }
+
 bool isFindMode(const QString& v)
 {
     return v == QLatin1String("names") || v == QLatin1String("descriptions");
@@ -84,6 +95,10 @@ public:
         action<Action::Extras>("extras", "FILE", "open the extras document FILE");
         action<Action::Print>("print", "NAME:ORIENTATION", "print on NAME, landscape|portrait");
         action<Action::About>("about", nullptr, "open the about box, then OK");
+        action<Action::Zoom>("zoom", "F[@X,Y]",
+                             "zoom to F (1 to 8) about the middle or map-area pixel X,Y", isZoom);
+        action<Action::Pan>("pan", "DX,DY", "drag the map by DX,DY pixels", isPoint);
+        action<Action::Declutter>("declutter", "on|off", "hide names that cover others", isOnOff);
     }
 
     std::optional<CommandLine> parse(const QStringList& arguments, QString* error)
@@ -213,7 +228,8 @@ QString UsageText()
                "Actions: --open NAME, --pick TEXT, --pick-index N, --hover CONTROL, --dblclick CONTROL,\n"
                "         --click btnInfo, --right-click X,Y, --resize WxH, --find TERM,\n"
                "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
-               "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about\n");
+               "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about,\n"
+               "         --zoom F[@X,Y], --pan DX,DY, --declutter on|off\n");
 }
 
 QString HelpText()

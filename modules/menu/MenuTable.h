@@ -20,6 +20,11 @@ enum class MenuCommand {
     ReadMe,
     WebSite, // the fixed address of the entry's name
     About,
+    ZoomIn,
+    ZoomOut,
+    ZoomAll,
+    ZoomToShown,
+    Declutter, // on or off, remembered per user
 };
 
 enum class MenuKind {
