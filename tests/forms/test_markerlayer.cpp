@@ -220,7 +220,7 @@ private slots:
         QVERIFY(!layer.arrange(view, false).isEmpty());
 
         // Each marker centred on where its centre is drawn now, in the same pixels as before.
-        for (const auto& [control, state] : {std::pair{LayerHit{Kind::Dot, 0}, d.DOT[0]},
+        for (const auto& [control, state] : {std::pair{LayerHit{Kind::Dot, 0}, ControlState(d.DOT[0])},
                                              std::pair{LayerHit{Kind::Item}, ControlState(d.ITEM)}}) {
             const QRect drawn = layer.rectOf(control);
             const QPointF centre = view.toPixel(QPointF(state.left + state.width / 2.0,

@@ -99,14 +99,14 @@ private slots:
     {
         QTest::addColumn<QPointF>("delta");
         QTest::addColumn<QPointF>("origin");
-        // Zoom 4 about the middle: the view starts at a quarter of the map, 3 quarters is the far edge.
+        // Zoom 4 about the middle: the view starts at 3/8 of the map; at 3/4 it meets the far edge.
         QTest::newRow("small drag moves by delta/zoom")
-            << QPointF(40, -20) << QPointF(3840 - 40 * 15 / 4.0, 2880 + 20 * 15 / 4.0);
-        QTest::newRow("far right drag stops at the left edge") << QPointF(5000, 0) << QPointF(0, 2880);
+            << QPointF(40, -20) << QPointF(5760 - 40 * 15 / 4.0, 4320 + 20 * 15 / 4.0);
+        QTest::newRow("far right drag stops at the left edge") << QPointF(5000, 0) << QPointF(0, 4320);
         QTest::newRow("far left drag stops at the right edge")
-            << QPointF(-5000, 0) << QPointF(kArea.width() * 0.75, 2880);
+            << QPointF(-5000, 0) << QPointF(kArea.width() * 0.75, 4320);
         QTest::newRow("far up drag stops at the bottom edge")
-            << QPointF(0, -9000) << QPointF(3840, kArea.height() * 0.75);
+            << QPointF(0, -9000) << QPointF(5760, kArea.height() * 0.75);
     }
 
     void panStopsAtTheMapsEdges()
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QPointF, origin);
         ViewTransform view = areaView();
         view.zoomTo(4.0);
-        QCOMPARE(view.origin(), QPointF(3840, 2880));
+        QCOMPARE(view.origin(), QPointF(5760, 4320));
         view.panBy(delta);
         QVERIFY(close(view.origin(), origin));
         QVERIFY(insideMap(view));
