@@ -1,7 +1,8 @@
 #pragma once
 // Zoom and pan on the largest sample map with an 81-entry category: a wheel step, a pan frame
 // and a plain repaint at the whole map (the reference), each painted at once; and the memory
-// the process holds at zoom 1 and, afterwards, at zoom 8.
+// the process holds at zoom 1 and, afterwards, at zoom 8. A step or frame is painted as the
+// window would paint it: what it marked dirty, flushed at once.
 #include <benchmark/benchmark.h>
 
 namespace ZoomBench {

@@ -22,6 +22,8 @@ constexpr int kStripRows = 64;
 constexpr double kWheelEighthsPerDoubling = 240.0;
 // An arrow key moves the view by this share of its size.
 constexpr double kKeyPanShare = 0.1;
+// How long zoom steps may rest before the picture is drawn smoothly again.
+constexpr int kSettleMs = 150;
 
 QRectF boundsOf(const QList<QPointF>& points)
 {
@@ -44,6 +46,9 @@ MapView::MapView(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A marker is reached by moving onto it, without a button held.
     setMouseTracking(true);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 bool MapView::loadFile(const QString& path)
@@ -133,6 +138,7 @@ void MapView::zoomAbout(double zoom, const QPointF& pixel)
 {
     syncArea();
     m_view.zoomAbout(zoom, pixel);
+    m_settle.start();
     viewMoved();
 }
 
@@ -140,6 +146,7 @@ void MapView::zoomTo(double zoom)
 {
     syncArea();
     m_view.zoomTo(zoom);
+    m_settle.start();
     viewMoved();
 }
 
@@ -304,7 +311,10 @@ void MapView::drawPicture(QPainter& painter, bool fromFile)
         const double sy = area.height() > 0 ? m_image.height() / area.height() : 0;
         const QRectF source(seen.x() * sx, seen.y() * sy, seen.width() * sx, seen.height() * sy);
         painter.save();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // While zoom steps follow each other on screen the quick filter keeps up with them;
+        // the steps' end, snapshots and printers get the smooth one.
+        const bool stepping = m_settle.isActive() && painter.device() == this;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, !stepping);
         painter.drawImage(QRectF(rect()), m_image, source);
         painter.restore();
         return;

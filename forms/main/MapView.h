@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 
@@ -105,6 +106,8 @@ private:
     std::optional<QPoint> m_pressedAt;
     QPoint m_dragFrom;
     bool m_panning = false;
+    // Right after a zoom step the picture is drawn quickly, and smoothly once the steps rest.
+    QTimer m_settle;
     QPixmap m_scaled;  // the picture at the current size, made once per size
     QString m_path;    // file of the shown picture; empty for a picture set directly
     QHash<QString, Picture> m_pictures;
