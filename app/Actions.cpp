@@ -4,6 +4,7 @@
 #include "forms/extras/ExtrasDialogAutomation.h"
 #include "forms/find/FindDialogAutomation.h"
 #include "forms/lang/LanguageDialogAutomation.h"
+#include "forms/main/MapView.h"
 #include "forms/main/frmMain.h"
 #include "forms/perks/PerksDialogAutomation.h"
 #include "forms/print/PrintDialogAutomation.h"
@@ -71,6 +72,9 @@ void BatchActions::run(const QueuedAction& a)
         choose(QStringLiteral("mxOpenInstallation"), QStringLiteral("open-installation"));
         m_main.answerInstallationFolder(QString());
         break;
+    case Action::Zoom: zoom(v); break;
+    case Action::Pan: pan(v); break;
+    case Action::Declutter: m_main.setDeclutter(v == QLatin1String("on")); break;
     }
     // An answer the action did not use must not answer a later dialog.
     m_services.dialogs->clearAnswers();
@@ -266,4 +270,23 @@ void BatchActions::about()
 {
     answer<AboutDialogAutomation>(m_services, "frmAbout", [](AboutDialogAutomation& d) { d.pressOK(); });
     choose(QStringLiteral("miAbout"), QStringLiteral("about"));
+}
+
+void BatchActions::zoom(const QString& v)
+{
+    // The wheel keeps the point under the pointer; the menu keeps the middle.
+    const double factor = v.section(QLatin1Char('@'), 0, 0).toDouble();
+    const QStringList xy = v.section(QLatin1Char('@'), 1).split(QLatin1Char(','));
+    MapView* view = m_main.mapView();
+    if (xy.size() == 2)
+        view->zoomAbout(factor, view->mapFrom(m_main.mapArea(),
+                                              QPoint(xy[0].toInt(), xy[1].toInt())));
+    else
+        view->zoomTo(factor);
+}
+
+void BatchActions::pan(const QString& v)
+{
+    const QStringList xy = v.split(QLatin1Char(','));
+    m_main.mapView()->panBy(QPointF(xy.value(0).toInt(), xy.value(1).toInt()));
 }

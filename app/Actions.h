@@ -36,6 +36,8 @@ private:
     void extras(const QString& file);
     void print(const QString& v);
     void about();
+    void zoom(const QString& v);
+    void pan(const QString& v);
 
     frmMain& m_main;
     Services& m_services;

@@ -38,6 +38,17 @@ bool isPoint(const QString& v)
     return re.match(v).hasMatch();
 }
 
+// F or F@X,Y: a factor from 1 to 8, and the map-area pixel that stays in place.
+bool isZoom(const QString& v)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{1,3}(?:\\.\\d{1,6})?)(@-?\\d{1,6},-?\\d{1,6})?$"));
+    const auto m = re.match(v);
+    const double factor = m.hasMatch() ? m.captured(1).toDouble() : 0.0;
+    return factor >= 1.0 && factor <= 8.0;
+}
+
+bool isOnOff(const QString& v) { return v == QLatin1String("on") || v == QLatin1String("off"); }
+
 bool isFindMode(const QString& v)
 {
     return v == QLatin1String("names") || v == QLatin1String("descriptions");
@@ -86,6 +97,10 @@ public:
         action<Action::About>("about", nullptr, "open the about box, then OK");
         action<Action::OpenInstallation>("open-installation", "DIR",
                                          "choose mxOpenInstallation and pick folder DIR");
+        action<Action::Zoom>("zoom", "F[@X,Y]",
+                             "zoom to F (1 to 8) about the middle or map-area pixel X,Y", isZoom);
+        action<Action::Pan>("pan", "DX,DY", "drag the map by DX,DY pixels", isPoint);
+        action<Action::Declutter>("declutter", "on|off", "hide names that cover others", isOnOff);
     }
 
     std::optional<CommandLine> parse(const QStringList& arguments, QString* error)
@@ -217,7 +232,8 @@ QString UsageText()
                "         --click btnInfo, --right-click X,Y, --resize WxH, --find TERM,\n"
                "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
                "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about,\n"
-               "         --open-installation DIR\n");
+               "         --open-installation DIR,\n"
+               "         --zoom F[@X,Y], --pan DX,DY, --declutter on|off\n");
 }
 
 QString HelpText()

@@ -12,6 +12,7 @@ enum class Action {
     Open, Pick, PickIndex, Hover, DoubleClick, Click, RightClick, Resize,
     FindMode, Find, FindCancel, FindAgain, Perks, Language, Extras, Print, About,
     OpenInstallation,
+    Zoom, Pan, Declutter,
 };
 
 struct QueuedAction

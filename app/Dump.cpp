@@ -2,6 +2,7 @@
 
 #include "controls/clsToolTipDeluxe.h"
 #include "modules/search/SearchCache.h"
+#include "forms/main/MapView.h"
 #include "forms/main/frmMain.h"
 #include "modules/Session.h"
 #include "modules/Twips2Pixel_Module.h"
@@ -61,6 +62,15 @@ QJsonArray menuItems(const QList<QAction*>& actions)
     return items;
 }
 
+QJsonObject view(const MapView& map)
+{
+    const ViewTransform& v = map.view();
+    return QJsonObject{{"zoom", v.zoom()},
+                       {"originX", v.origin().x()},
+                       {"originY", v.origin().y()},
+                       {"declutter", map.declutter()}};
+}
+
 QJsonObject controls(const frmMain& main)
 {
     const MainDisplay& d = main.display();
@@ -89,6 +99,7 @@ QJsonObject controls(const frmMain& main)
         dots.append(dot);
         QJsonObject l = label(d.lblDOT[i]);
         l["index"] = i;
+        l["decluttered"] = main.mapView()->isDecluttered(i);
         dotLabels.append(l);
     }
     return QJsonObject{{"imgMap", imgMap},
@@ -134,6 +145,7 @@ QJsonObject Dump::Build(const frmMain& main)
                                {"lastFoundIndex", session.search.LastFoundIndex},
                                {"cacheSize", int(session.search.SearchCache.size())}}},
         {"controls", controls(main)},
+        {"view", view(*main.mapView())},
         {"menus", menuItems(main.menuBar()->actions())},
         {"popupMenu", main.lastPopupMenu()},
         {"startupLanguageDialog", main.startupLanguageDialog()},

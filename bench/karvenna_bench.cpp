@@ -5,6 +5,7 @@
 #include "DisplayBench.h"
 #include "Floor.h"
 #include "NaiveProfile.h"
+#include "ZoomBench.h"
 #include "modules/search/SearchCache.h"
 #include "modules/info/DescriptionLookup.h"
 #include "forms/main/frmMain.h"
@@ -214,6 +215,10 @@ void Register()
     RegisterBenchmark("plain_resize_repaint", BM_PlainResizeRepaint)->Unit(us);
     RegisterBenchmark("hover_describe/L", BM_HoverDescribe, Install::L)->Unit(us);
     RegisterBenchmark("hover_hash/L", BM_HoverHash, Install::L)->Unit(us);
+    RegisterBenchmark("whole_map_repaint", ZoomBench::WholeMapRepaint)->Unit(us);
+    RegisterBenchmark("zoom_step", ZoomBench::ZoomStep)->Unit(us);
+    RegisterBenchmark("pan_frame", ZoomBench::PanFrame)->Unit(us);
+    RegisterBenchmark("zoom_memory", ZoomBench::Memory)->Unit(ms)->Iterations(1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "controls/ctlLocation.h"
 #include "controls/Fonts.h"
+#include "modules/Twips2Pixel_Module.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -33,17 +34,9 @@ QImage drawn(const Look& look, qreal ratio)
     QImage picture(QSize(qRound(look.size.width() * ratio), qRound(look.size.height() * ratio)),
                    QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
-    picture.fill(ctlLocation::fromBgr(look.back));
     QPainter painter(&picture);
-    painter.setFont(MapLabel::fontFor(look.style));
-    painter.setPen(ctlLocation::fromBgr(look.fore));
-    QRect text(QPoint(0, 0), look.size);
-    if (look.style == MapLabel::Style::Heading) {
-        painter.drawText(text, Qt::AlignCenter, look.caption);
-    } else {
-        text.setLeft(kPadding);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, look.caption);
-    }
+    MapLabel::paint(painter, QRect(QPoint(0, 0), look.size), look.style, look.caption, look.fore,
+                    look.back);
     return picture;
 }
 
@@ -92,4 +85,28 @@ const QImage& MapLabel::look(Style style, const QString& caption, quint32 fore, 
     if (looks->size() > 1024)
         looks->clear();
     return *looks->insert(look, drawn(look, ratio));
+}
+
+void MapLabel::paint(QPainter& painter, const QRect& rect, Style style, const QString& caption,
+                     quint32 fore, quint32 back)
+{
+    painter.save();
+    painter.fillRect(rect, ctlLocation::fromBgr(back));
+    QFont font = fontFor(style);
+    // Labels are laid out in screen pixels. A printer's painter is scaled to them, so its
+    // text must be as large in those pixels as on screen, not in the printer's points.
+    const int screenDpi = qRound(1440.0 / Twips2Pixel_Module::TwipsPerPixelY());
+    const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : screenDpi;
+    if (deviceDpi != screenDpi && deviceDpi > 0)
+        font.setPointSizeF(font.pointSizeF() * screenDpi / deviceDpi);
+    painter.setFont(font);
+    painter.setPen(ctlLocation::fromBgr(fore));
+    QRect text = rect;
+    if (style == Style::Heading) {
+        painter.drawText(text, Qt::AlignCenter, caption);
+    } else {
+        text.setLeft(rect.left() + kPadding);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
+    painter.restore();
 }

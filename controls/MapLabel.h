@@ -2,9 +2,12 @@
 // Name labels and the heading on the map: coloured, bold, sized to their caption. The map view
 // draws every label with their look.
 #include <QFont>
+#include <QRect>
 #include <QImage>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 namespace MapLabel {
 
@@ -19,5 +22,9 @@ int heightOf(Style style);
 // look; the reference holds until the next call.
 const QImage& look(Style style, const QString& caption, quint32 fore, quint32 back,
                    const QSize& size, qreal ratio);
+
+// Draws a label into rect: on the map through its look, on paper directly as text.
+void paint(QPainter& painter, const QRect& rect, Style style, const QString& caption,
+           quint32 fore, quint32 back);
 
 } // namespace MapLabel

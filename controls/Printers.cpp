@@ -20,7 +20,7 @@ QString askPdfFile(QWidget* parent)
     return file;
 }
 
-bool paint(QPrinter& printer, const QImage& picture, PrinterService::Orientation orientation)
+bool paint(QPrinter& printer, const PrintPage& page, PrinterService::Orientation orientation)
 {
     printer.setPageOrientation(orientation == PrinterService::Landscape ? QPageLayout::Landscape
                                                                         : QPageLayout::Portrait);
@@ -30,16 +30,20 @@ bool paint(QPrinter& printer, const QImage& picture, PrinterService::Orientation
     if (!painter.begin(&printer))
         return false;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF target = Printers::PageRect(picture.deviceIndependentSize(),
-                                             Twips2Pixel_Module::TwipsPerPixelX(),
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // The page draws itself in screen pixels; one of them is as large on paper as on screen.
+    const QRectF target = Printers::PageRect(QSizeF(page.size), Twips2Pixel_Module::TwipsPerPixelX(),
                                              Twips2Pixel_Module::TwipsPerPixelY(),
                                              printer.logicalDpiX(), printer.logicalDpiY());
-    painter.drawImage(target, picture);
+    painter.scale(target.width() / page.size.width(), target.height() / page.size.height());
+    painter.setClipRect(QRect(QPoint(0, 0), page.size));
+    page.paint(painter);
     return painter.end();
 }
 
 // The PDF printer, the same for a person and in batch mode.
-bool printPdf(const PrinterService& printers, BatchRecord& record, const QImage& picture,
+bool printPdf(const PrinterService& printers, BatchRecord& record, const PrintPage& page,
               const QString& file)
 {
     if (file.isEmpty())
@@ -49,7 +53,7 @@ bool printPdf(const PrinterService& printers, BatchRecord& record, const QImage&
     printer.setOutputFileName(file);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("Karvenna"));
-    if (!paint(printer, picture, printers.orientation()))
+    if (!paint(printer, page, printers.orientation()))
         return false;
     record.recordPrinted(PrinterService::PdfPrinter,
                          PrinterService::orientationName(printers.orientation()), file);
@@ -79,19 +83,19 @@ QRectF PageRect(const QSizeF& logicalPixels, double twipsPerPixelX, double twips
 
 QStringList DesktopPrinters::names() const { return Printers::SystemNames() << PdfPrinter; }
 
-bool DesktopPrinters::print(const QImage& picture, QWidget* parent)
+bool DesktopPrinters::print(const PrintPage& page, QWidget* parent)
 {
-    if (current().isEmpty() || picture.isNull())
+    if (current().isEmpty() || page.isNull())
         return false;
     if (current() == PdfPrinter)
-        return printPdf(*this, m_record, picture, askPdfFile(parent));
+        return printPdf(*this, m_record, page, askPdfFile(parent));
 
     const QPrinterInfo info = QPrinterInfo::printerInfo(current());
     if (info.isNull())
         return false;
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Karvenna"));
-    if (!printer.isValid() || !paint(printer, picture, orientation()))
+    if (!printer.isValid() || !paint(printer, page, orientation()))
         return false;
     m_record.recordPrinted(current(), orientationName(orientation()), QString());
     return true;
@@ -99,12 +103,12 @@ bool DesktopPrinters::print(const QImage& picture, QWidget* parent)
 
 QStringList RecordingPrinters::names() const { return Printers::SystemNames() << PdfPrinter; }
 
-bool RecordingPrinters::print(const QImage& picture, QWidget*)
+bool RecordingPrinters::print(const PrintPage& page, QWidget*)
 {
-    if (current().isEmpty() || picture.isNull())
+    if (current().isEmpty() || page.isNull())
         return false;
     if (current() == PdfPrinter)
-        return printPdf(*this, m_record, picture, m_pdfFile);
+        return printPdf(*this, m_record, page, m_pdfFile);
     m_record.recordPrinted(current(), orientationName(orientation()), QString());
     return true;
 }

@@ -25,9 +25,9 @@ public:
     explicit DesktopPrinters(BatchRecord& record) : m_record(record) {}
 
     QStringList names() const override;
-    // Prints at the picture's on-screen physical size (screen twips to printer units), from
+    // Prints at the page's on-screen physical size (screen twips to printer units), from
     // the page's top-left corner, cut at the paper's edges.
-    bool print(const QImage& picture, QWidget* parent) override;
+    bool print(const PrintPage& page, QWidget* parent) override;
 
 private:
     BatchRecord& m_record;
@@ -43,7 +43,7 @@ public:
     }
 
     QStringList names() const override;
-    bool print(const QImage& picture, QWidget* parent) override;
+    bool print(const PrintPage& page, QWidget* parent) override;
 
 private:
     BatchRecord& m_record;

@@ -6,6 +6,7 @@
 #include "platform/BatchRecord.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,28 @@ public:
     virtual void play(const QString& file, int flags) = 0;
 };
 
+// What is printed: its size in screen pixels and how to draw it at that size on any device, so
+// that a printer gets lines and text at its own resolution. A picture prints as itself.
+struct PrintPage
+{
+    PrintPage() = default;
+    PrintPage(QSize pixels, std::function<void(QPainter&)> draw)
+        : size(pixels), paint(std::move(draw))
+    {
+    }
+    PrintPage(const QImage& picture) // NOLINT(google-explicit-constructor): a picture is a page
+        : size(picture.deviceIndependentSize().toSize()),
+          paint([picture](QPainter& painter) {
+              painter.drawImage(QRectF(QPointF(0, 0), picture.deviceIndependentSize()), picture);
+          })
+    {
+    }
+
+    QSize size;
+    std::function<void(QPainter&)> paint;
+    bool isNull() const { return size.isEmpty() || !paint; }
+};
+
 // The printers the print dialog offers and the current printer, kept until the program ends.
 class PrinterService
 {
@@ -58,10 +81,10 @@ public:
     // The system's printers in the system's order, then always "PDF".
     virtual QStringList names() const = 0;
 
-    // Prints picture on the current printer as one page at its on-screen physical size.
+    // Prints page on the current printer as one page at its on-screen physical size.
     // The PDF printer writes a file (asked for, or given to the recording printers).
     // False when nothing was printed.
-    virtual bool print(const QImage& picture, QWidget* parent) = 0;
+    virtual bool print(const PrintPage& page, QWidget* parent) = 0;
 
     void setCurrent(const QString& name) { m_current = name; }
     QString current() const { return m_current; }

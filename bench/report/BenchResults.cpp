@@ -47,6 +47,13 @@ QHash<QString, double> Run(const QString& program, const QStringList& arguments)
                 name.truncate(at);
         const double ns = nanoseconds(run.value(u"cpu_time").toDouble(),
                                       run.value(u"time_unit").toString());
+        // Counters named "mem_…" (megabytes) are reported as "name/mem_…".
+        const bool median = run.value(u"run_type").toString() == u"aggregate"
+                            && run.value(u"aggregate_name").toString() == u"median";
+        const bool single = run.value(u"run_type").toString() != u"aggregate";
+        for (auto it = run.constBegin(); it != run.constEnd(); ++it)
+            if (it.key().startsWith(u"mem_") && (median || single))
+                medians.insert(name + u'/' + it.key(), it.value().toDouble());
         if (run.value(u"run_type").toString() == u"aggregate") {
             if (run.value(u"aggregate_name").toString() == u"median")
                 medians.insert(name, ns);

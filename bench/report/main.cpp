@@ -193,6 +193,15 @@ int main(int argc, char* argv[])
     table.add(atMost(u"6"_qs, u"hover description: DelocalizeName + \"info\" read, L (vs hash lookup)"_qs,
                      hover, hash, 20.0, time(hover), time(hash)));
 
+    const double wholeMap = ns("whole_map_repaint"), step = ns("zoom_step"), pan = ns("pan_frame");
+    table.add(atMost(u"7"_qs, u"zoom step, 81 markers, largest map (vs repaint at the whole map)"_qs,
+                     step, wholeMap, 2.0, time(step), time(wholeMap)));
+    table.add(atMost(u"7"_qs, u"pan frame at zoom 4, 81 markers, largest map (vs repaint at the whole map)"_qs,
+                     pan, wholeMap, 2.0, time(pan), time(wholeMap)));
+    const double mem1 = ns("zoom_memory/mem_zoom1_mb"), mem8 = ns("zoom_memory/mem_zoom8_mb");
+    table.add(atMost(u"7"_qs, u"process memory at zoom 8 (vs at zoom 1, same process before)"_qs,
+                     mem8, mem1, 1.2, number(mem8) + u" MB"_qs, number(mem1) + u" MB"_qs));
+
     std::fprintf(stderr, "\n");
     table.print();
     std::printf("\nMedians of %d start-ups (%s) and %d repetitions; CPU time in process.\n",

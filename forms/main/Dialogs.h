@@ -12,6 +12,7 @@ class QWidget;
 class Session;
 class ShellService;
 struct Services;
+struct PrintPage;
 struct LanguageState;
 
 // A map's files as the dialogs read them.
@@ -56,8 +57,8 @@ bool ShowLanguage(Session& session, Services& services, QWidget* parent);
 
 void ShowAbout(const Session& session, Services& services, QWidget* parent);  // forms/about: miAbout
 void ShowExtras(const Session& session, Services& services, QWidget* parent); // forms/extras: mnuExtras
-// forms/print: miPrint; page renders what is printed.
-void ShowPrint(const LanguageState& language, const std::function<QImage()>& page,
+// forms/print: miPrint; page draws what is printed.
+void ShowPrint(const LanguageState& language, const std::function<PrintPage()>& page,
                Services& services, QWidget* parent);
 
 } // namespace Dialogs

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -100,19 +101,30 @@ bool MarkerLayer::Shape::looksLike(const Shape& other) const
 
 QRect MarkerLayer::take(const MainDisplay& display)
 {
-    QRect changed;
     const PixelScale toPixels;
-    auto apply = [&changed](Shape& shape, const Shape& now) {
+    std::vector<bool> restyled(m_shapes.size(), false);
+    auto apply = [this, &restyled](size_t slot, const Shape& now, const ControlState* marker) {
+        Shape& shape = m_shapes[slot];
+        auto follow = [&shape, marker] {
+            // Names follow their marker; the heading stays put.
+            shape.follows = marker != nullptr;
+            if (marker)
+                shape.anchor = QPointF(marker->left + marker->width / 2.0,
+                                       marker->top + marker->height / 2.0);
+        };
         shape.toolTip = now.toolTip;
+        follow();
         if (shape.looksLike(now))
             return;
-        if (shape.shown)
-            changed |= shape.rect;
-        if (now.shown)
-            changed |= now.rect;
+        restyled[slot] = true;
         const LayerHit control = shape.control;
+        const QRect drawn = shape.drawn;
+        const bool decluttered = shape.decluttered;
         shape = now;
         shape.control = control;
+        shape.drawn = drawn;
+        shape.decluttered = decluttered;
+        follow();
     };
     auto label = [&toPixels](const LabelState& state, quint32 fore, quint32 back) {
         Shape shape;
@@ -132,23 +144,134 @@ QRect MarkerLayer::take(const MainDisplay& display)
         shape.fore = state.borderColor;
         return shape;
     };
+    // What was drawn before, to compare with what is drawn now.
+    std::vector<std::pair<bool, QRect>> before;
+    before.reserve(m_shapes.size());
+    for (const Shape& shape : m_shapes)
+        before.emplace_back(isDrawn(shape), shape.drawn);
+
     for (int i = 0; i < kMarkerCount; ++i) {
-        apply(m_shapes[size_t(i)],
-              label(display.lblDOT[i], display.lblDOT[i].foreColor, kLabelGold));
-        apply(m_shapes[size_t(kMarkerCount + i)], marker(display.DOT[i]));
+        apply(size_t(i), label(display.lblDOT[i], display.lblDOT[i].foreColor, kLabelGold),
+              &display.DOT[i]);
+        apply(size_t(kMarkerCount + i), marker(display.DOT[i]), &display.DOT[i]);
     }
-    apply(m_shapes[kCaptionSlot],
-          label(display.lblCaption, display.lblCaption.foreColor, kLabelGold));
-    apply(m_shapes[kItemSlot], marker(display.ITEM));
+    apply(kCaptionSlot, label(display.lblCaption, display.lblCaption.foreColor, kLabelGold),
+          &display.ITEM);
+    apply(kItemSlot, marker(display.ITEM), &display.ITEM);
     // The heading reverses the colours: gold on dark red.
-    apply(m_shapes[kHeadingSlot], label(display.lblMultiInfo, kLabelGold, kMarkerRed));
+    apply(kHeadingSlot, label(display.lblMultiInfo, kLabelGold, kMarkerRed), nullptr);
+
+    m_markersChanged = false;
+    for (size_t i = kMarkerCount; i <= size_t(kItemSlot); ++i)
+        m_markersChanged = m_markersChanged || (restyled[i] && i != size_t(kCaptionSlot));
+
+    QRect changed;
+    size_t slot = 0;
+    place([&](const Shape& shape) {
+        const auto& [wasDrawn, was] = before[slot];
+        const bool isNow = isDrawn(shape);
+        if (restyled[slot] || wasDrawn != isNow || (isNow && was != shape.drawn)) {
+            if (wasDrawn)
+                changed |= was;
+            if (isNow)
+                changed |= shape.drawn;
+        }
+        ++slot;
+    });
     return changed;
+}
+
+bool MarkerLayer::isDrawn(const Shape& shape) const
+{
+    return shape.shown && (!shape.decluttered || shape.control.index == m_pointedName);
+}
+
+template <typename Changed>
+void MarkerLayer::place(Changed changed)
+{
+    const bool identity = m_view.isIdentity();
+    const double perPixelX = Twips2Pixel_Module::TwipsPerPixelX();
+    const double perPixelY = Twips2Pixel_Module::TwipsPerPixelY();
+    std::vector<QRect> placedNames;
+    for (Shape& shape : m_shapes) {
+        QPoint shift;
+        if (shape.follows && !identity) {
+            const QPointF zoomed = m_view.toPixel(shape.anchor);
+            shift = QPoint(qRound(zoomed.x() - shape.anchor.x() / perPixelX),
+                           qRound(zoomed.y() - shape.anchor.y() / perPixelY));
+        }
+        shape.drawn = shape.rect.translated(shift);
+        shape.decluttered = false;
+        if (m_declutter && shape.control.kind == Kind::DotLabel && shape.shown) {
+            shape.decluttered = std::any_of(placedNames.begin(), placedNames.end(),
+                                            [&shape](const QRect& r) { return r.intersects(shape.drawn); });
+            if (!shape.decluttered)
+                placedNames.push_back(shape.drawn);
+        }
+        changed(shape);
+    }
+}
+
+QRect MarkerLayer::arrange(const ViewTransform& view, bool declutter, const QPoint& scrolled)
+{
+    std::vector<std::pair<bool, QRect>> before;
+    before.reserve(m_shapes.size());
+    for (const Shape& shape : m_shapes)
+        before.emplace_back(isDrawn(shape), shape.drawn.translated(scrolled));
+    m_view = view;
+    m_declutter = declutter;
+    QRect changed;
+    size_t slot = 0;
+    place([&](const Shape& shape) {
+        const auto& [wasDrawn, was] = before[slot++];
+        const bool isNow = isDrawn(shape);
+        if (wasDrawn != isNow || (isNow && was != shape.drawn)) {
+            if (wasDrawn)
+                changed |= was;
+            if (isNow)
+                changed |= shape.drawn;
+        }
+    });
+    return changed;
+}
+
+QRect MarkerLayer::setPointed(const LayerHit& control)
+{
+    int name = -1;
+    if (control.kind == Kind::Dot)
+        name = control.index;
+    else if (control.kind == Kind::DotLabel && control.index == m_pointedName)
+        name = m_pointedName;
+    if (name == m_pointedName)
+        return QRect();
+    QRect changed;
+    for (const int index : {m_pointedName, name})
+        if (index >= 0 && index < kMarkerCount && m_shapes[size_t(index)].decluttered
+            && m_shapes[size_t(index)].shown)
+            changed |= m_shapes[size_t(index)].drawn;
+    m_pointedName = name;
+    return changed;
+}
+
+QList<QPointF> MarkerLayer::markerCentres() const
+{
+    QList<QPointF> centres;
+    for (const Shape& shape : m_shapes)
+        if (shape.shown && (shape.control.kind == Kind::Dot || shape.control.kind == Kind::Item))
+            centres.append(shape.anchor);
+    return centres;
+}
+
+bool MarkerLayer::isDecluttered(int index) const
+{
+    return index >= 0 && index < kMarkerCount && m_shapes[size_t(index)].shown
+           && m_shapes[size_t(index)].decluttered;
 }
 
 LayerHit MarkerLayer::at(const QPoint& pixel) const
 {
     for (auto shape = m_shapes.crbegin(); shape != m_shapes.crend(); ++shape)
-        if (shape->shown && shape->rect.contains(pixel))
+        if (isDrawn(*shape) && shape->drawn.contains(pixel))
             return shape->control;
     return {};
 }
@@ -162,13 +285,13 @@ const MarkerLayer::Shape* MarkerLayer::find(const LayerHit& control) const
 QRect MarkerLayer::rectOf(const LayerHit& control) const
 {
     const Shape* shape = find(control);
-    return shape ? shape->rect : QRect();
+    return shape ? shape->drawn : QRect();
 }
 
 bool MarkerLayer::isShown(const LayerHit& control) const
 {
     const Shape* shape = find(control);
-    return shape && shape->shown;
+    return shape && isDrawn(*shape);
 }
 
 QString MarkerLayer::toolTipOf(const LayerHit& control) const
@@ -203,10 +326,27 @@ const QImage& MarkerLayer::lookOf(const Shape& shape, qreal ratio)
     return shape.look;
 }
 
-void MarkerLayer::paint(QPainter& painter, const QRect& exposed) const
+void MarkerLayer::paintShape(QPainter& painter, const Shape& shape, qreal ratio, bool forPrinter)
 {
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const bool isName = shape.control.kind == Kind::DotLabel || shape.control.kind == Kind::Caption
+                        || shape.control.kind == Kind::Heading;
+    if (forPrinter && isName) {
+        // Text on paper stays text: sharp at any resolution, and it can be searched.
+        const auto style = shape.control.kind == Kind::Heading ? MapLabel::Style::Heading
+                                                               : MapLabel::Style::Name;
+        MapLabel::paint(painter, shape.drawn, style, shape.caption, shape.fore, shape.back);
+        return;
+    }
+    painter.drawImage(shape.drawn.topLeft(), lookOf(shape, ratio));
+}
+
+void MarkerLayer::paint(QPainter& painter, const QRect& exposed, bool forPrinter) const
+{
+    qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    // On paper a pixel is many dots: the markers are drawn for those.
+    if (forPrinter)
+        ratio = std::max<qreal>(1.0, std::ceil(painter.combinedTransform().m11()));
     for (const Shape& shape : m_shapes)
-        if (shape.shown && shape.rect.intersects(exposed))
-            painter.drawImage(shape.rect.topLeft(), lookOf(shape, ratio));
+        if (isDrawn(shape) && shape.drawn.intersects(exposed))
+            paintShape(painter, shape, ratio, forPrinter);
 }

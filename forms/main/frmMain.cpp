@@ -59,6 +59,7 @@ frmMain::frmMain(Session& session, Services& services, QWidget* parent)
     };
     buildMapArea();
     buildMenus();
+    restoreViewChoices();
     // Design size of the client area: imgMap 14175 x 10365 twips.
     resizeMapArea(TwipsToPixelsX(14175), TwipsToPixelsY(10365));
 }
@@ -90,6 +91,8 @@ void frmMain::buildMapArea()
     connect(m_mapView, &MapView::rightButtonDown, this, [this](const QPoint& p) {
         rightClick(p);
     });
+    // A balloon stays only on a marker that stays where it was.
+    connect(m_mapView, &MapView::viewChanged, this, [this] { followBalloon(); });
 
     // The list and the button stay real widgets, above the map.
     m_btnInfo = new QPushButton(QStringLiteral("i"), area);
@@ -138,6 +141,8 @@ void frmMain::buildMenus()
             if (entry.kind != MenuKind::Divider)
                 connect(action, &QAction::triggered, this,
                         [this, &entry, action] { runMenuEntry(entry, action); });
+            if (entry.command == MenuCommand::Declutter)
+                action->setCheckable(true);
         }
         action->setObjectName(QString::fromUtf8(entry.name));
         m_actions.append(action);
@@ -260,9 +265,7 @@ void frmMain::syncDisplay()
     const MainDisplay& d = m_display;
     m_mapView->setGeometry(TwipsGeometry::ToPixels(d.imgMap.left, d.imgMap.top, d.imgMap.width,
                                                    d.imgMap.height));
-    const QRect changed = m_layer.take(d);
-    if (!changed.isEmpty())
-        m_mapView->update(changed.translated(-m_mapView->pos()));
+    m_mapView->layerTaken(m_layer.take(d));
     m_mapView->recheckPointer();
     followBalloon();
 
@@ -345,4 +348,25 @@ QImage frmMain::renderMapArea() const
     image.fill(Qt::white);
     area->render(&image);
     return image;
+}
+
+PrintPage frmMain::printPage() const
+{
+    return PrintPage(centralWidget()->size(), [this](QPainter& painter) {
+        QWidget* area = centralWidget();
+        // Stacked as on screen: the map, then the controls above it.
+        for (QObject* child : area->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (!widget || widget->isHidden() || widget->isWindow())
+                continue;
+            if (widget == m_mapView) {
+                painter.save();
+                painter.translate(m_mapView->pos());
+                m_mapView->paintForPrinter(painter);
+                painter.restore();
+            } else {
+                widget->render(&painter, widget->pos(), QRegion(), QWidget::DrawChildren);
+            }
+        }
+    });
 }

@@ -19,7 +19,9 @@ class MapView;
 class clsToolTipDeluxe;
 class Session;
 struct MapSource;
+struct PrintPage;
 struct MenuEntry;
+enum class MenuCommand;
 struct Services;
 
 class frmMain : public QMainWindow
@@ -76,8 +78,11 @@ public:
 
     // The client area below the menu bar: map, markers, labels and controls.
     QWidget* mapArea() const;
-    // Renders the client area as it is on screen (printing, snapshots).
+    // Renders the client area as it is on screen (snapshots).
     QImage renderMapArea() const;
+    // The client area as it is on screen, for a printer: the map from its file at the
+    // printer's resolution, the names as text.
+    PrintPage printPage() const;
     // The map picture with every marker and name on it.
     MapView* mapView() const { return m_mapView; }
 
@@ -114,6 +119,8 @@ public:
     QString lastPopupMenu() const { return m_lastPopup; }
     // Resizes the map area to pixels (runs the resize handler).
     void resizeMapArea(int widthPixels, int heightPixels);
+    // Names that would cover others wait for the pointer; remembered for the user.
+    void setDeclutter(bool on);
 
 signals:
     void mapAreaResized();
@@ -128,6 +135,8 @@ private:
     void buildMapArea();
     void runMenuEntry(const MenuEntry& entry, QAction* action);
     void runCommand(const MenuEntry& entry);
+    void runViewCommand(MenuCommand command);
+    void restoreViewChoices();
     void onListActivated(int index);
     void onResize();
     bool isShown(const LayerHit& control) const;

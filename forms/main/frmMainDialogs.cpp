@@ -17,7 +17,7 @@ void frmMain::runCommand(const MenuEntry& entry)
     switch (entry.command) {
     case MenuCommand::None: break;
     case MenuCommand::Print:
-        Dialogs::ShowPrint(m_session.language, [this] { return renderMapArea(); }, m_services, this);
+        Dialogs::ShowPrint(m_session.language, [this] { return printPage(); }, m_services, this);
         break;
     case MenuCommand::Language: showLanguageDialog(); break;
     case MenuCommand::UpdateKarvenna: Commands::Download(m_session, open, "Download"); break;
@@ -32,6 +32,11 @@ void frmMain::runCommand(const MenuEntry& entry)
     case MenuCommand::WebSite: Commands::OpenWebSite(open, entry.name); break;
     case MenuCommand::About: Dialogs::ShowAbout(m_session, m_services, this); break;
     case MenuCommand::OpenInstallation: chooseInstallation(); break;
+    case MenuCommand::ZoomIn:
+    case MenuCommand::ZoomOut:
+    case MenuCommand::ZoomAll:
+    case MenuCommand::ZoomToShown:
+    case MenuCommand::Declutter: runViewCommand(entry.command); break;
     }
 }
 

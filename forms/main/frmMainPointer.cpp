@@ -99,6 +99,8 @@ bool frmMain::hover(const LayerHit& control)
     switch (control.kind) {
     case Kind::Dot: {
         const auto i = size_t(control.index);
+        // A name kept back for room shows while its marker is pointed at.
+        m_mapView->update(m_layer.setPointed(control).translated(-m_mapView->pos()));
         if (m_display.LabelsHidden)
             for (LabelState& label : m_display.lblDOT)
                 label.visible = false;

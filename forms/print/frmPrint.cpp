@@ -21,7 +21,7 @@ using TwipsGeometry::Make;
 
 } // namespace
 
-frmPrint::frmPrint(const LanguageState& language, std::function<QImage()> page,
+frmPrint::frmPrint(const LanguageState& language, std::function<PrintPage()> page,
                    PrinterService& printers, QWidget* parent)
     : QDialog(parent), m_page(std::move(page)), m_printerService(printers)
 {
@@ -113,7 +113,7 @@ void frmPrint::btnPrint_Click()
         if (rbHochformat->isChecked())
             m_printerService.setOrientation(PrinterService::Portrait);
         // Printing errors are not reported: the dialog closes as after a good print.
-        m_printerService.print(m_page ? m_page() : QImage(), this);
+        m_printerService.print(m_page ? m_page() : PrintPage(), this);
     }
     accept();
 }

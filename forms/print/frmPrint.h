@@ -1,13 +1,11 @@
 #pragma once
 // The print dialog: a printer and an orientation, then the map as the main window shows it.
 #include "forms/print/PrintDialogAutomation.h"
+#include "platform/Services.h"
 
 #include <QDialog>
-#include <QImage>
 #include <QStringList>
 #include <functional>
-
-class PrinterService;
 
 class QComboBox;
 class QLabel;
@@ -20,8 +18,8 @@ class frmPrint : public QDialog, public PrintDialogAutomation
     Q_OBJECT
 
 public:
-    // page: renders what is printed (the main window's client area), asked at Print.
-    frmPrint(const LanguageState& language, std::function<QImage()> page, PrinterService& printers,
+    // page: draws what is printed (the main window's client area), asked at Print.
+    frmPrint(const LanguageState& language, std::function<PrintPage()> page, PrinterService& printers,
              QWidget* parent = nullptr);
 
     // What a person does in batch mode: pick the printer, the orientation ("landscape" or
@@ -43,7 +41,7 @@ private:
     void cboPrinters_Click(int index);
     void btnPrint_Click();
 
-    std::function<QImage()> m_page;
+    std::function<PrintPage()> m_page;
     PrinterService& m_printerService;
     QStringList m_printers;
 };

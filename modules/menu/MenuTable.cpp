@@ -314,6 +314,15 @@ const MenuEntry kEntries[] = {
     cmd("miSiteBastion", 2, "Bastion Online", "&Bastion Online", nullptr, MenuCommand::WebSite),
     sep(1),
     cmd("miAbout", 1, "About", "Über...", "Ctrl+A", MenuCommand::About),
+
+    // Beyond the designed menus: zoom, pan and names kept apart.
+    menu("mxView", 0, "&View", "&Ansicht"),
+    cmd("mxZoomIn", 1, "Zoom &in", "Ver&größern", "Ctrl++", MenuCommand::ZoomIn),
+    cmd("mxZoomOut", 1, "Zoom &out", "Ver&kleinern", "Ctrl+-", MenuCommand::ZoomOut),
+    cmd("mxZoomAll", 1, "&Whole map", "&Ganze Karte", "Ctrl+0", MenuCommand::ZoomAll),
+    cmd("mxZoomToShown", 1, "Zoom to the &shown markers", "Auf die gezeigten &Markierungen zoomen", nullptr, MenuCommand::ZoomToShown),
+    sep(1),
+    cmd("mxDeclutter", 1, "Hide &overlapping names", "Überlappende &Namen ausblenden", nullptr, MenuCommand::Declutter),
 };
 
 } // namespace

@@ -21,6 +21,11 @@ enum class MenuCommand {
     WebSite, // the fixed address of the entry's name
     About,
     OpenInstallation, // picks another installation folder
+    ZoomIn,
+    ZoomOut,
+    ZoomAll,
+    ZoomToShown,
+    Declutter, // on or off, remembered per user
 };
 
 enum class MenuKind {

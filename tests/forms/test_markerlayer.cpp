@@ -195,6 +195,115 @@ private slots:
         QCOMPARE(count(after, red), 0);
         QVERIFY(count(after, green) > 20);
     }
+
+    void zoomedMarkersStayOnTheirSpotAndNamesBesideThem_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QPointF>("about");
+        QTest::newRow("2 about the middle") << 2.0 << QPointF(400, 300);
+        QTest::newRow("8 about the label") << 8.0 << QPointF(110, 104);
+        QTest::newRow("3 about a corner") << 3.0 << QPointF(0, 0);
+    }
+    void zoomedMarkersStayOnTheirSpotAndNamesBesideThem()
+    {
+        QFETCH(double, zoom);
+        QFETCH(QPointF, about);
+        MarkerLayer layer;
+        const MainDisplay d = overlappingScene();
+        layer.take(d);
+        const QRect headingBefore = layer.rectOf({Kind::Heading});
+        const QRect labelBefore = layer.rectOf({Kind::DotLabel, 0});
+        const QRect dotBefore = layer.rectOf({Kind::Dot, 0});
+        ViewTransform view(kTwips, kTwips);
+        view.setArea(QSizeF(800 * kTwips, 600 * kTwips));
+        view.zoomAbout(zoom, about);
+        QVERIFY(!layer.arrange(view, false).isEmpty());
+
+        // Each marker centred on where its centre is drawn now, in the same pixels as before.
+        for (const auto& [control, state] : {std::pair{LayerHit{Kind::Dot, 0}, ControlState(d.DOT[0])},
+                                             std::pair{LayerHit{Kind::Item}, ControlState(d.ITEM)}}) {
+            const QRect drawn = layer.rectOf(control);
+            const QPointF centre = view.toPixel(QPointF(state.left + state.width / 2.0,
+                                                        state.top + state.height / 2.0));
+            QCOMPARE(drawn.size(), QSize(11, 11));
+            QVERIFY(qAbs(drawn.left() + 5.5 - centre.x()) <= 0.5);
+            QVERIFY(qAbs(drawn.top() + 5.5 - centre.y()) <= 0.5);
+            QCOMPARE(layer.at(drawn.center()), control);
+        }
+        // The name keeps its offset from its marker; the heading stays where it was laid out.
+        QCOMPARE(layer.rectOf({Kind::DotLabel, 0}).topLeft() - layer.rectOf({Kind::Dot, 0}).topLeft(),
+                 labelBefore.topLeft() - dotBefore.topLeft());
+        QCOMPARE(layer.rectOf({Kind::Heading}), headingBefore);
+        QCOMPARE(layer.rectOf({Kind::Caption}).topLeft() - layer.rectOf({Kind::Item}).topLeft(),
+                 QPoint(-10, -5));
+
+        // Back at the whole map everything is where the layout put it.
+        view.zoomTo(1.0);
+        layer.arrange(view, false);
+        QCOMPARE(layer.rectOf({Kind::Dot, 0}), dotBefore);
+        QCOMPARE(layer.rectOf({Kind::DotLabel, 0}), labelBefore);
+    }
+
+    void declutterKeepsNamesApartAndShowsThemAsRoomAppears()
+    {
+        // A crowded camp: twelve markers 4 pixels apart, each with a name 60 pixels wide.
+        MainDisplay d;
+        for (int i = 0; i < 12; ++i) {
+            put(d.DOT[i], 300 + 4 * (i % 4), 200 + 4 * (i / 4), 11, 11);
+            put(d.lblDOT[i], 300 + 4 * (i % 4) + 14, 200 + 4 * (i / 4) - 3, 60, 16);
+        }
+        MarkerLayer layer;
+        layer.take(d);
+        ViewTransform view(kTwips, kTwips);
+        view.setArea(QSizeF(800 * kTwips, 600 * kTwips));
+        const auto visibleNames = [&layer] {
+            QList<QRect> names;
+            for (int i = 0; i < 12; ++i)
+                if (layer.isShown({Kind::DotLabel, i}))
+                    names.append(layer.rectOf({Kind::DotLabel, i}));
+            return names;
+        };
+        const auto apart = [](const QList<QRect>& names) {
+            for (qsizetype a = 0; a < names.size(); ++a)
+                for (qsizetype b = a + 1; b < names.size(); ++b)
+                    if (names[a].intersects(names[b]))
+                        return false;
+            return true;
+        };
+
+        QCOMPARE(visibleNames().size(), 12); // off: the layout as it is
+        layer.arrange(view, true);
+        const QList<QRect> atOne = visibleNames();
+        QVERIFY(apart(atOne));
+        QVERIFY(!layer.isDecluttered(0)); // the first name is placed first
+        QVERIFY(atOne.size() < 12);
+
+        view.zoomAbout(8.0, QPointF(306, 204));
+        layer.arrange(view, true);
+        const QList<QRect> atEight = visibleNames();
+        QVERIFY(apart(atEight));
+        QVERIFY(atEight.size() > atOne.size());
+
+        // A name kept back shows while its marker is pointed at, and stays while the pointer
+        // moves onto it; elsewhere it goes again.
+        int hidden = -1;
+        for (int i = 0; i < 12 && hidden < 0; ++i)
+            if (layer.isDecluttered(i))
+                hidden = i;
+        QVERIFY(hidden > 0);
+        QVERIFY(!layer.setPointed({Kind::Dot, hidden}).isEmpty());
+        QVERIFY(layer.isShown({Kind::DotLabel, hidden}));
+        QVERIFY(layer.isDecluttered(hidden));
+        layer.setPointed({Kind::DotLabel, hidden});
+        QVERIFY(layer.isShown({Kind::DotLabel, hidden}));
+        QVERIFY(!layer.setPointed({}).isEmpty());
+        QVERIFY(!layer.isShown({Kind::DotLabel, hidden}));
+
+        // Off again: every name as laid out.
+        view.zoomTo(1.0);
+        layer.arrange(view, false);
+        QCOMPARE(visibleNames().size(), 12);
+    }
 };
 
 QTEST_MAIN(TestMarkerLayer)
