@@ -7,6 +7,7 @@
 #include "forms/main/frmMain.h"
 #include "forms/perks/PerksDialogAutomation.h"
 #include "forms/print/PrintDialogAutomation.h"
+#include "forms/results/ResultPanel.h"
 #include "platform/Services.h"
 
 #include <QAction>
@@ -66,6 +67,8 @@ void BatchActions::run(const QueuedAction& a)
     case Action::Extras: extras(v); break;
     case Action::Print: print(v); break;
     case Action::About: about(); break;
+    case Action::FindAll: findAll(v); break;
+    case Action::ShowResult: showResult(v); break;
     }
     // An answer the action did not use must not answer a later dialog.
     m_services.dialogs->clearAnswers();
@@ -261,4 +264,17 @@ void BatchActions::about()
 {
     answer<AboutDialogAutomation>(m_services, "frmAbout", [](AboutDialogAutomation& d) { d.pressOK(); });
     choose(QStringLiteral("miAbout"), QStringLiteral("about"));
+}
+
+void BatchActions::findAll(const QString& term)
+{
+    if (choose(QStringLiteral("mxFindAll"), QStringLiteral("find-all")) && m_main.resultPanel())
+        m_main.resultPanel()->setTerm(term);
+}
+
+void BatchActions::showResult(const QString& row)
+{
+    ResultPanel* panel = m_main.resultPanel();
+    if (!panel || !panel->isVisible() || !panel->activateRow(row.toInt()))
+        refuse(QStringLiteral("show-result"), row, QStringLiteral("no such row"));
 }

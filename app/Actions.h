@@ -36,6 +36,8 @@ private:
     void extras(const QString& file);
     void print(const QString& v);
     void about();
+    void findAll(const QString& term);
+    void showResult(const QString& row);
 
     frmMain& m_main;
     Services& m_services;

@@ -11,6 +11,7 @@
 enum class Action {
     Open, Pick, PickIndex, Hover, DoubleClick, Click, RightClick, Resize,
     FindMode, Find, FindCancel, FindAgain, Perks, Language, Extras, Print, About,
+    FindAll, ShowResult,
 };
 
 struct QueuedAction

@@ -5,6 +5,7 @@
 #include "DisplayBench.h"
 #include "Floor.h"
 #include "NaiveProfile.h"
+#include "ResultsBench.h"
 #include "modules/search/SearchCache.h"
 #include "modules/info/DescriptionLookup.h"
 #include "forms/main/frmMain.h"
@@ -214,6 +215,7 @@ void Register()
     RegisterBenchmark("plain_resize_repaint", BM_PlainResizeRepaint)->Unit(us);
     RegisterBenchmark("hover_describe/L", BM_HoverDescribe, Install::L)->Unit(us);
     RegisterBenchmark("hover_hash/L", BM_HoverHash, Install::L)->Unit(us);
+    ResultsBench::Register();
 }
 
 } // namespace

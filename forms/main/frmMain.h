@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -17,6 +18,8 @@ class QPushButton;
 class QLabel;
 class MapView;
 class clsToolTipDeluxe;
+class ResultPanel;
+class ResultSource;
 class Session;
 struct MapSource;
 struct MenuEntry;
@@ -87,6 +90,9 @@ public:
     // The language dialog condition of creation step 10 (for the dump).
     bool startupLanguageDialog() const { return m_startupLanguageDialog; }
 
+    // The result list beside the map; null until mxFindAll first opens it.
+    ResultPanel* resultPanel() const { return m_results; }
+
     // Ends the program after a fatal message (missing file, broken link).
     void EndProgram();
     bool ended() const { return m_ended; }
@@ -136,6 +142,11 @@ private:
     void findAgain();
     void showSearchHit(int index);
     void showPerks(const MapFiles& map);
+    // The result list and what its rows make the map show (frmMainResults.cpp).
+    void showResults();
+    void showResult(int entity);
+    void showResultsOnMap(const QList<int>& entities);
+    void replayResultsOnMap();
 
     Session& m_session;
     Services& m_services;
@@ -158,4 +169,8 @@ private:
     bool m_startupLanguageDialog = false;
     bool m_syncing = false;
     bool m_ended = false;
+    std::unique_ptr<ResultSource> m_resultSource;
+    ResultPanel* m_results = nullptr;
+    QList<int> m_resultsOnMap;           // the entities "show these" put on the map
+    LastDisplayRecord m_resultsDisplay;  // and the display they made, to show them again
 };
