@@ -30,6 +30,8 @@ void frmMain::showResults()
         m_results = new ResultPanel(*m_resultSource, m_session.language, found, mapTitle, this);
         m_results->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
         addDockWidget(Qt::RightDockWidgetArea, m_results);
+        // Room for a name, its map and a category or two.
+        resizeDocks({m_results}, {440}, Qt::Horizontal);
         centralWidget()->installEventFilter(this);
         connect(m_results, &ResultPanel::entityActivated, this, &frmMain::showResult);
         connect(m_results, &ResultPanel::entitiesShown, this, &frmMain::showResultsOnMap);

@@ -110,6 +110,7 @@ ResultPanel::ResultPanel(ResultSource& source, const LanguageState& language, Fo
     m_list->header()->setSectionResizeMode(ResultModel::Name, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(ResultModel::Map, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(ResultModel::Categories, QHeaderView::Interactive);
+    m_list->header()->resizeSection(ResultModel::Categories, 120);
     m_list->header()->setSectionResizeMode(ResultModel::Found, QHeaderView::ResizeToContents);
     layout->addWidget(m_list, 1);
 
