@@ -8,6 +8,7 @@
 #include "forms/main/frmMain.h"
 #include "forms/perks/PerksDialogAutomation.h"
 #include "forms/print/PrintDialogAutomation.h"
+#include "forms/results/ResultPanel.h"
 #include "platform/Services.h"
 
 #include <QAction>
@@ -75,6 +76,8 @@ void BatchActions::run(const QueuedAction& a)
     case Action::Zoom: zoom(v); break;
     case Action::Pan: pan(v); break;
     case Action::Declutter: m_main.setDeclutter(v == QLatin1String("on")); break;
+    case Action::FindAll: findAll(v); break;
+    case Action::ShowResult: showResult(v); break;
     }
     // An answer the action did not use must not answer a later dialog.
     m_services.dialogs->clearAnswers();
@@ -289,4 +292,15 @@ void BatchActions::pan(const QString& v)
 {
     const QStringList xy = v.split(QLatin1Char(','));
     m_main.mapView()->panBy(QPointF(xy.value(0).toInt(), xy.value(1).toInt()));
+void BatchActions::findAll(const QString& term)
+{
+    if (choose(QStringLiteral("mxFindAll"), QStringLiteral("find-all")) && m_main.resultPanel())
+        m_main.resultPanel()->setTerm(term);
+}
+
+void BatchActions::showResult(const QString& row)
+{
+    ResultPanel* panel = m_main.resultPanel();
+    if (!panel || !panel->isVisible() || !panel->activateRow(row.toInt()))
+        refuse(QStringLiteral("show-result"), row, QStringLiteral("no such row"));
 }

@@ -38,6 +38,8 @@ private:
     void about();
     void zoom(const QString& v);
     void pan(const QString& v);
+    void findAll(const QString& term);
+    void showResult(const QString& row);
 
     frmMain& m_main;
     Services& m_services;

@@ -90,6 +90,8 @@ public:
         action<Action::Find>("find", "TERM", "search for TERM");
         action<Action::FindCancel>("find-cancel", nullptr, "open the find dialog and cancel it");
         action<Action::FindAgain>("find-again", nullptr, "find again (F3)");
+        action<Action::FindAll>("find-all", "TERM", "open the result list and type TERM");
+        action<Action::ShowResult>("show-result", "N", "show row N of the result list", isIndex);
         action<Action::Perks>("perks", "ITEM:KEY", "show the perk KEY of perk menu ITEM");
         action<Action::Language>("language", "STEM", "select the language STEM");
         action<Action::Extras>("extras", "FILE", "open the extras document FILE");

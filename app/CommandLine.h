@@ -13,6 +13,7 @@ enum class Action {
     FindMode, Find, FindCancel, FindAgain, Perks, Language, Extras, Print, About,
     OpenInstallation,
     Zoom, Pan, Declutter,
+    FindAll, ShowResult,
 };
 
 struct QueuedAction

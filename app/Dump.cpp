@@ -4,6 +4,8 @@
 #include "modules/search/SearchCache.h"
 #include "forms/main/MapView.h"
 #include "forms/main/frmMain.h"
+#include "forms/results/ResultPanel.h"
+#include "modules/search/ResultSource.h"
 #include "modules/Session.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "platform/Services.h"
@@ -112,6 +114,25 @@ QJsonObject controls(const frmMain& main)
                        {"lblDOT", dotLabels}};
 }
 
+// The result list as shown: the term typed and every row in order.
+QJsonObject results(const frmMain& main)
+{
+    const ResultPanel* panel = main.resultPanel();
+    if (!panel)
+        return QJsonObject{{"term", ""}, {"rows", QJsonArray()}};
+    const ResultIndex& index = panel->source().index();
+    QJsonArray rows;
+    for (const ResultRow& row : panel->rows()) {
+        rows.append(QJsonObject{{"map", index.mapId(row.entity)},
+                                {"name", index.germanName(row.entity)},
+                                {"shown", index.shownName(row.entity)},
+                                {"categories", QJsonArray::fromStringList(index.categories(row.entity))},
+                                {"found", panel->isFound(row.entity)},
+                                {"kind", MatchKindName(row.kind)}});
+    }
+    return QJsonObject{{"term", panel->term()}, {"rows", rows}};
+}
+
 } // namespace
 
 QJsonObject Dump::Build(const frmMain& main)
@@ -157,6 +178,7 @@ QJsonObject Dump::Build(const frmMain& main)
         // Where the language choice goes: the settings file, or the user's when it is read-only.
         {"settingsFile", LanguageChoice::FileFor(session.SettingsFile, session.userConfig)},
         {"errors", automation.errors()},
+        {"results", results(main)},
     };
     if (const clsToolTipDeluxe* tip = main.toolTip()) {
         dump["balloon"] = tip->balloonState();

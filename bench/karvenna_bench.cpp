@@ -6,6 +6,7 @@
 #include "Floor.h"
 #include "NaiveProfile.h"
 #include "ZoomBench.h"
+#include "ResultsBench.h"
 #include "modules/search/SearchCache.h"
 #include "modules/info/DescriptionLookup.h"
 #include "forms/main/frmMain.h"
@@ -219,6 +220,7 @@ void Register()
     RegisterBenchmark("zoom_step", ZoomBench::ZoomStep)->Unit(us);
     RegisterBenchmark("pan_frame", ZoomBench::PanFrame)->Unit(us);
     RegisterBenchmark("zoom_memory", ZoomBench::Memory)->Unit(ms)->Iterations(1);
+    ResultsBench::Register();
 }
 
 } // namespace

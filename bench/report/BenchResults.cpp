@@ -47,17 +47,23 @@ QHash<QString, double> Run(const QString& program, const QStringList& arguments)
                 name.truncate(at);
         const double ns = nanoseconds(run.value(u"cpu_time").toDouble(),
                                       run.value(u"time_unit").toString());
-        // Counters named "mem_…" (megabytes) are reported as "name/mem_…".
-        const bool median = run.value(u"run_type").toString() == u"aggregate"
-                            && run.value(u"aggregate_name").toString() == u"median";
-        const bool single = run.value(u"run_type").toString() != u"aggregate";
-        for (auto it = run.constBegin(); it != run.constEnd(); ++it)
-            if (it.key().startsWith(u"mem_") && (median || single))
-                medians.insert(name + u'/' + it.key(), it.value().toDouble());
-        if (run.value(u"run_type").toString() == u"aggregate") {
+        static const QStringList standard = {u"cpu_time"_qs, u"real_time"_qs, u"iterations"_qs,
+                                             u"repetitions"_qs, u"repetition_index"_qs,
+                                             u"threads"_qs, u"per_family_instance_index"_qs,
+                                             u"family_index"_qs};
+        const bool aggregate = run.value(u"run_type").toString() == u"aggregate";
+        // Counters beside the times ("index_bytes", "mem_zoom1_mb") are reported as "name#counter".
+        const bool single = !aggregate || run.value(u"aggregate_name").toString() == u"median";
+        if (single) {
+            for (auto it = run.constBegin(); it != run.constEnd(); ++it)
+                if (it.value().isDouble() && !standard.contains(it.key()))
+                    medians.insert(name + u'#' + it.key(), it.value().toDouble());
+        }
+        if (aggregate) {
             if (run.value(u"aggregate_name").toString() == u"median")
                 medians.insert(name, ns);
         } else {
+            medians.insert(name + u'@' + QString::number(samples[name].size()), ns);
             samples[name].append(ns);
         }
     }

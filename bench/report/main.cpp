@@ -147,8 +147,7 @@ int main(int argc, char* argv[])
 
     // 2-6. In-process benchmarks.
     QStringList benchArgs = {u"--benchmark_repetitions="_qs + QString::number(options.repetitions),
-                             u"--benchmark_enable_random_interleaving=true"_qs,
-                             u"--benchmark_report_aggregates_only=true"_qs};
+                             u"--benchmark_enable_random_interleaving=true"_qs};
     if (options.smoke)
         benchArgs << u"--tiny"_qs << u"--data"_qs << temp.path() << u"--benchmark_min_time=0"_qs;
     std::fprintf(stderr, "in-process benchmarks (%d repetitions)...\n", options.repetitions);
@@ -167,6 +166,19 @@ int main(int argc, char* argv[])
     const double firstL = ns("search_first/L"), floorL = ns("floor/L");
     table.add(atMost(u"2"_qs, u"first search, L: 100 000 entities (vs reading and splitting the files)"_qs,
                      firstL, floorL, 3.0, time(firstL), time(floorL)));
+    {
+        // The goal holds in every run, not only in the median one: the slowest run against
+        // the floor's median.
+        double worst = NAN;
+        for (int i = 0;; ++i) {
+            const double run = b.value(u"search_first/L@"_qs + QString::number(i), NAN);
+            if (std::isnan(run))
+                break;
+            worst = std::isnan(worst) ? run : std::max(worst, run);
+        }
+        table.add(atMost(u"2"_qs, u"first search, L, slowest of the runs (vs the floor's median)"_qs,
+                         worst, floorL, 3.0, time(worst), time(floorL)));
+    }
     const double firstM = ns("search_first/M"), naiveM = ns("naive_first/M");
     {
         const double speedup = naiveM / firstM;
@@ -194,13 +206,28 @@ int main(int argc, char* argv[])
                      hover, hash, 20.0, time(hover), time(hash)));
 
     const double wholeMap = ns("whole_map_repaint"), step = ns("zoom_step"), pan = ns("pan_frame");
-    table.add(atMost(u"7"_qs, u"zoom step, 81 markers, largest map (vs repaint at the whole map)"_qs,
+    table.add(atMost(u"8"_qs, u"zoom step, 81 markers, largest map (vs repaint at the whole map)"_qs,
                      step, wholeMap, 2.0, time(step), time(wholeMap)));
-    table.add(atMost(u"7"_qs, u"pan frame at zoom 4, 81 markers, largest map (vs repaint at the whole map)"_qs,
+    table.add(atMost(u"8"_qs, u"pan frame at zoom 4, 81 markers, largest map (vs repaint at the whole map)"_qs,
                      pan, wholeMap, 2.0, time(pan), time(wholeMap)));
-    const double mem1 = ns("zoom_memory/mem_zoom1_mb"), mem8 = ns("zoom_memory/mem_zoom8_mb");
-    table.add(atMost(u"7"_qs, u"process memory at zoom 8 (vs at zoom 1, same process before)"_qs,
+    const double mem1 = ns("zoom_memory#mem_zoom1_mb"), mem8 = ns("zoom_memory#mem_zoom8_mb");
+    table.add(atMost(u"8"_qs, u"process memory at zoom 8 (vs at zoom 1, same process before)"_qs,
                      mem8, mem1, 1.2, number(mem8) + u" MB"_qs, number(mem1) + u" MB"_qs));
+    // 7. The result list: a key typed once the index exists, against an absolute goal; the
+    // ratio to reading the files says how it compares with the machine's speed.
+    for (const auto& [name, what] : {std::pair{"results_key/L", "result list, a key while typing, L"},
+                                     std::pair{"results_key_full/L", "result list, a key that looks at every entity, L"}}) {
+        const double key = ns(name);
+        table.add({u"7"_qs, QString::fromUtf8(what) + u" (vs reading and splitting the files)"_qs,
+                   time(key), time(floorL), number(key / floorL, 2) + u'×', u"≤ 10 ms"_qs,
+                   !std::isnan(key), key <= 10e6});
+    }
+    {
+        const double index = ns("results_memory/L#index_bytes"), files = ns("results_memory/L#file_bytes");
+        table.add(atMost(u"7"_qs, u"result list index memory, L (vs the bytes of the data files)"_qs,
+                         index, files, 1.5, number(index / 1048576.0) + u" MB"_qs,
+                         number(files / 1048576.0) + u" MB"_qs));
+    }
 
     std::fprintf(stderr, "\n");
     table.print();

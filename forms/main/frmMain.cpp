@@ -9,6 +9,8 @@
 #include "modules/menu/MenuTable.h"
 #include "modules/LOCAL.h"
 #include "modules/Session.h"
+#include "modules/search/ResultSource.h"
+#include "forms/results/ResultPanel.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "platform/Services.h"
 
@@ -69,6 +71,8 @@ frmMain::~frmMain()
     // The map view is a child and outlives the layer, a member: it must not reach it while the
     // window goes.
     m_mapView->setLayer(nullptr);
+    // The result list reads the source, a member.
+    delete m_results;
 }
 
 QWidget* frmMain::mapArea() const { return centralWidget(); }
@@ -319,6 +323,7 @@ void frmMain::onResize()
     syncDisplay();
     if (!ok)
         RestoreStartImage();
+    replayResultsOnMap();
     emit mapAreaResized();
 }
 
@@ -334,6 +339,12 @@ void frmMain::resizeMapArea(int widthPixels, int heightPixels)
         layout()->activate();
     if (centralWidget()->height() != heightPixels && centralWidget()->height() > 0) {
         resize(width(), height() + heightPixels - centralWidget()->height());
+        if (layout())
+            layout()->activate();
+    }
+    // A docked result list takes its width beside the map area.
+    if (centralWidget()->width() != widthPixels && centralWidget()->width() > 0) {
+        resize(width() + widthPixels - centralWidget()->width(), height());
         if (layout())
             layout()->activate();
     }

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -17,6 +18,8 @@ class QPushButton;
 class QLabel;
 class MapView;
 class clsToolTipDeluxe;
+class ResultPanel;
+class ResultSource;
 class Session;
 struct MapSource;
 struct PrintPage;
@@ -101,6 +104,8 @@ public:
     // configuration (unless restoreWindow is false) and keeps them there, and every
     // installation that opens is remembered as the one opened last.
     void rememberForUser(bool restoreWindow);
+    // The result list beside the map; null until mxFindAll first opens it.
+    ResultPanel* resultPanel() const { return m_results; }
 
     // Ends the program after a fatal message (missing file, broken link).
     void EndProgram();
@@ -158,6 +163,11 @@ private:
     void chooseInstallation();
     QString missingFileMessage(const QString& path, QString* caption) const;
     void saveForUser();
+    // The result list and what its rows make the map show (frmMainResults.cpp).
+    void showResults();
+    void showResult(int entity);
+    void showResultsOnMap(const QList<int>& entities);
+    void replayResultsOnMap();
 
     Session& m_session;
     Services& m_services;
@@ -182,4 +192,8 @@ private:
     bool m_ended = false;
     bool m_rememberForUser = false;
     QString m_answerFolder;
+    std::unique_ptr<ResultSource> m_resultSource;
+    ResultPanel* m_results = nullptr;
+    QList<int> m_resultsOnMap;           // the entities "show these" put on the map
+    LastDisplayRecord m_resultsDisplay;  // and the display they made, to show them again
 };

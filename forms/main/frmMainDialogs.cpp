@@ -3,6 +3,7 @@
 #include "forms/main/frmMain.h"
 
 #include "forms/main/Dialogs.h"
+#include "forms/results/ResultPanel.h"
 #include "modules/menu/MenuTable.h"
 #include "modules/LOCAL.h"
 #include "modules/Session.h"
@@ -26,6 +27,7 @@ void frmMain::runCommand(const MenuEntry& entry)
     case MenuCommand::Quit: close(); break;
     case MenuCommand::Find: showFind(); break;
     case MenuCommand::FindAgain: findAgain(); break;
+    case MenuCommand::FindAll: showResults(); break;
     case MenuCommand::Extras: Dialogs::ShowExtras(m_session, m_services, this); break;
     case MenuCommand::Help: Commands::Help(m_session, open); break;
     case MenuCommand::ReadMe: Commands::ReadMe(m_session, *m_services.shell); break;
@@ -64,6 +66,8 @@ void frmMain::showLanguageDialog()
     RestoreStartImage();
     m_display.CurrentMap.clear();
     syncDisplay();
+    if (m_results)
+        m_results->retranslate();
 }
 
 void frmMain::showFind()

@@ -189,5 +189,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_btnInfo && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
         hoverInfoButton();
+    // With the result list docked, the map area changes size without the window doing so.
+    if (m_results && watched == centralWidget() && event->type() == QEvent::Resize)
+        applyResize();
     return QMainWindow::eventFilter(watched, event);
 }

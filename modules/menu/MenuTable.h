@@ -15,6 +15,7 @@ enum class MenuCommand {
     Quit,
     Find,
     FindAgain,
+    FindAll,  // the result list
     Extras,
     Help,
     ReadMe,

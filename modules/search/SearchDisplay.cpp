@@ -50,3 +50,33 @@ void SearchDisplay::Show(MainDisplay& d, LanguageState& language, const SearchRe
     d.LastDisplay = LastDisplayRecord{QString(), record.dataFile, record.category, QString(),
                                       false, label};
 }
+
+void SearchDisplay::ShowMany(MainDisplay& d, LanguageState& language,
+                             const QList<const SearchRecord*>& records, const QString& term)
+{
+    if (records.isEmpty())
+        return;
+    const SearchRecord& first = *records.first();
+    d.printEnabled = true;
+    d.ClearUI();
+    d.SetPicture(first.picture);
+    d.CurrentMap = FileSystem::GetFileStem(first.picture).toLower();
+    const bool german = LOCAL::IsGerman(language);
+    const int count = std::min<int>(records.size(), kMarkerCount);
+    for (int i = 0; i < count; ++i) {
+        const SearchRecord& r = *records[i];
+        d.PlaceMarker(d.DOT[i], r.entity, r.x, r.y);
+        const QString name = german ? r.entity.name : LOCAL::LocalizeName(language, r.entity.name);
+        d.DOT[i].desc = name;
+        d.DOT[i].visible = true;
+        d.SetCaption(d.lblDOT[i], u' ' + name + u' ', LabelKind::Name);
+        d.PlaceLabelBeside(d.DOT[i], d.lblDOT[i], i % 2 == 1, true);
+        d.lblDOT[i].visible = true;
+    }
+    d.SetCaption(d.lblMultiInfo, SearchTexts::ResultHeading(language, term), LabelKind::Heading);
+    d.lblMultiInfo.top = 0;
+    d.lblMultiInfo.left = d.windowWidth() - d.lblMultiInfo.width - 120;
+    d.lblMultiInfo.visible = true;
+    // Nothing a resize could replay from a data file: the window shows these again itself.
+    d.LastDisplay = LastDisplayRecord{first.picture, QString(), QString(), QString(), false, QString()};
+}
