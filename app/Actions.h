@@ -36,8 +36,12 @@ private:
     void extras(const QString& file);
     void print(const QString& v);
     void about();
+    void mark(const QString& option, const QString& v, bool found);
+    void markName(const QString& option, const QString& v, bool found);
+    void progressFile(const QString& option, const QString& file, bool import);
 
     frmMain& m_main;
     Services& m_services;
     QString m_findMode;   // --find-mode: clicked in the next find dialog
+    QString m_importMode; // --import-mode: how the next import goes in
 };

@@ -11,6 +11,8 @@
 enum class Action {
     Open, Pick, PickIndex, Hover, DoubleClick, Click, RightClick, Resize,
     FindMode, Find, FindCancel, FindAgain, Perks, Language, Extras, Print, About,
+    Profile, Mark, Unmark, MarkName, UnmarkName, HideFound, ExportProgress, ImportMode,
+    ImportProgress,
 };
 
 struct QueuedAction

@@ -4,6 +4,7 @@
 #include "modules/search/SearchCache.h"
 #include "forms/main/frmMain.h"
 #include "modules/Session.h"
+#include "modules/progress/ProgressStore.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "platform/Services.h"
 
@@ -28,6 +29,7 @@ QJsonObject marker(const MarkerState& m)
 {
     QJsonObject o = geometry(m);
     o["borderColor"] = qint64(m.borderColor);
+    o["found"] = m.found;
     o["desc"] = m.desc;
     o["toolTip"] = m.toolTip;
     return o;
@@ -89,6 +91,7 @@ QJsonObject controls(const frmMain& main)
         dots.append(dot);
         QJsonObject l = label(d.lblDOT[i]);
         l["index"] = i;
+        l["found"] = d.lblDOT[i].found;
         dotLabels.append(l);
     }
     return QJsonObject{{"imgMap", imgMap},
@@ -99,6 +102,24 @@ QJsonObject controls(const frmMain& main)
                        {"ITEM", marker(d.ITEM)},
                        {"DOT", dots},
                        {"lblDOT", dotLabels}};
+}
+
+QJsonObject progress(const frmMain& main)
+{
+    ProgressStore& store = main.session().progress();
+    QJsonArray profiles, found;
+    for (const QString& name : store.profiles())
+        profiles.append(name);
+    for (const FoundMark& m : store.marks())
+        found.append(QJsonObject{{"map", m.entity.mapId}, {"name", m.entity.name}});
+    return QJsonObject{{"profile", store.currentProfile()},
+                       {"profiles", profiles},
+                       {"store", store.file()},
+                       {"persistent", store.isPersistent()},
+                       {"hideFound", main.hideFound()},
+                       {"found", found},
+                       {"shown", QJsonObject{{"found", main.shownCount().found},
+                                             {"total", main.shownCount().total}}}};
 }
 
 } // namespace
@@ -145,6 +166,7 @@ QJsonObject Dump::Build(const frmMain& main)
         {"settingsFile", session.SettingsFile},
         {"errors", automation.errors()},
     };
+    dump["progress"] = progress(main);
     if (const clsToolTipDeluxe* tip = main.toolTip()) {
         dump["balloon"] = tip->balloonState();
         dump["tooltipObject"] = tip->objectState();

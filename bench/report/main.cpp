@@ -193,6 +193,16 @@ int main(int argc, char* argv[])
     table.add(atMost(u"6"_qs, u"hover description: DelocalizeName + \"info\" read, L (vs hash lookup)"_qs,
                      hover, hash, 20.0, time(hover), time(hash)));
 
+    const double withFound = ns("show_found_half"), withoutFound = ns("show_found_none");
+    table.add(atMost(u"7"_qs, u"show an 81-entry category + paint, half of it found (vs nothing found)"_qs,
+                     withFound, withoutFound, 1.2, time(withFound), time(withoutFound)));
+    {
+        const double mark = ns("mark");
+        const bool measured = !std::isnan(mark);
+        table.add({u"7"_qs, u"one mark: a committed transaction (absolute)"_qs, time(mark),
+                   u"–"_qs, u"–"_qs, u"≤ 5 ms"_qs, measured, measured && mark <= 5e6});
+    }
+
     std::fprintf(stderr, "\n");
     table.print();
     std::printf("\nMedians of %d start-ups (%s) and %d repetitions; CPU time in process.\n",

@@ -1,5 +1,6 @@
 #include "forms/main/MarkerLayer.h"
 
+#include "controls/FoundLook.h"
 #include "controls/MapLabel.h"
 #include "controls/ctlLocation.h"
 #include "modules/Numeric.h"
@@ -95,7 +96,7 @@ bool MarkerLayer::Shape::looksLike(const Shape& other) const
         return false;
     // Hidden controls look alike whatever they hold.
     return !shown || (rect == other.rect && fore == other.fore && back == other.back &&
-                      caption == other.caption);
+                      caption == other.caption && found == other.found);
 }
 
 QRect MarkerLayer::take(const MainDisplay& display)
@@ -122,6 +123,7 @@ QRect MarkerLayer::take(const MainDisplay& display)
         shape.toolTip = state.toolTip;
         shape.fore = fore;
         shape.back = back;
+        shape.found = state.found;
         return shape;
     };
     auto marker = [&toPixels](const MarkerState& state) {
@@ -130,6 +132,7 @@ QRect MarkerLayer::take(const MainDisplay& display)
         shape.shown = state.visible;
         shape.toolTip = state.toolTip;
         shape.fore = state.borderColor;
+        shape.found = state.found;
         return shape;
     };
     for (int i = 0; i < kMarkerCount; ++i) {
@@ -200,6 +203,9 @@ const QImage& MarkerLayer::lookOf(const Shape& shape, qreal ratio)
     case Kind::None:
         break;
     }
+    if (shape.found)
+        shape.look = FoundLook::From(shape.look, shape.control.kind == Kind::Dot || shape.control.kind == Kind::Item
+                                                     ? FoundLook::Part::Marker : FoundLook::Part::Label);
     return shape.look;
 }
 

@@ -3,6 +3,7 @@
 // rules live in MainDisplay, the menu tree in MenuTable.
 #include "modules/display/MainDisplay.h"
 #include "modules/installation/Installation.h"
+#include "modules/progress/FoundDisplay.h"
 #include "forms/main/MarkerLayer.h"
 
 #include <QHash>
@@ -18,6 +19,7 @@ class QLabel;
 class MapView;
 class clsToolTipDeluxe;
 class Session;
+class ProgressStore;
 struct MapSource;
 struct MenuEntry;
 struct Services;
@@ -105,8 +107,30 @@ public:
     // Resizes the map area to pixels (runs the resize handler).
     void resizeMapArea(int widthPixels, int heightPixels);
 
+    // Found progress (frmMainProgress.cpp). The store opens with the first display that
+    // needs it; a problem opening it is reported then.
+    ProgressStore& progress();
+    bool isFound(const EntityId& entity);
+    enum class MarkerChoice { Found, NotFound, Information };
+    // A right click on a marker, its name or the selection marker: the marker menu. False
+    // when the control is not shown (or is the heading, which has no menu).
+    bool rightClickControl(const LayerHit& control, const QPoint& pixel);
+    // What the marker menu's entries do, for the pointer and the batch actions alike.
+    bool chooseOnMarker(const LayerHit& control, MarkerChoice choice);
+    // Marks an entity found or not; false (and a message) when the store refused.
+    bool markEntity(const EntityId& entity, bool found);
+    void setHideFound(bool hide);
+    bool hideFound() const { return m_hideFound; }
+    FoundDisplay::Count shownCount() const { return m_shownCount; }
+    // Runs the profiles dialog's or the hunting list's work without a dialog (batch mode).
+    bool switchProfile(const QString& name);
+    bool exportProgress(const QString& file);
+    bool importProgress(const QString& file, bool replace);
+
 signals:
     void mapAreaResized();
+    // A mark was made or taken back, or the profile changed: other views refresh.
+    void progressChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -136,6 +160,10 @@ private:
     void findAgain();
     void showSearchHit(int index);
     void showPerks(const MapFiles& map);
+    void applyProgress();
+    void reportProgressProblem(const QString& text);
+    void showProfiles();
+    void showHuntList();
 
     Session& m_session;
     Services& m_services;
@@ -158,4 +186,8 @@ private:
     bool m_startupLanguageDialog = false;
     bool m_syncing = false;
     bool m_ended = false;
+    bool m_hideFound = false;
+    LayerHit m_markerTarget;          // the control the marker menu was opened on
+    FoundDisplay::Hidden m_hiddenFound;
+    FoundDisplay::Count m_shownCount;
 };

@@ -31,6 +31,12 @@ void frmMain::runCommand(const MenuEntry& entry)
     case MenuCommand::ReadMe: Commands::ReadMe(m_session, *m_services.shell); break;
     case MenuCommand::WebSite: Commands::OpenWebSite(open, entry.name); break;
     case MenuCommand::About: Dialogs::ShowAbout(m_session, m_services, this); break;
+    case MenuCommand::HideFound: setHideFound(!m_hideFound); break;
+    case MenuCommand::Profiles: showProfiles(); break;
+    case MenuCommand::HuntList: showHuntList(); break;
+    case MenuCommand::MarkFound: chooseOnMarker(m_markerTarget, MarkerChoice::Found); break;
+    case MenuCommand::MarkNotFound: chooseOnMarker(m_markerTarget, MarkerChoice::NotFound); break;
+    case MenuCommand::MarkerInfo: chooseOnMarker(m_markerTarget, MarkerChoice::Information); break;
     }
 }
 
