@@ -32,6 +32,7 @@ class TestProgress : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QString m_home; // a copy of the sample: choosing a language writes its settings
     int m_player = 0;
     QString m_data;
 
@@ -41,7 +42,7 @@ class TestProgress : public QObject
 
     QJsonObject run(const QStringList& actions, int expectedExit = 0)
     {
-        const BatchResult r = RunKarvenna(QStringList{"--home", KARVENNA_SAMPLE_DIR, "--batch"} + actions,
+        const BatchResult r = RunKarvenna(QStringList{"--home", m_home, "--batch"} + actions,
                                           {"XDG_DATA_HOME=" + m_data,
                                            "XDG_CONFIG_HOME=" + m_data + "-config",
                                            "KARVENNA_REGISTRY=" + m_dir.filePath("registry.ini")});
@@ -56,12 +57,14 @@ private slots:
         QFile registry(m_dir.filePath("registry.ini"));
         QVERIFY(registry.open(QIODevice::WriteOnly));
         registry.write("[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
+        m_home = m_dir.filePath("home");
+        QVERIFY(QProcess::execute("cp", {"-r", KARVENNA_SAMPLE_DIR, m_home}) == 0);
     }
 
     void marksHoldAcrossRestartsCategoriesAndLanguages()
     {
         newPlayer();
-        QJsonObject d = run({"--open", "miCaldoraHunters"});
+        QJsonValue d = run({"--open", "miCaldoraHunters"});
         // Nothing marked: the display is as it always was.
         QCOMPARE(d["progress"]["profile"].toString(), QString("Standard"));
         QVERIFY(d["progress"]["found"].toArray().isEmpty());
@@ -110,7 +113,7 @@ private slots:
     {
         newPlayer();
         const QString file = m_dir.filePath("aldric.json");
-        QJsonObject d = run({"--profile", "Aldric", "--mark-name", "caldora:" + kVeit, "--mark-name",
+        QJsonValue d = run({"--profile", "Aldric", "--mark-name", "caldora:" + kVeit, "--mark-name",
                              "caldora:Jäger Lambert", "--export-progress", file});
         QCOMPARE(d["progress"]["profile"].toString(), QString("Aldric"));
         QCOMPARE(d["progress"]["profiles"].toArray().size(), 2);
@@ -148,7 +151,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("not a database at all\n").repeated(200));
         f.close();
-        QJsonObject d = run({"--open", "miCaldoraHunters", "--mark", "DOT:1"});
+        QJsonValue d = run({"--open", "miCaldoraHunters", "--mark", "DOT:1"});
         QCOMPARE(d["messages"].toArray().size(), 1);
         QCOMPARE(d["messages"][0]["icon"].toString(), QString("critical"));
         QVERIFY(d["messages"][0]["text"].toString().contains(".damaged-"));
@@ -176,7 +179,7 @@ private slots:
         QDir().mkpath(dumpDir);
         QFile::setPermissions(dumpDir, QFileDevice::Permissions(0x7777));
         QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7755));
-        QStringList command{KARVENNA_BIN, "--home", KARVENNA_SAMPLE_DIR, "--batch", "--open", "miCaldoraHunters",
+        QStringList command{KARVENNA_BIN, "--home", m_home, "--batch", "--open", "miCaldoraHunters",
                             "--mark", "DOT:1", "--dump", dumpDir + "/dump.json"};
         if (::geteuid() == 0) {
             if (QStandardPaths::findExecutable("setpriv").isEmpty())

@@ -1,6 +1,7 @@
 // Killing the program while it marks never costs a mark it had reported done, and the store
 // always opens clean afterwards: 100 runs, each marking a batch of entities and sent SIGKILL
 // at a random moment.
+#include "modules/EntityId.h"
 #include "modules/IniOps.h"
 #include "support/TestInstall.h"
 
