@@ -179,10 +179,12 @@ void frmProfiles::askDelete()
 {
     if (selected().isEmpty())
         return;
-    const auto answer = QMessageBox::question(this, text("ProfilesCaption"),
-                                              text("ProfileDeleteConfirm", selected()),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes)
+    QMessageBox confirm(QMessageBox::Question, text("ProfilesCaption"),
+                        text("ProfileDeleteConfirm", selected()), QMessageBox::NoButton, this);
+    QPushButton* remove = confirm.addButton(text("ProfileDelete"), QMessageBox::DestructiveRole);
+    confirm.setDefaultButton(confirm.addButton(text("ProfileCancel"), QMessageBox::RejectRole));
+    confirm.exec();
+    if (confirm.clickedButton() == remove)
         report(deleteSelected());
 }
 
