@@ -1,11 +1,14 @@
 #include "controls/FoundLook.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace FoundLook {
 
-QImage From(const QImage& usual, Part part)
+namespace {
+
+QImage drawn(const QImage& usual, Part part)
 {
     QImage look = usual.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const qreal ratio = usual.devicePixelRatio();
@@ -35,6 +38,21 @@ QImage From(const QImage& usual, Part part)
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(check);
     return look;
+}
+
+} // namespace
+
+QImage From(const QImage& usual, Part part)
+{
+    // The usual looks are kept and shared by their makers: each found look is drawn once per
+    // usual look and then copied, as a display of 81 found entries would otherwise draw 162.
+    static auto* const looks = new QHash<std::pair<qint64, int>, QImage>;
+    const std::pair<qint64, int> key{usual.cacheKey(), int(part)};
+    if (const auto known = looks->constFind(key); known != looks->constEnd())
+        return *known;
+    if (looks->size() > 1024)
+        looks->clear();
+    return *looks->insert(key, drawn(usual, part));
 }
 
 } // namespace FoundLook
