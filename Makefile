@@ -1,7 +1,7 @@
 # Set-up and everyday commands. `make run` and `make test` install what is missing first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-DEPS := cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev \
+DEPS := cmake make g++ pkg-config qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev libbenchmark-dev \
         libchm-dev xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream
 # What `make package` needs besides: dpkg-shlibdeps computes the package's Depends.
 PACKAGE_DEPS := dpkg-dev file binutils

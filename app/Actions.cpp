@@ -9,11 +9,15 @@
 #include "forms/perks/PerksDialogAutomation.h"
 #include "forms/print/PrintDialogAutomation.h"
 #include "forms/results/ResultPanel.h"
+#include "forms/main/MapView.h"
+#include "modules/IniOps.h"
 #include "platform/Services.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -78,6 +82,18 @@ void BatchActions::run(const QueuedAction& a)
     case Action::Declutter: m_main.setDeclutter(v == QLatin1String("on")); break;
     case Action::FindAll: findAll(v); break;
     case Action::ShowResult: showResult(v); break;
+    case Action::Profile:
+        if (!m_main.switchProfile(v))
+            refuse(a.option, v, QStringLiteral("not a profile name"));
+        break;
+    case Action::Mark: mark(a.option, v, true); break;
+    case Action::Unmark: mark(a.option, v, false); break;
+    case Action::MarkName: markName(a.option, v, true); break;
+    case Action::UnmarkName: markName(a.option, v, false); break;
+    case Action::HideFound: m_main.setHideFound(v == QLatin1String("on")); break;
+    case Action::ExportProgress: progressFile(a.option, v, false); break;
+    case Action::ImportMode: m_importMode = v; break;
+    case Action::ImportProgress: progressFile(a.option, v, true); break;
     }
     // An answer the action did not use must not answer a later dialog.
     m_services.dialogs->clearAnswers();
@@ -303,4 +319,47 @@ void BatchActions::showResult(const QString& row)
     ResultPanel* panel = m_main.resultPanel();
     if (!panel || !panel->isVisible() || !panel->activateRow(row.toInt()))
         refuse(QStringLiteral("show-result"), row, QStringLiteral("no such row"));
+void BatchActions::mark(const QString& option, const QString& v, bool found)
+{
+    // A right click on the control, then the entry of the marker menu.
+    const LayerHit control = mapControl(v);
+    const bool menuOpened =
+        control && control.kind != LayerHit::Kind::Caption
+        && m_main.rightClickControl(control, m_main.mapView()->rectOf(control).center());
+    if (!menuOpened)
+        return refuse(option, v, QStringLiteral("control not visible"));
+    m_main.chooseOnMarker(control, found ? frmMain::MarkerChoice::Found : frmMain::MarkerChoice::NotFound);
+}
+
+void BatchActions::markName(const QString& option, const QString& v, bool found)
+{
+    const QString mapId = v.section(QLatin1Char(':'), 0, 0);
+    const QString name = v.section(QLatin1Char(':'), 1);
+    const MapFiles* map = m_main.installation().mapById(mapId);
+    if (!map)
+        return refuse(option, v, QStringLiteral("no such map"));
+    // Only what the map's data file holds can be found.
+    const IniOps::Reader data(map->dataFile);
+    const QStringList sections = data.GetIniSections();
+    const bool known = std::any_of(sections.cbegin(), sections.cend(), [&](const QString& s) {
+        return data.GetIniKeys(s).contains(name);
+    });
+    if (!known || IsDisabledKey(name))
+        return refuse(option, v, QStringLiteral("no such entity on that map"));
+    if (!m_main.markEntity({mapId, name}, found))
+        return refuse(option, v, QStringLiteral("the mark was not stored"));
+    // For tests that end the program at any moment: a line once the mark is committed.
+    static const bool trace = qEnvironmentVariableIsSet("KARVENNA_TRACE_MARKS");
+    if (trace) {
+        std::printf("%s %s\n", found ? "marked" : "unmarked", v.toUtf8().constData());
+        std::fflush(stdout);
+    }
+}
+
+void BatchActions::progressFile(const QString& option, const QString& file, bool import)
+{
+    const bool replace = std::exchange(m_importMode, QString()) == QLatin1String("replace");
+    const bool ok = import ? m_main.importProgress(file, replace) : m_main.exportProgress(file);
+    if (!ok)
+        refuse(option, file, import ? QStringLiteral("not read") : QStringLiteral("not written"));
 }

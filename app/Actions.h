@@ -40,8 +40,12 @@ private:
     void pan(const QString& v);
     void findAll(const QString& term);
     void showResult(const QString& row);
+    void mark(const QString& option, const QString& v, bool found);
+    void markName(const QString& option, const QString& v, bool found);
+    void progressFile(const QString& option, const QString& file, bool import);
 
     frmMain& m_main;
     Services& m_services;
     QString m_findMode;   // --find-mode: clicked in the next find dialog
+    QString m_importMode; // --import-mode: how the next import goes in
 };

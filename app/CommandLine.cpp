@@ -49,6 +49,17 @@ bool isZoom(const QString& v)
 
 bool isOnOff(const QString& v) { return v == QLatin1String("on") || v == QLatin1String("off"); }
 
+bool isMapAndName(const QString& v)
+{
+    const qsizetype colon = v.indexOf(QLatin1Char(':'));
+    return colon > 0 && colon + 1 < v.size();
+}
+
+bool isImportMode(const QString& v)
+{
+    return v == QLatin1String("merge") || v == QLatin1String("replace");
+}
+
 bool isFindMode(const QString& v)
 {
     return v == QLatin1String("names") || v == QLatin1String("descriptions");
@@ -103,6 +114,21 @@ public:
                              "zoom to F (1 to 8) about the middle or map-area pixel X,Y", isZoom);
         action<Action::Pan>("pan", "DX,DY", "drag the map by DX,DY pixels", isPoint);
         action<Action::Declutter>("declutter", "on|off", "hide names that cover others", isOnOff);
+
+        action<Action::Profile>("profile", "NAME", "switch to progress profile NAME (created when missing)");
+        action<Action::Mark>("mark", "CONTROL", "right-click marker CONTROL, choose found");
+        action<Action::Unmark>("unmark", "CONTROL", "right-click marker CONTROL, choose not found");
+        action<Action::MarkName>("mark-name", "MAP:NAME", "mark the entity NAME of map MAP found",
+                                 isMapAndName);
+        action<Action::UnmarkName>("unmark-name", "MAP:NAME", "mark the entity NAME of map MAP not found",
+                                   isMapAndName);
+        action<Action::HideFound>("hide-found", "on|off", "hide found entities, or show them again",
+                                  isOnOff);
+        fileAction<Action::ExportProgress>("export-progress", "FILE", "write the profile's progress");
+        action<Action::ImportMode>("import-mode", "MODE", "merge|replace, for the next import",
+                                   isImportMode);
+        fileAction<Action::ImportProgress>("import-progress", "FILE",
+                                           "read progress into the profile (merged by default)");
     }
 
     std::optional<CommandLine> parse(const QStringList& arguments, QString* error)
@@ -171,6 +197,19 @@ private:
         });
     }
 
+    // An action whose value is a file: relative to the start directory.
+    template <Action A>
+    void fileAction(const char* name, const char* valueName, const char* description)
+    {
+        const QString option = QString::fromLatin1(name);
+        add(name, valueName, description, [this, option](const QString& v) {
+            if (v.isEmpty())
+                return false;
+            m_result.actions.push_back({A, option, absolute(v)});
+            return true;
+        });
+    }
+
     void add(const char* name, const char* valueName, const char* description,
              std::function<bool(const QString&)> handle)
     {
@@ -235,7 +274,10 @@ QString UsageText()
                "         --find-mode names|descriptions, --find-cancel, --find-again, --perks ITEM:KEY,\n"
                "         --language TAG, --extras FILE, --print NAME:ORIENTATION, --about,\n"
                "         --open-installation DIR,\n"
-               "         --zoom F[@X,Y], --pan DX,DY, --declutter on|off\n");
+               "         --zoom F[@X,Y], --pan DX,DY, --declutter on|off,\n"
+               "         --profile NAME, --mark CONTROL, --unmark CONTROL, --mark-name MAP:NAME,\n"
+               "         --unmark-name MAP:NAME, --hide-found on|off, --export-progress FILE,\n"
+               "         --import-mode merge|replace, --import-progress FILE\n");
 }
 
 QString HelpText()

@@ -14,6 +14,8 @@ enum class Action {
     OpenInstallation,
     Zoom, Pan, Declutter,
     FindAll, ShowResult,
+    Profile, Mark, Unmark, MarkName, UnmarkName, HideFound, ExportProgress, ImportMode,
+    ImportProgress,
 };
 
 struct QueuedAction

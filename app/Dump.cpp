@@ -7,6 +7,7 @@
 #include "forms/results/ResultPanel.h"
 #include "modules/search/ResultSource.h"
 #include "modules/Session.h"
+#include "modules/progress/ProgressStore.h"
 #include "modules/Twips2Pixel_Module.h"
 #include "platform/Services.h"
 
@@ -31,6 +32,7 @@ QJsonObject marker(const MarkerState& m)
 {
     QJsonObject o = geometry(m);
     o["borderColor"] = qint64(m.borderColor);
+    o["found"] = m.found;
     o["desc"] = m.desc;
     o["toolTip"] = m.toolTip;
     return o;
@@ -102,6 +104,7 @@ QJsonObject controls(const frmMain& main)
         QJsonObject l = label(d.lblDOT[i]);
         l["index"] = i;
         l["decluttered"] = main.mapView()->isDecluttered(i);
+        l["found"] = d.lblDOT[i].found;
         dotLabels.append(l);
     }
     return QJsonObject{{"imgMap", imgMap},
@@ -131,6 +134,22 @@ QJsonObject results(const frmMain& main)
                                 {"kind", MatchKindName(row.kind)}});
     }
     return QJsonObject{{"term", panel->term()}, {"rows", rows}};
+QJsonObject progress(const frmMain& main)
+{
+    ProgressStore& store = main.session().progress();
+    QJsonArray profiles, found;
+    for (const QString& name : store.profiles())
+        profiles.append(name);
+    for (const FoundMark& m : store.marks())
+        found.append(QJsonObject{{"map", m.entity.mapId}, {"name", m.entity.name}});
+    return QJsonObject{{"profile", store.currentProfile()},
+                       {"profiles", profiles},
+                       {"store", store.file()},
+                       {"persistent", store.isPersistent()},
+                       {"hideFound", main.hideFound()},
+                       {"found", found},
+                       {"shown", QJsonObject{{"found", main.shownCount().found},
+                                             {"total", main.shownCount().total}}}};
 }
 
 } // namespace
@@ -180,6 +199,7 @@ QJsonObject Dump::Build(const frmMain& main)
         {"errors", automation.errors()},
         {"results", results(main)},
     };
+    dump["progress"] = progress(main);
     if (const clsToolTipDeluxe* tip = main.toolTip()) {
         dump["balloon"] = tip->balloonState();
         dump["tooltipObject"] = tip->objectState();

@@ -38,6 +38,7 @@ frmMain& Main()
         qputenv("KARVENNA_REGISTRY", (folder + u"/registry.ini"_qs).toLocal8Bit());
         BenchSetup::UseGerman();
         BenchSetup::TheSession().ProgramFolder = folder;
+        BenchSetup::TheSession().progressFile = folder + u"/progress.sqlite"_qs;
         services = std::make_unique<Services>();
         UseDesktopServices(*services);
         main = std::make_unique<frmMain>(BenchSetup::TheSession(), *services);

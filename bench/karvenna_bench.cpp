@@ -3,6 +3,7 @@
 // divides their medians.
 #include "BenchSetup.h"
 #include "DisplayBench.h"
+#include "ProgressBench.h"
 #include "Floor.h"
 #include "NaiveProfile.h"
 #include "ZoomBench.h"
@@ -191,6 +192,26 @@ void BM_HoverHash(benchmark::State& st, Install install)
         benchmark::DoNotOptimize(descriptions.value(keys[i++ % keys.size()]));
 }
 
+// The same 81-entry display, half of it found or nothing found, the windows in turn.
+void BM_ShowProgress(benchmark::State& st, bool marked)
+{
+    BenchSetup::UseGerman();
+    int turn = 0;
+    for (; turn < 2; ++turn)
+        ProgressBench::ShowCategory(marked, turn);
+    for (auto _ : st)
+        ProgressBench::ShowCategory(marked, turn++);
+}
+
+// One mark: one committed transaction.
+void BM_Mark(benchmark::State& st)
+{
+    int turn = 0;
+    ProgressBench::Mark(turn++);
+    for (auto _ : st)
+        ProgressBench::Mark(turn++);
+}
+
 void Register()
 {
     // CPU time of the whole process: Qt scales pictures on worker threads, and the machines
@@ -221,6 +242,9 @@ void Register()
     RegisterBenchmark("pan_frame", ZoomBench::PanFrame)->Unit(us);
     RegisterBenchmark("zoom_memory", ZoomBench::Memory)->Unit(ms)->Iterations(1);
     ResultsBench::Register();
+    RegisterBenchmark("show_found_half", BM_ShowProgress, true)->Unit(us);
+    RegisterBenchmark("show_found_none", BM_ShowProgress, false)->Unit(us);
+    benchmark::RegisterBenchmark("mark", BM_Mark)->Unit(us)->UseRealTime();
 }
 
 } // namespace
@@ -250,6 +274,7 @@ int main(int argc, char* argv[])
     Register();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ProgressBench::Release();
     DisplayBench::Release();
     return 0;
 }

@@ -1,6 +1,20 @@
 #include "modules/Session.h"
 
 #include "modules/Globals.h"
+#include "modules/progress/ProgressStore.h"
+
+Session::Session() = default;
+Session::~Session() = default;
+Session::Session(Session&&) noexcept = default;
+Session& Session::operator=(Session&&) noexcept = default;
+
+ProgressStore& Session::progress()
+{
+    if (!m_progress)
+        m_progress = std::make_unique<ProgressStore>(
+            progressFile.isEmpty() ? ProgressStore::DefaultFile() : progressFile);
+    return *m_progress;
+}
 
 QString Session::VersionText() const
 {

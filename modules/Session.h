@@ -7,10 +7,18 @@
 #include "modules/search/SearchCache.h"
 
 #include <QString>
+#include <memory>
+
+class ProgressStore;
 
 class Session
 {
 public:
+    Session();
+    ~Session();
+    Session(Session&&) noexcept;
+    Session& operator=(Session&&) noexcept;
+
     QString ProgramFolder;      // the installation, without a trailing "/"
     QString SettingsFile;       // ProgramFolder + "/karvenna.ini"
     QString ExtrasFolder = QStringLiteral("EXTRAS");
@@ -28,4 +36,13 @@ public:
     QString VersionText() const;
     // ProgramFolder + "/" + name
     QString InProgramFolder(const QString& name) const;
+
+    // What the player has found: the store in the per-user data folder (or progressFile),
+    // opened on first use so that a start that never needs it never waits for it.
+    ProgressStore& progress();
+    bool progressOpened() const { return m_progress != nullptr; }
+    QString progressFile;
+
+private:
+    std::unique_ptr<ProgressStore> m_progress;
 };

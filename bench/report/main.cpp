@@ -227,6 +227,14 @@ int main(int argc, char* argv[])
         table.add(atMost(u"7"_qs, u"result list index memory, L (vs the bytes of the data files)"_qs,
                          index, files, 1.5, number(index / 1048576.0) + u" MB"_qs,
                          number(files / 1048576.0) + u" MB"_qs));
+    const double withFound = ns("show_found_half"), withoutFound = ns("show_found_none");
+    table.add(atMost(u"9"_qs, u"show an 81-entry category + paint, half of it found (vs nothing found)"_qs,
+                     withFound, withoutFound, 1.2, time(withFound), time(withoutFound)));
+    {
+        const double mark = ns("mark");
+        const bool measured = !std::isnan(mark);
+        table.add({u"9"_qs, u"one mark: a committed transaction (absolute)"_qs, time(mark),
+                   u"–"_qs, u"–"_qs, u"≤ 5 ms"_qs, measured, measured && mark <= 5e6});
     }
 
     std::fprintf(stderr, "\n");

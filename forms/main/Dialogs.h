@@ -10,6 +10,8 @@
 
 class QWidget;
 class Session;
+class ProgressStore;
+class MainDisplay;
 class ShellService;
 struct Services;
 struct PrintPage;
@@ -60,6 +62,15 @@ void ShowExtras(const Session& session, Services& services, QWidget* parent); //
 // forms/print: miPrint; page draws what is printed.
 void ShowPrint(const LanguageState& language, const std::function<PrintPage()>& page,
                Services& services, QWidget* parent);
+
+// forms/profiles: mxProfiles. The dialog works on the store directly.
+void ShowProfiles(const LanguageState& language, ProgressStore& store, Services& services,
+                  QWidget* parent);
+// forms/huntlist: mxHuntList, the shown category or the shown map as a printed list.
+// mapDataFile and mapTitle: the map on screen (empty when none).
+void ShowHuntList(Session& session, ProgressStore& store, const MainDisplay& display,
+                  const QString& mapDataFile, const QString& mapTitle, Services& services,
+                  QWidget* parent);
 
 } // namespace Dialogs
 

@@ -408,6 +408,8 @@ void MapView::mousePressEvent(QMouseEvent* event)
     pointAt(event->position());
     if (!m_hovered && event->button() == Qt::RightButton)
         emit rightButtonDown(event->position().toPoint());
+    else if (m_hovered && event->button() == Qt::RightButton)
+        emit rightButtonOnControl(m_hovered, event->position().toPoint());
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent* event)

@@ -63,6 +63,8 @@ signals:
     void doubleClicked(const LayerHit& control);
     // The right button went down on the map, off the drawn controls.
     void rightButtonDown(const QPoint& position);
+    // The right button went down on a drawn control.
+    void rightButtonOnControl(const LayerHit& control, const QPoint& position);
 
 protected:
     bool event(QEvent* event) override;

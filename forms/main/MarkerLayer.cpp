@@ -1,5 +1,6 @@
 #include "forms/main/MarkerLayer.h"
 
+#include "controls/FoundLook.h"
 #include "controls/MapLabel.h"
 #include "controls/ctlLocation.h"
 #include "modules/Numeric.h"
@@ -96,7 +97,7 @@ bool MarkerLayer::Shape::looksLike(const Shape& other) const
         return false;
     // Hidden controls look alike whatever they hold.
     return !shown || (rect == other.rect && fore == other.fore && back == other.back &&
-                      caption == other.caption);
+                      caption == other.caption && found == other.found);
 }
 
 QRect MarkerLayer::take(const MainDisplay& display)
@@ -134,6 +135,7 @@ QRect MarkerLayer::take(const MainDisplay& display)
         shape.toolTip = state.toolTip;
         shape.fore = fore;
         shape.back = back;
+        shape.found = state.found;
         return shape;
     };
     auto marker = [&toPixels](const MarkerState& state) {
@@ -142,6 +144,7 @@ QRect MarkerLayer::take(const MainDisplay& display)
         shape.shown = state.visible;
         shape.toolTip = state.toolTip;
         shape.fore = state.borderColor;
+        shape.found = state.found;
         return shape;
     };
     // What was drawn before, to compare with what is drawn now.
@@ -323,6 +326,9 @@ const QImage& MarkerLayer::lookOf(const Shape& shape, qreal ratio)
     case Kind::None:
         break;
     }
+    if (shape.found)
+        shape.look = FoundLook::From(shape.look, shape.control.kind == Kind::Dot || shape.control.kind == Kind::Item
+                                                     ? FoundLook::Part::Marker : FoundLook::Part::Label);
     return shape.look;
 }
 

@@ -79,6 +79,7 @@ private:
         QString toolTip;  // does not change the look
         quint32 fore = 0; // label text or marker ring
         quint32 back = kLabelGold;
+        bool found = false; // drawn in the found look
         mutable QImage look; // the drawn look, once painted; a shape that changes starts without
 
         bool looksLike(const Shape& other) const;

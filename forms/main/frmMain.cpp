@@ -62,6 +62,7 @@ frmMain::frmMain(Session& session, Services& services, QWidget* parent)
     buildMapArea();
     buildMenus();
     restoreViewChoices();
+    m_hideFound = m_session.userConfig.value(QStringLiteral("progress/hideFound"), false).toBool();
     // Design size of the client area: imgMap 14175 x 10365 twips.
     resizeMapArea(TwipsToPixelsX(14175), TwipsToPixelsY(10365));
 }
@@ -97,6 +98,8 @@ void frmMain::buildMapArea()
     });
     // A balloon stays only on a marker that stays where it was.
     connect(m_mapView, &MapView::viewChanged, this, [this] { followBalloon(); });
+    connect(m_mapView, &MapView::rightButtonOnControl, this,
+            [this](const LayerHit& control, const QPoint& p) { rightClickControl(control, p); });
 
     // The list and the button stay real widgets, above the map.
     m_btnInfo = new QPushButton(QStringLiteral("i"), area);
@@ -130,7 +133,9 @@ void frmMain::buildMenus()
         if (entry.kind == MenuKind::Menu) {
             auto* menu = new QMenu(QString::fromUtf8(entry.designCaption()), this);
             menu->setObjectName(QString::fromUtf8(entry.name));
-            action = parentMenu ? parentMenu->addMenu(menu) : bar->addMenu(menu);
+            action = parentMenu ? parentMenu->addMenu(menu)
+                     : entry.popup ? menu->menuAction()
+                                   : bar->addMenu(menu);
             m_menuByName.insert(menu->objectName(), menu);
             stack.append(menu);
         } else {
@@ -141,8 +146,12 @@ void frmMain::buildMenus()
                 bar->addAction(action);
             if (entry.shortcut)
                 action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
-            action->setEnabled(entry.kind != MenuKind::Divider && entry.enabled);
-            if (entry.kind != MenuKind::Divider)
+            action->setEnabled(entry.kind != MenuKind::Divider && entry.kind != MenuKind::Status
+                               && entry.enabled);
+            action->setCheckable(entry.checkable);
+            if (entry.kind == MenuKind::Status)
+                action->setVisible(false);
+            else if (entry.kind != MenuKind::Divider)
                 connect(action, &QAction::triggered, this,
                         [this, &entry, action] { runMenuEntry(entry, action); });
             if (entry.command == MenuCommand::Declutter)
@@ -227,7 +236,8 @@ void frmMain::Translate_UI()
         const MenuEntry* entry = m_entryByAction.value(action);
         if (!entry || !entry->isCaptioned())
             continue;
-        action->setText(LOCAL::Text(m_session.language, QStringLiteral("menus"), QString::fromLatin1(entry->languageKey()),
+        action->setText(LOCAL::Text(m_session.language, QString::fromLatin1(entry->languageSection()),
+                                     QString::fromLatin1(entry->languageKey()),
                                      QString::fromUtf8(entry->english)));
     }
     m_display.ComboBoxPrompt = QStringLiteral("   ")
@@ -266,6 +276,7 @@ void frmMain::EndProgram()
 void frmMain::syncDisplay()
 {
     m_syncing = true;
+    applyProgress();
     const MainDisplay& d = m_display;
     m_mapView->setGeometry(TwipsGeometry::ToPixels(d.imgMap.left, d.imgMap.top, d.imgMap.width,
                                                    d.imgMap.height));

@@ -3,6 +3,7 @@
 // rules live in MainDisplay, the menu tree in MenuTable.
 #include "modules/display/MainDisplay.h"
 #include "modules/installation/Installation.h"
+#include "modules/progress/FoundDisplay.h"
 #include "forms/main/MarkerLayer.h"
 
 #include <QHash>
@@ -21,6 +22,7 @@ class clsToolTipDeluxe;
 class ResultPanel;
 class ResultSource;
 class Session;
+class ProgressStore;
 struct MapSource;
 struct PrintPage;
 struct MenuEntry;
@@ -127,8 +129,30 @@ public:
     // Names that would cover others wait for the pointer; remembered for the user.
     void setDeclutter(bool on);
 
+    // Found progress (frmMainProgress.cpp). The store opens with the first display that
+    // needs it; a problem opening it is reported then.
+    ProgressStore& progress();
+    bool isFound(const EntityId& entity);
+    enum class MarkerChoice { Found, NotFound, Information };
+    // A right click on a marker, its name or the selection marker: the marker menu. False
+    // when the control is not shown (or is the heading, which has no menu).
+    bool rightClickControl(const LayerHit& control, const QPoint& pixel);
+    // What the marker menu's entries do, for the pointer and the batch actions alike.
+    bool chooseOnMarker(const LayerHit& control, MarkerChoice choice);
+    // Marks an entity found or not; false (and a message) when the store refused.
+    bool markEntity(const EntityId& entity, bool found);
+    void setHideFound(bool hide);
+    bool hideFound() const { return m_hideFound; }
+    FoundDisplay::Count shownCount() const { return m_shownCount; }
+    // Runs the profiles dialog's or the hunting list's work without a dialog (batch mode).
+    bool switchProfile(const QString& name);
+    bool exportProgress(const QString& file);
+    bool importProgress(const QString& file, bool replace);
+
 signals:
     void mapAreaResized();
+    // A mark was made or taken back, or the profile changed: other views refresh.
+    void progressChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -168,6 +192,10 @@ private:
     void showResult(int entity);
     void showResultsOnMap(const QList<int>& entities);
     void replayResultsOnMap();
+    void applyProgress();
+    void reportProgressProblem(const QString& text);
+    void showProfiles();
+    void showHuntList();
 
     Session& m_session;
     Services& m_services;
@@ -196,4 +224,8 @@ private:
     ResultPanel* m_results = nullptr;
     QList<int> m_resultsOnMap;           // the entities "show these" put on the map
     LastDisplayRecord m_resultsDisplay;  // and the display they made, to show them again
+    bool m_hideFound = false;
+    LayerHit m_markerTarget;          // the control the marker menu was opened on
+    FoundDisplay::Hidden m_hiddenFound;
+    FoundDisplay::Count m_shownCount;
 };

@@ -39,6 +39,12 @@ void frmMain::runCommand(const MenuEntry& entry)
     case MenuCommand::ZoomAll:
     case MenuCommand::ZoomToShown:
     case MenuCommand::Declutter: runViewCommand(entry.command); break;
+    case MenuCommand::HideFound: setHideFound(!m_hideFound); break;
+    case MenuCommand::Profiles: showProfiles(); break;
+    case MenuCommand::HuntList: showHuntList(); break;
+    case MenuCommand::MarkFound: chooseOnMarker(m_markerTarget, MarkerChoice::Found); break;
+    case MenuCommand::MarkNotFound: chooseOnMarker(m_markerTarget, MarkerChoice::NotFound); break;
+    case MenuCommand::MarkerInfo: chooseOnMarker(m_markerTarget, MarkerChoice::Information); break;
     }
 }
 

@@ -38,6 +38,7 @@ struct MarkerState : ControlState
     EntityId entity;
     QPoint reference;
     MarkerAnchor anchor = MarkerAnchor::Centre;
+    bool found = false; // the player has marked the entity found (set by the window)
 };
 
 struct LabelState : ControlState
@@ -45,6 +46,7 @@ struct LabelState : ControlState
     QString caption;
     quint32 foreColor = kMarkerRed;
     QString toolTip;
+    bool found = false; // beside a found entity's marker: drawn dimmed
 };
 
 struct ListState : ControlState

@@ -3,6 +3,7 @@
 #include "modules/extras/ExtrasTable.h"
 #include "modules/menu/MenuTable.h"
 #include "modules/perks/PerkTable.h"
+#include "modules/progress/ProgressTexts.h"
 
 namespace Lint::LanguageKeys {
 
@@ -29,10 +30,15 @@ QHash<QString, QSet<QString>> build()
     add("frmPerks", {"caption", "root", "ButtonShow", "ButtonCancel", "CaldoraTeachersFor", "FrostmereTeachersFor", "QasiraTeachersFor"});
     add("menus", {});
 
-    QSet<QString>& menus = known[QStringLiteral("menus")];
     for (const MenuEntry& e : MenuTable::Entries())
         if (e.isCaptioned())
-            menus.insert(QString::fromLatin1(e.languageKey()).toCaseFolded());
+            known[QString::fromLatin1(e.languageSection()).toCaseFolded()].insert(
+                QString::fromLatin1(e.languageKey()).toCaseFolded());
+    int progressCount = 0;
+    const ProgressTexts::Entry* progressTexts = ProgressTexts::Entries(&progressCount);
+    QSet<QString>& progress = known[QStringLiteral("progress")];
+    for (int i = 0; i < progressCount; ++i)
+        progress.insert(QString::fromLatin1(progressTexts[i].key).toCaseFolded());
     QSet<QString>& extras = known[QStringLiteral("frmextras")];
     for (const ExtrasDocument& d : ExtrasTable::Documents())
         extras.insert(QString::fromLatin1(d.key).toCaseFolded());

@@ -49,6 +49,30 @@ constexpr MenuEntry cmd(const char* name, int level, const char* en, const char*
     return e;
 }
 
+// Found progress: captions from the language file's "progress" section.
+constexpr MenuEntry progress(MenuEntry e)
+{
+    e.section = "progress";
+    return e;
+}
+constexpr MenuEntry progressCmd(const char* name, int level, const char* en, const char* de,
+                                MenuCommand command, bool checkable = false)
+{
+    MenuEntry e = progress(cmd(name, level, en, de, nullptr, command));
+    e.checkable = checkable;
+    return e;
+}
+constexpr MenuEntry markerMenu()
+{
+    MenuEntry e = progress(menu("mxMarkerMenu", 0, "Marker", "Markierung"));
+    e.popup = true;
+    return e;
+}
+constexpr MenuEntry foundCount()
+{
+    return MenuEntry{"mxFoundCount", 0, K::Status, "", ""};
+}
+
 MenuEntry qasiraDragonroots()
 {
     MenuEntry e = hover("miQasiraDragonroots", 2, "Dragonroots", "&Drachenwurzeln", "dragonroots");
@@ -324,6 +348,17 @@ const MenuEntry kEntries[] = {
     cmd("mxZoomToShown", 1, "Zoom to the &shown markers", "Auf die gezeigten &Markierungen zoomen", nullptr, MenuCommand::ZoomToShown),
     sep(1),
     cmd("mxDeclutter", 1, "Hide &overlapping names", "Überlappende &Namen ausblenden", nullptr, MenuCommand::Declutter),
+    progress(menu("mxProgress", 0, "&Progress", "Fo&rtschritt")),
+    progressCmd("mxHideFound", 1, "&Hide found", "Gefundenes &ausblenden", MenuCommand::HideFound, true),
+    progressCmd("mxProfiles", 1, "&Profiles...", "&Profile...", MenuCommand::Profiles),
+    progressCmd("mxHuntList", 1, "Print &hunting list...", "&Suchliste drucken...", MenuCommand::HuntList),
+    foundCount(),
+
+    markerMenu(),
+    progressCmd("mxFound", 1, "&Found", "&Gefunden", MenuCommand::MarkFound, true),
+    progressCmd("mxNotFound", 1, "&Not found", "&Nicht gefunden", MenuCommand::MarkNotFound, true),
+    sep(1),
+    progressCmd("mxInformation", 1, "&Information", "&Information", MenuCommand::MarkerInfo),
 };
 
 } // namespace

@@ -27,6 +27,12 @@ enum class MenuCommand {
     ZoomAll,
     ZoomToShown,
     Declutter, // on or off, remembered per user
+    HideFound,   // found progress: show or hide what is found
+    Profiles,
+    HuntList,
+    MarkFound,   // the marker menu: the marker it was opened on
+    MarkNotFound,
+    MarkerInfo,
 };
 
 enum class MenuKind {
@@ -38,6 +44,7 @@ enum class MenuKind {
     ListThenAll, // Change, then ChangeMulti with the same category
     Perks,       // the perk dialog of the enclosing map
     Command,     // any other command
+    Status,      // a disabled menu-bar text that the window fills in (found count)
 };
 
 struct MenuEntry
@@ -54,8 +61,15 @@ struct MenuEntry
     MenuCommand command = MenuCommand::None;
     const char* designGerman = nullptr; // designed caption where it differs from the German table
     const char* map = nullptr;          // map id of a map's top menu
+    const char* section = nullptr;      // language-file section of the caption; null: "menus"
+    bool popup = false;                 // a level-0 menu that only pops up, never in the bar
+    bool checkable = false;
 
-    bool isCaptioned() const { return kind != MenuKind::Divider && kind != MenuKind::Separator; }
+    bool isCaptioned() const
+    {
+        return kind != MenuKind::Divider && kind != MenuKind::Separator && kind != MenuKind::Status;
+    }
+    const char* languageSection() const { return section ? section : "menus"; }
     const char* designCaption() const { return designGerman ? designGerman : german; }
     // The "menus" key of a language file: the entry's name, "miExtras" for mnuExtras.
     const char* languageKey() const;
@@ -69,5 +83,7 @@ const MenuEntry* Find(const char* name);
 const MenuEntry* TopMenuOf(const MenuEntry& entry);
 // The menu bar entry of a map (its id: "caldora", ...); null for any other id.
 const MenuEntry* MapMenu(const QString& mapId);
+// The menu that a right click on a marker, its name or the selection marker opens.
+inline constexpr const char* kMarkerMenu = "mxMarkerMenu";
 
 } // namespace MenuTable

@@ -1,9 +1,11 @@
 // The program in a real X window on a virtual screen, driven with xdotool as a person's mouse
 // and keyboard would: the balloon of a city, a double click that opens its information window,
-// a pick from the list and the info button. Skipped where Xvfb or xdotool are not installed.
+// a pick from the list and the info button, a marker marked found through its right-click
+// menu. Skipped where Xvfb or xdotool are not installed.
 #include "support/TestInstall.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -243,6 +245,54 @@ private slots:
         QCOMPARE(dump["controls"]["cboItems"]["text"].toString(), picked);
         QCOMPARE(dump["infoSubject"].toString(), picked);
         QVERIFY(dump["controls"]["ITEM"]["visible"].toBool());
+    }
+
+    void rightClickMarksFoundAndHideFoundTakesItOff()
+    {
+        // A player who has found nothing yet.
+        const QString data = qEnvironmentVariable("XDG_DATA_HOME") + "/karvenna";
+        for (const QString& f : QDir(data).entryList({"progress.sqlite*"}))
+            QFile::remove(data + "/" + f);
+        const QJsonObject scene = layout({"--open", "miCaldoraHunters", "--hide-found", "off"});
+        const QJsonObject hunter = scene["controls"]["DOT"][5].toObject();
+        QVERIFY(hunter["visible"].toBool() && !hunter["found"].toBool());
+        const int mapHeight = scene["controls"]["imgMap"]["height"].toInt() / 15;
+
+        startProgram({"--open", "miCaldoraHunters"});
+        const QString main = waitForWindow(kMainTitle);
+        QVERIFY(!main.isEmpty());
+        QTest::qWait(300);
+        moveTo(main, inWindow(main, centreOf(hunter), mapHeight));
+        QTest::qWait(200);
+        xdotool({"click", "3"});
+        QTest::qWait(500);
+        xdotool({"key", "g"}); // the marker menu's "&Gefunden"
+        QTest::qWait(300);
+        xdotool({"windowfocus", "--sync", main});
+        xdotool({"key", "alt+r"}); // "Fo&rtschritt", then "Gefundenes &ausblenden"
+        QTest::qWait(400);
+        xdotool({"key", "a"});
+        QTest::qWait(300);
+        QJsonObject dump = quitProgram(main);
+        QJsonObject dot = dump["controls"]["DOT"][5].toObject();
+        QCOMPARE(dot["desc"].toString(), hunter["desc"].toString());
+        QVERIFY(dot["found"].toBool() && !dot["visible"].toBool());
+        QVERIFY(dump["progress"]["hideFound"].toBool());
+
+        // The next start remembers both; the progress menu brings him back, greyed.
+        startProgram({"--open", "miCaldoraHunters"});
+        const QString again = waitForWindow(kMainTitle);
+        QVERIFY(!again.isEmpty());
+        QTest::qWait(300);
+        xdotool({"windowfocus", "--sync", again});
+        xdotool({"key", "alt+r"});
+        QTest::qWait(400);
+        xdotool({"key", "a"});
+        QTest::qWait(300);
+        dump = quitProgram(again);
+        dot = dump["controls"]["DOT"][5].toObject();
+        QVERIFY(dot["found"].toBool() && dot["visible"].toBool());
+        QVERIFY(!dump["progress"]["hideFound"].toBool());
     }
 };
 

@@ -40,7 +40,7 @@ QVector<const MenuEntry*> TranslatedEntries()
 {
     QVector<const MenuEntry*> bar, general, maps;
     for (const MenuEntry& entry : MenuTable::Entries()) {
-        if (!entry.isCaptioned())
+        if (!entry.isCaptioned() || entry.section)
             continue;
         if (entry.level == 0)
             bar << &entry;

@@ -107,7 +107,7 @@ private slots:
         int separators = 0;
         for (const MenuEntry& e : MenuTable::Entries())
             separators += e.kind == MenuKind::Separator;
-        QCOMPARE(separators, 48 + 2 + 2);  // map menus, file menu, help menu
+        QCOMPARE(separators, 48 + 2 + 2 + 1);  // map menus, file menu, help menu, marker menu
     }
 
     void captionsAndShortcuts()
