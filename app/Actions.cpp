@@ -308,6 +308,8 @@ void BatchActions::pan(const QString& v)
 {
     const QStringList xy = v.split(QLatin1Char(','));
     m_main.mapView()->panBy(QPointF(xy.value(0).toInt(), xy.value(1).toInt()));
+}
+
 void BatchActions::findAll(const QString& term)
 {
     if (choose(QStringLiteral("mxFindAll"), QStringLiteral("find-all")) && m_main.resultPanel())
@@ -319,6 +321,8 @@ void BatchActions::showResult(const QString& row)
     ResultPanel* panel = m_main.resultPanel();
     if (!panel || !panel->isVisible() || !panel->activateRow(row.toInt()))
         refuse(QStringLiteral("show-result"), row, QStringLiteral("no such row"));
+}
+
 void BatchActions::mark(const QString& option, const QString& v, bool found)
 {
     // A right click on the control, then the entry of the marker menu.

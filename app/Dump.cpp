@@ -134,6 +134,8 @@ QJsonObject results(const frmMain& main)
                                 {"kind", MatchKindName(row.kind)}});
     }
     return QJsonObject{{"term", panel->term()}, {"rows", rows}};
+}
+
 QJsonObject progress(const frmMain& main)
 {
     ProgressStore& store = main.session().progress();

@@ -227,6 +227,7 @@ int main(int argc, char* argv[])
         table.add(atMost(u"7"_qs, u"result list index memory, L (vs the bytes of the data files)"_qs,
                          index, files, 1.5, number(index / 1048576.0) + u" MB"_qs,
                          number(files / 1048576.0) + u" MB"_qs));
+    }
     const double withFound = ns("show_found_half"), withoutFound = ns("show_found_none");
     table.add(atMost(u"9"_qs, u"show an 81-entry category + paint, half of it found (vs nothing found)"_qs,
                      withFound, withoutFound, 1.2, time(withFound), time(withoutFound)));
