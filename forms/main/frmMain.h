@@ -93,7 +93,7 @@ public:
     // The folder that the next mxOpenInstallation takes instead of asking (batch mode).
     void answerInstallationFolder(const QString& folder) { m_answerFolder = folder; }
     // A person's run: the window takes its last size, place and state from the user's
-    // configuration (unless restoreWindow is false) and keeps them there, and every
+    // configuration and keeps them there (unless restoreWindow is false), and every
     // installation that opens is remembered as the one opened last.
     void rememberForUser(bool restoreWindow);
 
@@ -172,5 +172,6 @@ private:
     bool m_syncing = false;
     bool m_ended = false;
     bool m_rememberForUser = false;
+    bool m_rememberWindow = false;
     QString m_answerFolder;
 };

@@ -58,12 +58,15 @@ private slots:
         QCOMPARE(main->display().imgMap.width, Twips2Pixel_Module::PixelsToTwipsX(main->mapArea()->width()));
         QCOMPARE(main->display().imgMap.height, Twips2Pixel_Module::PixelsToTwipsY(main->mapArea()->height()));
 
-        // A run with a size of its own (--size) keeps it.
+        // A run with a size of its own (--size) keeps it, and does not keep it for later.
         main->close();
         Session sized;
         auto fixed = start(sized, KARVENNA_SAMPLE_DIR, false);
         QCOMPARE(fixed->mapArea()->size(), QSize(Twips2Pixel_Module::TwipsToPixelsX(14175),
                                                  Twips2Pixel_Module::TwipsToPixelsY(10365)));
+        fixed->resize(500, 400);
+        fixed->close();
+        QCOMPARE(start(sized, KARVENNA_SAMPLE_DIR)->size(), QSize(700, 520));
     }
 
     void maximisedAndOffScreenWindowsComeBackOnTheScreen()
