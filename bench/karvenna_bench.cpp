@@ -11,12 +11,16 @@
 #include "modules/search/SearchCache.h"
 #include "modules/info/DescriptionLookup.h"
 #include "forms/main/frmMain.h"
+#include "modules/FileSystem.h"
 #include "modules/IniCache.h"
 #include "modules/IniOps.h"
 #include "modules/Session.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstring>
 
@@ -212,6 +216,44 @@ void BM_Mark(benchmark::State& st)
         ProgressBench::Mark(turn++);
 }
 
+// A folder as copied from Windows: 2000 pictures, named in another case than asked for.
+struct WindowsFolder
+{
+    QTemporaryDir dir;
+    QStringList asked;
+    WindowsFolder()
+    {
+        QDir().mkpath(dir.filePath(u"Pics/Creatures"_qs));
+        for (int i = 0; i < 2000; ++i) {
+            QFile file(dir.filePath(u"Pics/Creatures/Wolf_%1.JPG"_qs.arg(i)));
+            file.open(QIODevice::WriteOnly);
+            file.write("x");
+            asked.append(dir.filePath(u"Pics/Creatures/wolf_%1.jpg"_qs.arg(i)));
+        }
+    }
+};
+
+// Found without regard to case: what a hover costs on such an installation.
+void BM_FileExistsByCase(benchmark::State& st)
+{
+    static WindowsFolder folder;
+    qsizetype i = 0;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(FileSystem::FileExists(folder.asked[i++ % folder.asked.size()]));
+}
+
+// The same files asked for by their names on disk.
+void BM_FileExistsExact(benchmark::State& st)
+{
+    static WindowsFolder folder;
+    QStringList exact;
+    for (const QString& asked : std::as_const(folder.asked))
+        exact.append(FileSystem::FindFile(asked));
+    qsizetype i = 0;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(FileSystem::FileExists(exact[i++ % exact.size()]));
+}
+
 void Register()
 {
     // CPU time of the whole process: Qt scales pictures on worker threads, and the machines
@@ -245,6 +287,8 @@ void Register()
     RegisterBenchmark("show_found_half", BM_ShowProgress, true)->Unit(us);
     RegisterBenchmark("show_found_none", BM_ShowProgress, false)->Unit(us);
     benchmark::RegisterBenchmark("mark", BM_Mark)->Unit(us)->UseRealTime();
+    RegisterBenchmark("file_exists_by_case", BM_FileExistsByCase)->Unit(us);
+    RegisterBenchmark("file_exists_exact", BM_FileExistsExact)->Unit(us);
 }
 
 } // namespace

@@ -41,22 +41,17 @@ struct Listing
 class Listings
 {
 public:
-    QString match(const QString& folder, const QString& name)
+    // folder: an existing folder, st: what stat said of it a moment ago.
+    QString match(const QString& folder, const struct stat& st, const QString& name)
     {
-        struct stat st
-        {
-        };
-        const QString dir = folder.isEmpty() ? QStringLiteral(".") : folder;
-        if (::stat(QFile::encodeName(dir).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-            return {};
         QMutexLocker lock(&m_mutex);
-        Listing& listing = m_listings[dir];
+        Listing& listing = m_listings[folder];
         if (listing.byFoldedName.isEmpty() || listing.mtimeSec != st.st_mtim.tv_sec
             || listing.mtimeNsec != st.st_mtim.tv_nsec || listing.inode != st.st_ino
             || listing.device != st.st_dev) {
             listing = Listing{qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec),
                               quint64(st.st_ino), quint64(st.st_dev), {}};
-            const QStringList entries = QDir(dir).entryList(
+            const QStringList entries = QDir(folder).entryList(
                 QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
             // Name order decides between names that differ in case only: the first one wins.
             for (auto it = entries.crbegin(); it != entries.crend(); ++it)
@@ -80,26 +75,33 @@ Listings& listings()
     return l;
 }
 
-// The existing path that slashed names without regard to case, or a null string.
-QString findParts(const QString& slashed)
+// The existing path that slashed (known not to exist as written) names without regard to
+// case, or a null string.
+QString findMissing(const QString& slashed)
 {
-    if (exists(slashed))
-        return slashed;
     const qsizetype slash = slashed.lastIndexOf(u'/');
     const QString name = slashed.mid(slash + 1);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return {};
-    QString folder;
-    if (slash == 0)
-        folder = QStringLiteral("/");
-    else if (slash > 0)
-        folder = findParts(slashed.left(slash));
-    if (slash > 0 && folder.isNull())
+    QString folder = slash == 0 ? QStringLiteral("/") : slash < 0 ? QStringLiteral(".") : slashed.left(slash);
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0) {
+        if (slash <= 0)
+            return {};
+        folder = findMissing(folder);
+        if (folder.isNull() || ::stat(QFile::encodeName(folder).constData(), &st) != 0)
+            return {};
+    }
+    if (!S_ISDIR(st.st_mode))
         return {};
-    const QString match = listings().match(folder, name);
+    const QString match = listings().match(folder, st, name);
     if (match.isEmpty())
         return {};
-    return folder.isEmpty() ? match : folder.endsWith(u'/') ? folder + match : folder + u'/' + match;
+    if (slash < 0)
+        return match;
+    return folder.endsWith(u'/') ? folder + match : folder + u'/' + match;
 }
 
 QString withSlashes(QString path)
@@ -110,13 +112,22 @@ QString withSlashes(QString path)
     return path;
 }
 
+// What FindFile finds for a path that does not exist as written; null for nothing.
+QString findAfterMiss(const QString& path)
+{
+    const QString slashed = withSlashes(path);
+    if (slashed != path && exists(slashed))
+        return slashed;
+    return findMissing(slashed);
+}
+
 } // namespace
 
 QString FindFile(const QString& path)
 {
     if (path.isEmpty() || exists(path))
         return path;
-    const QString found = findParts(withSlashes(path));
+    const QString found = findAfterMiss(path);
     return found.isNull() ? path : found;
 }
 
@@ -124,9 +135,8 @@ bool MatchesOnlyByCase(const QString& path)
 {
     if (path.isEmpty() || exists(path))
         return false;
-    const QString slashed = withSlashes(path);
-    const QString found = findParts(slashed);
-    return !found.isNull() && found != slashed;
+    const QString found = findAfterMiss(path);
+    return !found.isNull() && found != withSlashes(path);
 }
 
 std::optional<FileStamp> StampOfEncoded(const QByteArray& encodedPath)
@@ -157,7 +167,7 @@ bool FileExists(const QString& path)
     // Asked at every hover: one system call, without building a QFileInfo.
     std::optional<FileStamp> stamp = StampOf(path);
     if (!stamp && !path.isEmpty())
-        if (const QString found = FindFile(path); found != path)
+        if (const QString found = findAfterMiss(path); !found.isNull())
             stamp = StampOf(found);
     return stamp && stamp->size > 0;
 }

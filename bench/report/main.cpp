@@ -204,6 +204,9 @@ int main(int argc, char* argv[])
     const double hover = ns("hover_describe/L"), hash = ns("hover_hash/L");
     table.add(atMost(u"6"_qs, u"hover description: DelocalizeName + \"info\" read, L (vs hash lookup)"_qs,
                      hover, hash, 20.0, time(hover), time(hash)));
+    const double byCase = ns("file_exists_by_case"), exact = ns("file_exists_exact");
+    table.add(atMost(u"7"_qs, u"a file found without regard to case, 2000 in its folder (vs found by its exact name)"_qs,
+                     byCase, exact, 6.0, time(byCase), time(exact)));
 
     const double wholeMap = ns("whole_map_repaint"), step = ns("zoom_step"), pan = ns("pan_frame");
     table.add(atMost(u"8"_qs, u"zoom step, 81 markers, largest map (vs repaint at the whole map)"_qs,

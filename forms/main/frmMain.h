@@ -103,7 +103,7 @@ public:
     // The folder that the next mxOpenInstallation takes instead of asking (batch mode).
     void answerInstallationFolder(const QString& folder) { m_answerFolder = folder; }
     // A person's run: the window takes its last size, place and state from the user's
-    // configuration (unless restoreWindow is false) and keeps them there, and every
+    // configuration and keeps them there (unless restoreWindow is false), and every
     // installation that opens is remembered as the one opened last.
     void rememberForUser(bool restoreWindow);
     // The result list beside the map; null until mxFindAll first opens it.
@@ -219,6 +219,7 @@ private:
     bool m_syncing = false;
     bool m_ended = false;
     bool m_rememberForUser = false;
+    bool m_rememberWindow = false;
     QString m_answerFolder;
     std::unique_ptr<ResultSource> m_resultSource;
     ResultPanel* m_results = nullptr;

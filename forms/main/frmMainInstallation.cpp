@@ -55,6 +55,7 @@ bool frmMain::OpenInstallation(const QString& folder)
 void frmMain::rememberForUser(bool restoreWindow)
 {
     m_rememberForUser = true;
+    m_rememberWindow = restoreWindow;
     const QByteArray geometry = m_session.userConfig.value(kGeometry).toByteArray();
     // Qt puts a window whose screen has gone, or that lies off every screen, back onto one.
     if (restoreWindow && !geometry.isEmpty())
@@ -63,6 +64,7 @@ void frmMain::rememberForUser(bool restoreWindow)
 
 void frmMain::saveForUser()
 {
-    if (m_rememberForUser)
+    // A window of a size given on the command line is no choice of the person's.
+    if (m_rememberWindow)
         m_session.userConfig.setValue(kGeometry, saveGeometry());
 }

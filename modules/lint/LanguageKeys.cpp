@@ -18,7 +18,8 @@ QHash<QString, QSet<QString>> build()
             set.insert(QString::fromLatin1(key).toCaseFolded());
     };
     add("general", {"language", "version", "author", "website", "email"});
-    add("ui", {"ComboBoxPrompt", "InfoButtonToolTip", "FileNotFound", "FileNotFoundCaption"});
+    add("ui", {"ComboBoxPrompt", "InfoButtonToolTip", "FileNotFound", "FileNotFoundCaption",
+               "mxOpenInstallationCaption"});
     add("frmFind", {"caption", "searchfor", "options", "searchinnames", "searchindescriptions", "buttonfind",
                     "buttoncancel", "notfoundmessage", "notfoundcaption", "SearchResult"});
     add("frmPrint", {"caption", "label", "optionlandscape", "optionportrait", "buttonprint", "buttoncancel"});

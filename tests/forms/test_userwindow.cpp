@@ -58,12 +58,15 @@ private slots:
         QCOMPARE(main->display().imgMap.width, Twips2Pixel_Module::PixelsToTwipsX(main->mapArea()->width()));
         QCOMPARE(main->display().imgMap.height, Twips2Pixel_Module::PixelsToTwipsY(main->mapArea()->height()));
 
-        // A run with a size of its own (--size) keeps it.
+        // A run with a size of its own (--size) keeps it, and does not keep it for later.
         main->close();
         Session sized;
         auto fixed = start(sized, KARVENNA_SAMPLE_DIR, false);
         QCOMPARE(fixed->mapArea()->size(), QSize(Twips2Pixel_Module::TwipsToPixelsX(14175),
                                                  Twips2Pixel_Module::TwipsToPixelsY(10365)));
+        fixed->resize(500, 400);
+        fixed->close();
+        QCOMPARE(start(sized, KARVENNA_SAMPLE_DIR)->size(), QSize(700, 520));
     }
 
     void maximisedAndOffScreenWindowsComeBackOnTheScreen()
@@ -89,22 +92,18 @@ private slots:
         QVERIFY2(screen.intersects(main->geometry()), qPrintable(QString("%1,%2").arg(main->x()).arg(main->y())));
     }
 
-    void openInstallationFollowsTheSpecifiedFileMenu()
-    {
-        Session session;
-        auto main = start(session, KARVENNA_SAMPLE_DIR);
-        const QList<QAction*> file = main->menu("mnuFile")->actions();
-        QCOMPARE(file.last()->objectName(), QString("mxOpenInstallation"));
-        QCOMPARE(file.at(file.size() - 2)->objectName(), QString("miQuit"));
-        QCOMPARE(file.last()->text(), QString("&Installation öffnen..."));
-        QVERIFY(file.last()->shortcut().isEmpty());
-    }
-
     void anotherInstallationOpensAndIsRemembered()
     {
         Session session;
         auto main = start(session, KARVENNA_SAMPLE_DIR);
         QVERIFY(main);
+        // The last entry of the File menu, after Quit, without a shortcut of its own.
+        const QList<QAction*> file = main->menu("mnuFile")->actions();
+        QCOMPARE(file.last()->objectName(), QString("mxOpenInstallation"));
+        QCOMPARE(file.at(file.size() - 2)->objectName(), QString("miQuit"));
+        QCOMPARE(file.last()->text(), QString("&Installation öffnen..."));
+        QVERIFY(file.last()->shortcut().isEmpty());
+
         main->action("miCaldoraCaves")->trigger();
         const QStringList shownBefore = main->display().cboItems.items;
         const qsizetype messagesBefore = m_services->record.messages().size();

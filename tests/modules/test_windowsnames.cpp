@@ -96,46 +96,34 @@ private slots:
         QCOMPARE(IniOps::ReadIni(asked, "general", "language", "-"), QString("Deutsch"));
     }
 
+    // Without any write permission a file or folder is left alone, by root too.
     void readOnlyFilesAndFoldersAreNotWritten_data()
     {
-        QTest::addColumn<bool>("fileReadOnly");
-        QTest::addColumn<bool>("folderReadOnly");
+        QTest::addColumn<QString>("readOnly"); // what loses its write permission
         QTest::addColumn<bool>("fileThere");
-        QTest::newRow("read-only file") << true << false << true;
-        QTest::newRow("read-only folder, file there") << false << true << true;
-        QTest::newRow("read-only folder, no file") << false << true << false;
-        QTest::newRow("all writable") << false << false << true;
+        QTest::newRow("read-only file") << "inst/Karvenna.ini" << true;
+        QTest::newRow("read-only folder, file there") << "inst" << true;
+        QTest::newRow("read-only folder, no file") << "inst" << false;
+        QTest::newRow("all writable") << "" << true;
     }
     void readOnlyFilesAndFoldersAreNotWritten()
     {
-        QFETCH(bool, fileReadOnly);
-        QFETCH(bool, folderReadOnly);
+        QFETCH(QString, readOnly);
         QFETCH(bool, fileThere);
         TestInstall install;
-        const QString folder = install.file("inst");
-        QVERIFY(QDir().mkpath(folder));
-        const QString file = folder + "/Karvenna.ini";
-        if (fileThere)
-            install.writeText("inst/Karvenna.ini", "[general]\nlanguage=\n");
-        const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-        if (fileReadOnly)
-            QVERIFY(QFile::setPermissions(file, readOnly));
-        if (folderReadOnly)
-            QVERIFY(QFile::setPermissions(folder, readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
-        const QByteArray before = fileThere ? [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }()
-                                            : QByteArray();
-        const bool writable = !fileReadOnly && !folderReadOnly;
-        QCOMPARE(IniOps::CanWrite(folder + "/karvenna.ini"), writable);
-        QCOMPARE(IniOps::WriteIni(folder + "/karvenna.ini", "general", "language", "English"), writable);
-        QCOMPARE(IniOps::ReadIni(folder + "/karvenna.ini", "general", "language", ""),
-                 writable ? QString("English") : QString());
-        if (!writable && fileThere) {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), before);
-        }
-        QCOMPARE(QDir(folder).entryList(QDir::Files), fileThere ? QStringList{"Karvenna.ini"} : QStringList());
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        install.writeText(fileThere ? "inst/Karvenna.ini" : "inst/other", "[general]\nlanguage=\n");
+        const auto readExecute = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner
+                                 | QFile::ExeGroup | QFile::ExeOther;
+        if (!readOnly.isEmpty())
+            QVERIFY(QFile::setPermissions(install.file(readOnly), readExecute));
+        const QString asked = install.file("inst/karvenna.ini");
+        const bool writable = readOnly.isEmpty();
+        QCOMPARE(IniOps::CanWrite(asked), writable);
+        QCOMPARE(IniOps::WriteIni(asked, "general", "language", "English"), writable);
+        QCOMPARE(IniOps::ReadIni(asked, "general", "language", ""), writable ? QString("English") : QString());
+        QCOMPARE(QDir(install.file("inst")).entryList(QDir::Files),
+                 QStringList{fileThere ? "Karvenna.ini" : "other"});
+        QFile::setPermissions(install.file("inst"), readExecute | QFile::WriteOwner);
     }
 };
 
