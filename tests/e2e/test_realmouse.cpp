@@ -273,8 +273,8 @@ private slots:
         QTest::qWait(400);
         xdotool({"key", "a"});
         QTest::qWait(300);
-        QJsonObject dump = quitProgram(main);
-        QJsonObject dot = dump["controls"]["DOT"][5].toObject();
+        QJsonValue dump = quitProgram(main);
+        QJsonValue dot = dump["controls"]["DOT"][5];
         QCOMPARE(dot["desc"].toString(), hunter["desc"].toString());
         QVERIFY(dot["found"].toBool() && !dot["visible"].toBool());
         QVERIFY(dump["progress"]["hideFound"].toBool());
