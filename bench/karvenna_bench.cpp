@@ -320,5 +320,6 @@ int main(int argc, char* argv[])
     benchmark::Shutdown();
     ProgressBench::Release();
     DisplayBench::Release();
+    BenchSetup::TheSession().closeProgress();
     return 0;
 }

@@ -16,6 +16,8 @@ ProgressStore& Session::progress()
     return *m_progress;
 }
 
+void Session::closeProgress() { m_progress.reset(); }
+
 QString Session::VersionText() const
 {
     const QString revision =

@@ -41,6 +41,9 @@ public:
     // opened on first use so that a start that never needs it never waits for it.
     ProgressStore& progress();
     bool progressOpened() const { return m_progress != nullptr; }
+    // Closes the store (it opens again on next use); needed before Qt's SQL connections go,
+    // for a session that outlives the application object.
+    void closeProgress();
     QString progressFile;
 
 private:

@@ -144,7 +144,7 @@ public:
     void setHideFound(bool hide);
     bool hideFound() const { return m_hideFound; }
     FoundDisplay::Count shownCount() const { return m_shownCount; }
-    // Runs the profiles dialog's or the hunting list's work without a dialog (batch mode).
+    // What the profiles dialog does, for the batch actions; a failed file gets a message.
     bool switchProfile(const QString& name);
     bool exportProgress(const QString& file);
     bool importProgress(const QString& file, bool replace);

@@ -20,6 +20,21 @@ using Kind = LayerHit::Kind;
 
 const QString kHideFoundKey = QStringLiteral("progress/hideFound");
 
+// The entity a marker, its name or the selection marker stands for.
+EntityId entityOf(const MainDisplay& d, const LayerHit& control)
+{
+    const bool inArray = control.index >= 0 && control.index < kMarkerCount;
+    switch (control.kind) {
+    case Kind::Dot:
+    case Kind::DotLabel: return inArray ? d.DOT[size_t(control.index)].entity : EntityId();
+    case Kind::Item:
+    case Kind::Caption: return d.ITEM.entity;
+    case Kind::Heading:
+    case Kind::None: break;
+    }
+    return {};
+}
+
 } // namespace
 
 ProgressStore& frmMain::progress()
@@ -70,20 +85,6 @@ void frmMain::applyProgress()
     }
     if (QAction* hide = action(QStringLiteral("mxHideFound")))
         hide->setChecked(m_hideFound);
-}
-
-static EntityId entityOf(const MainDisplay& d, const LayerHit& control)
-{
-    const bool inArray = control.index >= 0 && control.index < kMarkerCount;
-    switch (control.kind) {
-    case Kind::Dot:
-    case Kind::DotLabel: return inArray ? d.DOT[size_t(control.index)].entity : EntityId();
-    case Kind::Item:
-    case Kind::Caption: return d.ITEM.entity;
-    case Kind::Heading:
-    case Kind::None: break;
-    }
-    return {};
 }
 
 bool frmMain::rightClickControl(const LayerHit& control, const QPoint& pixel)

@@ -87,6 +87,15 @@ private slots:
         // Another run, another category that reaches him by a link, in English.
         d = run({"--language", "English", "--open", "miCaldoraQuestNPCs", "--pick", "Veit the Hunter"});
         QCOMPARE(d["controls"]["ITEM"]["desc"].toString(), QString("Veit the Hunter"));
+        // The progress menu speaks the language too (English by default).
+        const QJsonArray bar = d["menus"].toArray();
+        const auto progressMenu = std::find_if(bar.begin(), bar.end(), [](const QJsonValue& m) {
+            return m["name"].toString() == "mxProgress";
+        });
+        QVERIFY(progressMenu != bar.end());
+        const QJsonValue menu = *progressMenu;
+        QCOMPARE(menu["caption"].toString(), QString("&Progress"));
+        QCOMPARE(menu["children"][0]["caption"].toString(), QString("&Hide found"));
         QVERIFY(d["controls"]["ITEM"]["found"].toBool());
         QCOMPARE(d["progress"]["shown"]["found"].toInt(), 1);
         d = run({"--language", "English", "--open", "miCaldoraHunters", "--hide-found", "on"});

@@ -257,8 +257,9 @@ private slots:
     void rightClickOnTheMapGivesTheMapMenuOffTheMarkersOnly()
     {
         start();
+        // On a marker the right button opens the marker's own menu.
         rightClick(centreOf(main().display().DOT[0]));
-        QCOMPARE(main().lastPopupMenu(), QString());
+        QCOMPARE(main().lastPopupMenu(), QString("mxMarkerMenu"));
         rightClick(emptySpot());
         QCOMPARE(main().lastPopupMenu(), QString("mnuCaldora"));
     }
