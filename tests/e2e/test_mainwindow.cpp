@@ -69,8 +69,10 @@ private slots:
         QCOMPARE(dump.value("currentMap").toString(), QString());
         const QJsonArray menus = dump.value("menus").toArray();
         QStringList top;
+        // Entries beyond the designed menus are named mx…: without them, the designed bar.
         for (const QJsonValue& v : menus)
-            top << v.toObject().value("name").toString();
+            if (!v.toObject().value("name").toString().startsWith("mx"))
+                top << v.toObject().value("name").toString();
         QCOMPARE(top, QStringList({"mnuFile", "mnuCaldora", "mnuFrostmere", "mnuQasira", "sep13",
                                    "mnuUrKesh", "mnuancestors", "sep40", "mnuFind", "mnuExtras", "mnuHelp"}));
         QCOMPARE(findMenu(menus, "miPrint").value("enabled").toBool(), false);
