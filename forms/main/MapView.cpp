@@ -320,14 +320,14 @@ void MapView::drawPicture(QPainter& painter, bool fromFile)
         if (fromFile && source.width() < width() * kPrintPixelsPerPixel) {
             // Paper shows the file's pixels as blocks where the view enlarges them: the part
             // in view goes to the printer smoothly enlarged from the file instead.
-            const QImage part = m_image.copy(source.toAlignedRect())
-                                    .scaled(size() * kPrintPixelsPerPixel, Qt::IgnoreAspectRatio,
-                                            Qt::SmoothTransformation);
-            const QRectF aligned = source.toAlignedRect();
-            const QRectF within((source.x() - aligned.x()) * part.width() / aligned.width(),
-                                (source.y() - aligned.y()) * part.height() / aligned.height(),
-                                source.width() * part.width() / aligned.width(),
-                                source.height() * part.height() / aligned.height());
+            const QRect aligned = source.toAlignedRect() & m_image.rect();
+            const QImage part = m_image.copy(aligned).scaled(size() * kPrintPixelsPerPixel,
+                                                             Qt::IgnoreAspectRatio,
+                                                             Qt::SmoothTransformation);
+            const double kx = double(part.width()) / aligned.width();
+            const double ky = double(part.height()) / aligned.height();
+            const QRectF within((source.x() - aligned.x()) * kx, (source.y() - aligned.y()) * ky,
+                                source.width() * kx, source.height() * ky);
             painter.drawImage(QRectF(rect()), part, within);
         } else {
             painter.drawImage(QRectF(rect()), m_image, source);
