@@ -24,6 +24,8 @@ constexpr double kWheelEighthsPerDoubling = 240.0;
 constexpr double kKeyPanShare = 0.1;
 // How long zoom steps may rest before the picture is drawn smoothly again.
 constexpr int kSettleMs = 150;
+// On paper a screen pixel gets at least this many picture pixels (about 190 dpi).
+constexpr int kPrintPixelsPerPixel = 2;
 
 QRectF boundsOf(const QList<QPointF>& points)
 {
@@ -315,7 +317,21 @@ void MapView::drawPicture(QPainter& painter, bool fromFile)
         // the steps' end, snapshots and printers get the smooth one.
         const bool stepping = m_settle.isActive() && painter.device() == this;
         painter.setRenderHint(QPainter::SmoothPixmapTransform, !stepping);
-        painter.drawImage(QRectF(rect()), m_image, source);
+        if (fromFile && source.width() < width() * kPrintPixelsPerPixel) {
+            // Paper shows the file's pixels as blocks where the view enlarges them: the part
+            // in view goes to the printer smoothly enlarged from the file instead.
+            const QRect aligned = source.toAlignedRect() & m_image.rect();
+            const QImage part = m_image.copy(aligned).scaled(size() * kPrintPixelsPerPixel,
+                                                             Qt::IgnoreAspectRatio,
+                                                             Qt::SmoothTransformation);
+            const double kx = double(part.width()) / aligned.width();
+            const double ky = double(part.height()) / aligned.height();
+            const QRectF within((source.x() - aligned.x()) * kx, (source.y() - aligned.y()) * ky,
+                                source.width() * kx, source.height() * ky);
+            painter.drawImage(QRectF(rect()), part, within);
+        } else {
+            painter.drawImage(QRectF(rect()), m_image, source);
+        }
         painter.restore();
         return;
     }

@@ -2,8 +2,8 @@
 // imgMap: the map picture drawn stretched over its control size, with the markers and names
 // of the display on it. The pointer reaches those markers and names here: the view finds the
 // one under it and reports it as a typed hit. The view zooms (wheel, pinch) and pans (drag
-// with the left button, arrow keys) with one transform; the picture is always drawn from the
-// decoded file, never from a copy of the window's size.
+// with the left button, arrow keys) with one transform; zoomed in, the part in view is scaled
+// from the decoded file, never from a copy of the window's size.
 #include "forms/main/MarkerLayer.h"
 #include "modules/display/ViewTransform.h"
 #include "modules/FileSystem.h"

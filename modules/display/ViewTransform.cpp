@@ -37,6 +37,11 @@ void ViewTransform::zoomAbout(double zoom, const QPointF& pixel)
     if (!std::isfinite(zoom))
         return;
     const QPointF fixed = toTwips(pixel);
+    // Wheel and key steps are powers of the square root of two: what repeated steps lose in
+    // rounding is put back, so that two steps in are 2, not 2.0000000000000004.
+    const double step = std::pow(2.0, std::round(2 * std::log2(zoom)) / 2);
+    if (std::abs(zoom / step - 1) < 1e-9)
+        zoom = step;
     m_zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     m_origin = QPointF(fixed.x() - pixel.x() * m_perPixelX / m_zoom,
                        fixed.y() - pixel.y() * m_perPixelY / m_zoom);

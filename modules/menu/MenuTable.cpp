@@ -346,7 +346,6 @@ const MenuEntry kEntries[] = {
     cmd("mxZoomOut", 1, "Zoom &out", "Ver&kleinern", "Ctrl+-", MenuCommand::ZoomOut),
     cmd("mxZoomAll", 1, "&Whole map", "&Ganze Karte", "Ctrl+0", MenuCommand::ZoomAll),
     cmd("mxZoomToShown", 1, "Zoom to the &shown markers", "Auf die gezeigten &Markierungen zoomen", nullptr, MenuCommand::ZoomToShown),
-    sep(1),
     cmd("mxDeclutter", 1, "Hide &overlapping names", "Überlappende &Namen ausblenden", nullptr, MenuCommand::Declutter),
     progress(menu("mxProgress", 0, "&Progress", "Fo&rtschritt")),
     progressCmd("mxHideFound", 1, "&Hide found", "Gefundenes &ausblenden", MenuCommand::HideFound, true),

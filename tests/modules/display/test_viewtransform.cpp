@@ -79,6 +79,13 @@ private slots:
         QCOMPARE(view.zoom(), 1.0);
         view.zoomTo(std::numeric_limits<double>::infinity());
         QCOMPARE(view.zoom(), 1.0);
+        // Steps of the square root of two land on whole zooms exactly, back and forth.
+        for (int step = 0; step < 6; ++step)
+            view.zoomTo(view.zoom() * 1.4142135623730951);
+        QCOMPARE(view.zoom(), 8.0);
+        view.zoomTo(view.zoom() / 1.4142135623730951 / 1.4142135623730951);
+        QCOMPARE(view.zoom(), 4.0);
+        QCOMPARE(view.origin().x() + view.area().width() / 8, view.area().width() / 2);
     }
 
     void wholeMapIsExactlyTheLayout()
