@@ -11,6 +11,7 @@
 #include "modules/LOCAL.h"
 #include "support/RecordedServices.h"
 #include "support/TestInstall.h"
+#include "ShownWindow.h"
 
 #include <QApplication>
 #include <QToolTip>
@@ -65,19 +66,9 @@ private:
     {
         m_main.reset();
         m_install = std::make_unique<TestInstall>();
-        m_install->writeMinimalInstallation(kCaldora, "[general]\nlanguage=\n");
-        m_install->writeText("info.data", kInfo);
-        m_install->writeText("registry.ini",
-                             "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
-        qputenv("KARVENNA_REGISTRY", m_install->file("registry.ini").toUtf8());
-        m_session.ProgramFolder = m_install->path();
-        m_session.language.LanguageName = QStringLiteral("Deutsch");
         m_services = RecordingServices();
-        m_main = std::make_unique<frmMain>(m_session, *m_services);
-        m_main->Create();
-        QVERIFY(m_main->Load());
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        m_main = StartShownWindow(m_session, *m_services, *m_install, kCaldora, kInfo);
+        QVERIFY(m_main);
         const MapFiles& caldora = m_main->maps()[0];
         if (asList)
             m_main->Change(caldora.picture, caldora.dataFile, "caves");

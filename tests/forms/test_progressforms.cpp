@@ -11,6 +11,7 @@
 #include "modules/progress/ProgressStore.h"
 #include "support/RecordedServices.h"
 #include "support/TestInstall.h"
+#include "ShownWindow.h"
 
 #include <QAction>
 #include <QJsonArray>
@@ -82,18 +83,10 @@ class TestProgressForms : public QObject
 private slots:
     void initTestCase()
     {
-        m_install.writeMinimalInstallation(kCaldora, "[general]\nlanguage=\n");
-        m_install.writeText("info.data", "[info]\nwolfshöhle=Hier wohnen Wölfe.\n");
-        m_install.writeText("registry.ini",
-                            "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
-        qputenv("KARVENNA_REGISTRY", m_install.file("registry.ini").toUtf8());
-        m_session.ProgramFolder = m_install.path();
         m_session.progressFile = m_install.file("user/progress.sqlite");
-        m_main = std::make_unique<frmMain>(m_session, *m_services);
-        m_main->Create();
-        QVERIFY(m_main->Load());
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        m_main = StartShownWindow(m_session, *m_services, m_install, kCaldora,
+                                  QStringLiteral("[info]\nwolfshöhle=Hier wohnen Wölfe.\n"));
+        QVERIFY(m_main);
         const MapFiles& caldora = m_main->maps()[0];
         m_main->ChangeMulti(caldora.picture, caldora.dataFile, "caves", "&Caldora: &Höhlen", false);
     }
