@@ -44,9 +44,10 @@ int FirstSearch(Install install)
     SearchState& state = session.search;
     const QString folder = BenchSetup::Folder(install);
     const QString info = BenchSetup::InfoFile(install);
+    QList<Search::MapFile> maps;
     for (const QString& id : Synthetic::MapIds())
-        Search::CacheEntities(state, session.language, folder + u'/' + id + u".data"_qs, folder + u'/' + id + u".jpg"_qs,
-                              info);
+        maps.append({folder + u'/' + id + u".data"_qs, folder + u'/' + id + u".jpg"_qs});
+    Search::CacheMaps(state, session.language, maps, info);
     return Search::FindMatch(session.language, state, 0, kMissingTerm, 0,
                              Search::NameForm::LocalizeAgain);
 }

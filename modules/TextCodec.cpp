@@ -151,7 +151,19 @@ bool IsValidUtf8(const char* data, qsizetype size)
     const auto* p = reinterpret_cast<const uchar*>(data);
     qsizetype i = 0;
     while (i < size) {
-        // Profile files are mostly ASCII: take eight such bytes at a time.
+        // Profile files are mostly ASCII: sixteen such bytes at a time, and straight to the
+        // first byte that is not.
+#if defined(__SSE2__)
+        if (i + 16 <= size) {
+            const unsigned high = unsigned(
+                _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i))));
+            if (high == 0) {
+                i += 16;
+                continue;
+            }
+            i += std::countr_zero(high);
+        }
+#endif
         if (i + 8 <= size) {
             quint64 word;
             std::memcpy(&word, p + i, sizeof word);

@@ -54,9 +54,9 @@ QHash<QString, double> Run(const QString& program, const QStringList& arguments)
                                              u"threads"_qs, u"per_family_instance_index"_qs,
                                              u"family_index"_qs};
         const bool aggregate = run.value(u"run_type").toString() == u"aggregate";
-        // Counters beside the times ("index_bytes", "mem_zoom1_mb") are reported as "name#counter".
-        const bool single = !aggregate || run.value(u"aggregate_name").toString() == u"median";
-        if (single) {
+        // Counters beside the times ("index_bytes", "mem_zoom1_mb") are reported as
+        // "name#counter": the median's, or the one run's when there are no aggregates.
+        if (!aggregate || run.value(u"aggregate_name").toString() == u"median") {
             for (auto it = run.constBegin(); it != run.constEnd(); ++it)
                 if (it.value().isDouble() && !standard.contains(it.key()))
                     medians.insert(name + u'#' + it.key(), it.value().toDouble());
@@ -65,7 +65,6 @@ QHash<QString, double> Run(const QString& program, const QStringList& arguments)
             if (run.value(u"aggregate_name").toString() == u"median")
                 medians.insert(name, ns);
         } else {
-            medians.insert(name + u'@' + QString::number(samples[name].size()), ns);
             samples[name].append(ns);
         }
     }

@@ -143,13 +143,10 @@ bool frmFind::EnsureCache()
         return true;
     // Reading every map takes a moment; the window is blocked meanwhile.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    std::optional<LinkError> error;
-    for (const MapSource& map : std::as_const(m_maps)) {
-        error = Search::CacheEntities(search, m_session.language, map.dataFile, map.picture,
-                                      m_infoFile);
-        if (error)
-            break;
-    }
+    QList<Search::MapFile> maps;
+    for (const MapSource& map : std::as_const(m_maps))
+        maps.append({map.dataFile, map.picture});
+    const std::optional<LinkError> error = Search::CacheMaps(search, m_session.language, maps, m_infoFile);
     QGuiApplication::restoreOverrideCursor();
     if (!error)
         return true;

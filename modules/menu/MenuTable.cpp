@@ -323,7 +323,7 @@ const MenuEntry kEntries[] = {
     menu("mnuFind", 0, "Find", "&Suchen"),
     cmd("miFind", 1, "Find", "&Suchen...", "Ctrl+F", MenuCommand::Find),
     cmd("miFindAgain", 1, "Find again", "&Weitersuchen", "F3", MenuCommand::FindAgain, false),
-    cmd("mxFindAll", 1, "Find all...", "&Alles finden...", "Ctrl+Shift+F", MenuCommand::FindAll),
+    cmd("mxFindAll", 1, "Find a&ll...", "&Alles finden...", "Ctrl+Shift+F", MenuCommand::FindAll),
 
     cmd("mnuExtras", 0, "Extras", "&Extras", nullptr, MenuCommand::Extras),
 

@@ -4,17 +4,46 @@
 #include "modules/LOCAL.h"
 
 #include <QHash>
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
+// Where part first occurs in text from `from` on. Sixteen places are tried at once by their
+// first and last byte, and only where both fit is the rest compared.
 std::string_view::size_type findIn(std::string_view text, std::string_view part, size_t from)
 {
-    if (from > text.size())
-        return std::string_view::npos;
-    const void* hit = memmem(text.data() + from, text.size() - from, part.data(), part.size());
-    return hit ? size_t(static_cast<const char*>(hit) - text.data()) : std::string_view::npos;
+    const size_t n = text.size(), m = part.size();
+    if (m == 0 || from > n || n - from < m)
+        return m == 0 && from <= n ? from : std::string_view::npos;
+    const char* p = text.data();
+    size_t i = from;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(part.front());
+    const __m128i last = _mm_set1_epi8(part.back());
+    for (; i + m - 1 + 16 <= n; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + m - 1));
+        unsigned both = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first),
+                                                                 _mm_cmpeq_epi8(b, last))));
+        while (both) {
+            const size_t at = i + size_t(std::countr_zero(both));
+            if (m <= 2 || std::memcmp(p + at + 1, part.data() + 1, m - 2) == 0)
+                return at;
+            both &= both - 1;
+        }
+    }
+#endif
+    for (; i + m <= n; ++i) {
+        if (p[i] == part.front() && std::memcmp(p + i, part.data(), m) == 0)
+            return i;
+    }
+    return std::string_view::npos;
 }
 
 quint64 letterBit(unsigned char c)
@@ -157,11 +186,17 @@ void ResultIndex::build(const QList<SearchRecord>& records, LanguageState& langu
     std::string folded;
     for (size_t e = 0; e < count; ++e) {
         const SearchRecord& r = records[m_first[e]];
+        // Each text is followed by a NUL, which no term holds: a scan over a whole pool never
+        // finds a term across two texts.
         const auto add = [](std::string& pool, QStringView text) {
             const Span s{quint32(pool.size()), 0};
             FoldedText::Append(pool, text);
-            return Span{s.offset, quint32(pool.size() - s.offset)};
+            const Span added{s.offset, quint32(pool.size() - s.offset)};
+            pool.push_back('\0');
+            return added;
         };
+        m_nameStarts.push_back(quint32(m_names.size()));
+        m_nameOwner.push_back(int(e));
         m_german[e] = add(m_names, r.entity.name);
         m_local[e] = m_german[e];
         if (!german) {
@@ -169,8 +204,11 @@ void ResultIndex::build(const QList<SearchRecord>& records, LanguageState& langu
             folded.clear();
             FoldedText::Append(folded, m_shown.last());
             if (folded != name(m_german[e])) {
+                m_nameStarts.push_back(quint32(m_names.size()));
+                m_nameOwner.push_back(int(e));
                 m_local[e] = Span{quint32(m_names.size()), quint32(folded.size())};
                 m_names += folded;
+                m_names.push_back('\0');
             }
         }
         m_letters[e] = lettersOf(name(m_german[e])) | lettersOf(name(m_local[e]));
@@ -178,6 +216,8 @@ void ResultIndex::build(const QList<SearchRecord>& records, LanguageState& langu
     }
     m_names.shrink_to_fit();
     m_descriptions.shrink_to_fit();
+    m_nameStarts.shrink_to_fit();
+    m_nameOwner.shrink_to_fit();
 }
 
 QString ResultIndex::shownName(int entity) const
@@ -227,6 +267,71 @@ MatchKind ResultIndex::kindOf(int e, const Term& term) const
     return MatchKind::None;
 }
 
+// The term over all entities at once: one search through each pool instead of one per text,
+// and only the names that can hold the term with a typo are looked at for one.
+std::vector<MatchKind> ResultIndex::scanAll(const Term& term) const
+{
+    std::vector<MatchKind> kinds(size_t(entityCount()), MatchKind::None);
+    const std::string_view names(m_names);
+    // Every place a part occurs in a name: calls at(entity, name) once for each name that
+    // holds it.
+    const auto eachName = [&](std::string_view part, const auto& at) {
+        for (size_t hit = findIn(names, part, 0); hit != std::string_view::npos;) {
+            const size_t i = size_t(std::upper_bound(m_nameStarts.begin(), m_nameStarts.end(),
+                                                      quint32(hit)) - m_nameStarts.begin()) - 1;
+            const size_t start = m_nameStarts[i];
+            const size_t end = names.find('\0', hit);
+            at(m_nameOwner[i], names.substr(start, end - start));
+            hit = findIn(names, part, end + 1);
+        }
+    };
+    for (const std::string& s : term.spellings) {
+        eachName(s, [&](int e, std::string_view name) {
+            kinds[size_t(e)] = std::min(kinds[size_t(e)], exactKind(name, s));
+        });
+    }
+    if (term.fuzzy) {
+        // One typo leaves one half of the term as it is, or is two letters swapped across the
+        // middle: only names holding one of those three can match.
+        std::vector<char> candidate(size_t(entityCount()), 0);
+        for (const std::string& s : term.spellings) {
+            const size_t half = s.size() / 2;
+            std::string swapped = s;
+            std::swap(swapped[half - 1], swapped[half]);
+            for (const std::string_view part :
+                 {std::string_view(s).substr(0, half), std::string_view(s).substr(half),
+                  std::string_view(swapped)})
+                eachName(part, [&](int e, std::string_view) { candidate[size_t(e)] = 1; });
+        }
+        for (int e = 0; e < entityCount(); ++e) {
+            if (!candidate[size_t(e)] || kinds[size_t(e)] != MatchKind::None ||
+                std::popcount(term.letters & ~m_letters[size_t(e)]) > 1)
+                continue;
+            const std::string_view german = name(m_german[size_t(e)]);
+            const std::string_view local = name(m_local[size_t(e)]);
+            for (const std::string& s : term.spellings) {
+                if (withinOneEdit(local, s) || withinOneEdit(german, s)) {
+                    kinds[size_t(e)] = MatchKind::Fuzzy;
+                    break;
+                }
+            }
+        }
+    }
+    const std::string_view texts(m_descriptions);
+    for (const std::string& s : term.spellings) {
+        for (size_t hit = findIn(texts, s, 0); hit != std::string_view::npos;) {
+            // The description that holds the hit: the last that starts at or before it.
+            const auto it = std::upper_bound(m_description.begin(), m_description.end(), hit,
+                                             [](size_t at, const Span& d) { return at < d.offset; });
+            const size_t e = size_t(it - m_description.begin()) - 1;
+            if (kinds[e] == MatchKind::None)
+                kinds[e] = MatchKind::Description;
+            hit = findIn(texts, s, m_description[e].offset + m_description[e].length + 1);
+        }
+    }
+    return kinds;
+}
+
 std::vector<ResultRow> ResultIndex::match(const QString& text)
 {
     std::string folded = FoldedText::Fold(QStringView(text).trimmed());
@@ -259,8 +364,13 @@ std::vector<ResultRow> ResultIndex::match(const QString& text)
         for (const int e : candidates)
             consider(e);
     } else {
-        for (int e = 0; e < entityCount(); ++e)
-            consider(e);
+        const std::vector<MatchKind> kinds = scanAll(term);
+        for (int e = 0; e < entityCount(); ++e) {
+            if (kinds[size_t(e)] != MatchKind::None) {
+                byKind[int(kinds[size_t(e)])].push_back({e, kinds[size_t(e)]});
+                m_lastMatches.push_back(e);
+            }
+        }
     }
     m_lastTerm = std::move(folded);
 
@@ -278,6 +388,7 @@ qint64 ResultIndex::memoryBytes() const
                      m_lastMatches.capacity()) * sizeof(int));
     bytes += qint64((m_german.capacity() + m_local.capacity() + m_description.capacity()) * sizeof(Span));
     bytes += qint64(m_letters.capacity() * sizeof(quint64));
+    bytes += qint64(m_nameStarts.capacity() * sizeof(quint32) + m_nameOwner.capacity() * sizeof(int));
     for (const QString& s : m_shown)
         bytes += qint64(sizeof(QString)) + s.capacity() * 2;
     return bytes;

@@ -61,6 +61,7 @@ private:
     };
     struct Term;
     MatchKind kindOf(int entity, const Term& term) const;
+    std::vector<MatchKind> scanAll(const Term& term) const;
     std::string_view name(Span s) const { return {m_names.data() + s.offset, s.length}; }
 
     QList<SearchRecord> m_records;     // shared with the search cache
@@ -71,6 +72,8 @@ private:
     std::string m_names;               // folded names, one after the other
     std::string m_descriptions;        // folded descriptions
     std::vector<Span> m_german, m_local, m_description;
+    std::vector<quint32> m_nameStarts;  // where each name of m_names starts, in order
+    std::vector<int> m_nameOwner;       // and whose it is
     std::vector<quint64> m_letters;    // which letters each entity's names hold
 
     std::string m_lastTerm;            // the previous term, folded

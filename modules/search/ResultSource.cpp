@@ -52,14 +52,11 @@ std::optional<LinkError> ResultSource::refresh()
         // one is the list's own, so that find again keeps the records it walks.
         SearchState fresh;
         SearchState& target = m_built ? fresh : search;
-        for (const Map& map : std::as_const(m_maps)) {
-            if (auto error = Search::CacheEntities(target, m_session.language, map.dataFile,
-                                                   map.picture, m_infoFile)) {
-                target.SearchCache.clear();
-                m_index.clear();
-                m_built = false;
-                return error;
-            }
+        if (auto error = Search::CacheMaps(target, m_session.language, m_maps, m_infoFile)) {
+            target.SearchCache.clear();
+            m_index.clear();
+            m_built = false;
+            return error;
         }
         records = target.SearchCache;
     }

@@ -14,11 +14,7 @@ class Session;
 class ResultSource
 {
 public:
-    struct Map
-    {
-        QString dataFile;
-        QString picture;
-    };
+    using Map = Search::MapFile;
     ResultSource(Session& session, QList<Map> maps, QString infoFile);
 
     // Builds or rebuilds the index where needed. A broken link is returned as the find

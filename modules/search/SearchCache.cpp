@@ -2,6 +2,10 @@
 
 #include "modules/EntityId.h"
 #include "modules/FileSystem.h"
+#include "modules/IniCache.h"
+#include "modules/IniDocument.h"
+#include "modules/search/DescriptionTable.h"
+#include "modules/search/SharedText.h"
 #include "modules/IniOps.h"
 #include "modules/LOCAL.h"
 #include "modules/Numeric.h"
@@ -10,21 +14,11 @@
 #include <algorithm>
 #include <vector>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 const QString kComma = QStringLiteral(",");
-
-const QString kInfo = QStringLiteral("Info");
-
-QString Description(const IniOps::Reader& source, qsizetype info, const QString& key)
-{
-    const QStringView text = source.Value(info, key);
-    if (!text.startsWith(u'#'))
-        return text.toString();
-    // One level only: the target's text is used even if it is a link itself.
-    return source.Value(info, text.mid(1).trimmed()).toString();
-}
 
 // Positions are plain numbers nearly always: those are read here at once, anything else
 // takes the full conversion.
@@ -132,6 +126,104 @@ bool NameMatches(LanguageState& state, const QString& name, const Term& term,
                     : NameBeginsWith(name, term);
 }
 
+// What ReadIni hands over of a value: at most 2047 characters, never half of one.
+QStringView cut(QStringView value)
+{
+    constexpr qsizetype limit = 2047;
+    if (value.size() > limit)
+        value.truncate(value[limit - 1].isHighSurrogate() ? limit - 1 : limit);
+    return value;
+}
+
+// One listing found in a map, before its texts are laid out.
+struct Listing
+{
+    QStringView key;
+    qsizetype description;  // the description file's entry, -1 for none
+    qsizetype section = 0;
+    qint16 x = 0, y = 0;
+};
+
+// What the first pass finds in one map: its listings, with the keys still in the data file's
+// text and the descriptions still in the description file's bytes.
+struct MapListings
+{
+    std::shared_ptr<const IniDocument> document;  // the keys point into it
+    QStringList sections;
+    std::vector<Listing> listings;
+    qsizetype nameUnits = 0;
+};
+
+std::optional<LinkError> readMap(const DescriptionTable& descriptions, const Search::MapFile& map,
+                                 MapListings& found)
+{
+    found.document = IniCache::Load(map.dataFile);
+    const IniOps::Reader data(found.document);
+    found.sections = data.GetIniSections();
+    if (found.document)
+        found.listings.reserve(size_t(found.document->lineCount()));
+    for (qsizetype s = 0; found.document && s < found.sections.size(); ++s) {
+        const QString& section = found.sections[s];
+        for (const IniDocument::Entry& entry : found.document->strictEntries(section)) {
+            if (!IsSearchableKey(entry.key))
+                continue;
+            Listing listing{entry.key, descriptions.entryOf(entry.key), s};
+            const QStringView value = cut(entry.value.value_or(QStringView()));
+            if (StringOps::SplitItemView(value, 1, kComma).trimmed() == u"#") {
+                const QString key = entry.key.toString();
+                const QString target = StringOps::SplitItemView(value, 2, kComma).trimmed().toString();
+                const QString targetValue = data.ReadIni(target, key, QString());
+                if (StringOps::GetToken(targetValue, 1, kComma).trimmed().isEmpty())
+                    return LinkError{map.dataFile, section, key, target};
+                listing.x = Search::Coordinate(StringOps::GetToken(targetValue, 1, kComma));
+                listing.y = Search::Coordinate(StringOps::GetToken(targetValue, 2, kComma));
+            } else {
+                listing.x = CoordinateOf(StringOps::TokenView(value, 1, kComma));
+                listing.y = CoordinateOf(StringOps::TokenView(value, 2, kComma));
+            }
+            found.nameUnits += entry.key.size() + 1;
+            found.listings.push_back(listing);
+        }
+    }
+    return std::nullopt;
+}
+
+// Appends the records of one map. Its names go into one block, as the descriptions did: a
+// hundred thousand records then cost no allocation each, and no text is copied twice.
+void appendRecords(QList<SearchRecord>& cache, LanguageState& state,
+                   const std::optional<IniOps::Reader>& language,
+                   const DescriptionTable& descriptions, const Search::MapFile& map,
+                   const MapListings& found)
+{
+    QString names(found.nameUnits, Qt::Uninitialized);
+    QChar* nameOut = names.data();
+
+    // What the records of a section share, set once.
+    const QString mapId = FileSystem::GetFileStem(map.picture).toLower();
+    std::vector<SearchRecord> shared(size_t(found.sections.size()));
+    for (qsizetype s = 0; s < found.sections.size(); ++s) {
+        SearchRecord& r = shared[size_t(s)];
+        r.dataFile = map.dataFile;
+        r.picture = map.picture;
+        r.category = found.sections[s];
+        r.category.remove(u'[').remove(u']');
+        r.entity.mapId = mapId;
+    }
+    qsizetype n = 0;
+    for (const Listing& l : found.listings) {
+        std::memcpy(nameOut + n, l.key.data(), size_t(l.key.size()) * sizeof(QChar));
+        nameOut[n + l.key.size()] = QChar(0);
+        SearchRecord& record = cache.emplaceBack(shared[size_t(l.section)]);
+        record.entity.name = SharedText::Part(names, n, l.key.size());
+        record.description = descriptions.text(l.description);
+        n += l.key.size() + 1;
+        record.name = language ? LOCAL::LocalizeName(state, record.entity.name, *language)
+                               : record.entity.name;
+        record.x = l.x;
+        record.y = l.y;
+    }
+}
+
 } // namespace
 
 QString LinkError::caption() { return QStringLiteral("Link Error"); }
@@ -163,58 +255,27 @@ std::optional<LinkError> Search::CacheEntities(SearchState& search, LanguageStat
                                                const QString& dataFile, const QString& picture,
                                                const QString& infoFile)
 {
-    QList<SearchRecord>& cache = search.SearchCache;
+    return CacheMaps(search, state, {{dataFile, picture}}, infoFile);
+}
+
+std::optional<LinkError> Search::CacheMaps(SearchState& search, LanguageState& state,
+                                           const QList<MapFile>& maps, const QString& infoFile)
+{
     const bool german = LOCAL::IsGerman(state);
     const std::optional<IniOps::Reader> language = LanguageReader(state, !german);
-    // Each file is looked at once for the whole map rather than at every read.
-    const IniOps::Reader descriptions(DescriptionSource(state, infoFile));
-    const IniOps::Reader data(dataFile);
-    const qsizetype info = descriptions.FindSection(kInfo);
-
-    const QString mapId = FileSystem::GetFileStem(picture).toLower();
-    const QStringList sections = data.GetIniSections();
-    std::vector<std::vector<IniOps::Reader::Entry>> entriesOf;
-    entriesOf.reserve(size_t(sections.size()));
-    // All names of the map first, one after the other in memory: a name search then reads
-    // them in order.
-    for (const QString& section : sections)
-        entriesOf.push_back(data.GetIniEntries(section));
-
-    for (qsizetype s = 0; s < sections.size(); ++s) {
-        const QString& section = sections[s];
-        // What every record of the section shares, copied rather than assigned field by field.
-        SearchRecord listing;
-        listing.dataFile = dataFile;
-        listing.picture = picture;
-        listing.category = section;
-        listing.category.remove(u'[').remove(u']');
-        listing.entity.mapId = mapId;
-        for (IniOps::Reader::Entry& entry : entriesOf[size_t(s)]) {
-            const QString& key = entry.key;
-            if (!IsSearchableKey(key))
-                continue;
-            qint16 x = 0, y = 0;
-            const QStringView value = entry.value;
-            if (StringOps::SplitItemView(value, 1, kComma).trimmed() == u"#") {
-                const QString target = StringOps::SplitItemView(value, 2, kComma).trimmed().toString();
-                const QString targetValue = data.ReadIni(target, key, QString());
-                if (StringOps::GetToken(targetValue, 1, kComma).trimmed().isEmpty())
-                    return LinkError{dataFile, section, key, target};
-                x = Coordinate(StringOps::GetToken(targetValue, 1, kComma));
-                y = Coordinate(StringOps::GetToken(targetValue, 2, kComma));
-            } else {
-                x = CoordinateOf(StringOps::TokenView(value, 1, kComma));
-                y = CoordinateOf(StringOps::TokenView(value, 2, kComma));
-            }
-            // Built where it stays: no moves, and the key itself becomes the German name.
-            SearchRecord& record = cache.emplaceBack(listing);
-            record.description = Description(descriptions, info, key);
-            record.entity.name = key;
-            record.name = german ? std::move(entry.key) : LOCAL::LocalizeName(state, key, *language);
-            record.x = x;
-            record.y = y;
-        }
+    // The description file is read once for all maps, and only its keys are decoded.
+    const DescriptionTable descriptions(DescriptionSource(state, infoFile));
+    // Every map is read before a record is made, so that the records are laid out once.
+    std::vector<MapListings> found(size_t(maps.size()));
+    qsizetype total = 0;
+    for (qsizetype m = 0; m < maps.size(); ++m) {
+        if (auto error = readMap(descriptions, maps[m], found[size_t(m)]))
+            return error;
+        total += qsizetype(found[size_t(m)].listings.size());
     }
+    search.SearchCache.reserve(search.SearchCache.size() + total);
+    for (qsizetype m = 0; m < maps.size(); ++m)
+        appendRecords(search.SearchCache, state, language, descriptions, maps[m], found[size_t(m)]);
     return std::nullopt;
 }
 

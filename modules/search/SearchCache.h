@@ -63,6 +63,16 @@ std::optional<LinkError> CacheEntities(SearchState& search, LanguageState& langu
                                        const QString& dataFile, const QString& picture,
                                        const QString& infoFile);
 
+// A map's data file and picture.
+struct MapFile
+{
+    QString dataFile;
+    QString picture;
+};
+// CacheEntities for every map in order, the description file read once for all.
+std::optional<LinkError> CacheMaps(SearchState& search, LanguageState& language,
+                                   const QList<MapFile>& maps, const QString& infoFile);
+
 // The description file the search reads: the language's own "info.data" when it exists and
 // is not empty, otherwise infoFile (German is always infoFile).
 QString DescriptionSource(const LanguageState& language, const QString& infoFile);

@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(d.CurrentMap, QString("caldora"));
         // A new size puts them where the new scale has them.
         const int before = d.DOT[1].left;
-        m_main->resizeMapArea(500, 400);
+        m_main->resizeMapArea(m_main->mapArea()->width() / 2, m_main->mapArea()->height() / 2);
         QVERIFY(d.DOT[1].visible);
         QVERIFY(d.DOT[1].left < before);
     }

@@ -207,6 +207,41 @@ private slots:
         QVERIFY(!m_source->index().match(typed).empty());
     }
 
+    // Long pools are searched many places at a time: a hit must be found wherever it stands,
+    // at the very start and end of a pool included, and never across two texts.
+    void hitsAnywhereInManyTexts()
+    {
+        QList<SearchRecord> records;
+        QSet<int> names, texts;
+        for (int i = 0; i < 400; ++i) {
+            SearchRecord r;
+            r.entity = {"caldora", QString("Ding %1 ").arg(i) + QString(i % 23, 'x')};
+            r.description = QString(i % 37, 'y') + QString(" Text %1.").arg(i);
+            if (i % 7 == 0 || i == 399) {
+                r.entity.name += "Zwerg";
+                names.insert(i);
+            } else if (i % 11 == 0 || i == 0) {
+                r.description.insert(i % 31, "zwerg");
+                texts.insert(i);
+            }
+            // "zwe" ending one text and "rg" beginning the next never make a hit.
+            if (i == 200)
+                r.entity.name += "zwe";
+            if (i == 201)
+                r.description = "rg" + r.description;
+            r.name = r.entity.name;
+            records.append(r);
+        }
+        ResultIndex index;
+        LanguageState german;
+        index.build(records, german);
+        QSet<int> foundNames, foundTexts;
+        for (const ResultRow& row : index.match("zwerg"))
+            (row.kind == MatchKind::Description ? foundTexts : foundNames).insert(row.entity);
+        QCOMPARE(foundNames, names);
+        QCOMPARE(foundTexts, texts);
+    }
+
     void firstUseFillsTheSearchCacheAndSharesIt()
     {
         start();
