@@ -25,9 +25,10 @@ void frmMain::showResults()
             const QMenu* menu = entry ? m_menuByName.value(QString::fromLatin1(entry->name)) : nullptr;
             return menu ? QString(menu->title()).remove(u'&') : mapId;
         };
-        // Found marks come from the player's progress once there is one; none so far.
-        const auto found = [](const EntityId&) { return false; };
+        const auto found = [this](const EntityId& entity) { return isFound(entity); };
         m_results = new ResultPanel(*m_resultSource, m_session.language, found, mapTitle, this);
+        // A mark made on the map, a profile switched or imported: the found column follows.
+        connect(this, &frmMain::progressChanged, m_results, &ResultPanel::refresh);
         m_results->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
         addDockWidget(Qt::RightDockWidgetArea, m_results);
         // Room for a name, its map and a category or two.

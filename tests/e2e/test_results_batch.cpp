@@ -72,6 +72,20 @@ private slots:
         QCOMPARE(dump["errors"].toArray().size(), 0);
     }
 
+    // Marks made before the list opens and while it is open both show in its rows.
+    void rowsShowFoundMarks()
+    {
+        const BatchResult r = run({"--mark-name", "caldora:Bandit Wolfram", "--find-all", "wolfram",
+                                   "--mark-name", "caldora:Wolfram Einauge"});
+        QCOMPARE(r.exitCode, 0);
+        QStringList found;
+        for (const QJsonValue& v : rows(r))
+            if (v.toObject()["found"].toBool())
+                found << v.toObject()["name"].toString();
+        found.sort();
+        QCOMPARE(found, QStringList({"Bandit Wolfram", "Wolfram Einauge"}));
+    }
+
     void englishNamesTypoAndMissingRows()
     {
         const BatchResult r = run({"--language", "English", "--find-all", "the bandti",
