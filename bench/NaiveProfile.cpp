@@ -110,10 +110,11 @@ void CacheEntities(const QString& dataFile, const QString& picture, const QStrin
             if (key.startsWith(u';') || key.startsWith(u'/') || key.startsWith(u'*'))
                 continue;
             SearchRecord record{dataFile, picture, category, key, {}, 0, 0};
-            record.description = ReadIni(infoFile, QStringLiteral("Info"), key, QString());
-            if (record.description.startsWith(u'#'))
-                record.description = ReadIni(infoFile, QStringLiteral("Info"),
-                                             record.description.mid(1).trimmed(), QString());
+            QString description = ReadIni(infoFile, QStringLiteral("Info"), key, QString());
+            if (description.startsWith(u'#'))
+                description = ReadIni(infoFile, QStringLiteral("Info"),
+                                      description.mid(1).trimmed(), QString());
+            record.description = description;
             QString value = ReadIni(dataFile, section, key, QString());
             if (StringOps::GetSplitItem(value, 1, comma).trimmed() == u"#")
                 value = ReadIni(dataFile, StringOps::GetSplitItem(value, 2, comma).trimmed(), key,

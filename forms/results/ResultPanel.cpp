@@ -59,7 +59,7 @@ public:
         const ResultIndex& found = m_panel.source().index();
         const int e = m_rows[size_t(index.row())].entity;
         if (role == Qt::ToolTipRole && index.column() == Name)
-            return found.record(e).description;
+            return found.record(e).description.toString();
         if (role == Qt::TextAlignmentRole && index.column() == Found)
             return int(Qt::AlignCenter);
         if (role != Qt::DisplayRole)

@@ -1,21 +1,14 @@
 #include "modules/search/DescriptionTable.h"
 
-#include "modules/search/SharedText.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <bit>
 #include <cstring>
 #include <limits>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
 constexpr qsizetype kValueLimit = 2047;  // what a profile read hands over at most
-constexpr qsizetype kPiece = qsizetype(1) << 20;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -47,48 +40,6 @@ qsizetype lineEnd(const char* p, qsizetype from, qsizetype to)
     return cr ? cr - p : lfAt;
 }
 
-// Well-formed UTF-8 (checked before) to UTF-16; returns the units written. May write up to
-// n units.
-qsizetype fromUtf8(const uchar* p, qsizetype n, char16_t* out)
-{
-    qsizetype i = 0, o = 0;
-    while (i < n) {
-#if defined(__SSE2__)
-        if (i + 16 <= n) {
-            // Sixteen bytes widened at once; what follows a non-ASCII byte is written again.
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            const __m128i zero = _mm_setzero_si128();
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + o), _mm_unpacklo_epi8(bytes, zero));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + o + 8), _mm_unpackhi_epi8(bytes, zero));
-            const unsigned high = unsigned(_mm_movemask_epi8(bytes));
-            const int ascii = high ? std::countr_zero(high) : 16;
-            i += ascii;
-            o += ascii;
-            if (!high)
-                continue;
-        }
-#endif
-        const uchar c = p[i];
-        if (c < 0x80) {
-            out[o++] = c;
-            i += 1;
-        } else if (c < 0xE0) {
-            out[o++] = char16_t(((c & 0x1F) << 6) | (p[i + 1] & 0x3F));
-            i += 2;
-        } else if (c < 0xF0) {
-            out[o++] = char16_t(((c & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F));
-            i += 3;
-        } else {
-            const char32_t u = (char32_t(c & 0x07) << 18) | (char32_t(p[i + 1] & 0x3F) << 12) |
-                               (char32_t(p[i + 2] & 0x3F) << 6) | char32_t(p[i + 3] & 0x3F);
-            out[o++] = QChar::highSurrogate(u);
-            out[o++] = QChar::lowSurrogate(u);
-            i += 4;
-        }
-    }
-    return o;
-}
-
 // Decodes n bytes to out (room for n units); returns the units written.
 qsizetype decode(const char* p, qsizetype n, TextCodec::Encoding encoding, QChar* out)
 {
@@ -97,9 +48,29 @@ qsizetype decode(const char* p, qsizetype n, TextCodec::Encoding encoding, QChar
         std::memcpy(out, text.constData(), size_t(text.size()) * sizeof(QChar));
         return text.size();
     }
-    return fromUtf8(reinterpret_cast<const uchar*>(p), n, reinterpret_cast<char16_t*>(out));
+    return SearchTextCodec::FromUtf8(p, n, reinterpret_cast<char16_t*>(out));
 }
 
+
+// The bytes of a value that a read hands over: at most 2047 characters decoded, never half of
+// one.
+qsizetype cutBytes(const char* p, qsizetype n, TextCodec::Encoding encoding)
+{
+    // Neither encoding takes more characters than bytes.
+    if (n <= kValueLimit || encoding == TextCodec::Encoding::Windows1252)
+        return std::min(n, kValueLimit);
+    qsizetype i = 0, units = 0;
+    while (i < n) {
+        const uchar c = uchar(p[i]);
+        const int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const int taken = length == 4 ? 2 : 1;
+        if (units + taken > kValueLimit)
+            break;
+        units += taken;
+        i += length;
+    }
+    return i;
+}
 
 } // namespace
 
@@ -109,63 +80,32 @@ DescriptionTable::DescriptionTable(const QString& path)
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
         file.size() >= std::numeric_limits<qint32>::max())
         return;
-    if (!read(file, TextCodec::Encoding::Utf8)) {
-        // Not UTF-8 after all: the whole file is Windows-1252.
-        m_keys.clear();
-        m_values.clear();
-        m_entries.clear();
-        m_place = Place::Before;
-        if (!file.seek(0))
-            return;
-        read(file, TextCodec::Encoding::Windows1252);
-    }
+    // Read once and kept: the descriptions stay these bytes until one is shown or searched.
+    const QByteArray bytes = file.readAll();
+    const char* p = bytes.constData();
+    const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    // One byte that is not UTF-8 makes the whole file Windows-1252.
+    const bool utf8 = TextCodec::IsValidUtf8(p + bom, bytes.size() - bom);
+    m_encoding = utf8 ? SearchText::Encoding::Utf8 : SearchText::Encoding::Windows1252;
+    read(bytes, utf8 ? bom : 0, utf8 ? TextCodec::Encoding::Utf8 : TextCodec::Encoding::Windows1252);
+    m_bytes = std::make_shared<const QByteArray>(bytes);
     buildIndex();
 }
 
-bool DescriptionTable::read(QFile& file, TextCodec::Encoding encoding)
+void DescriptionTable::read(const QByteArray& bytes, qsizetype from, TextCodec::Encoding encoding)
 {
-    const bool utf8 = encoding != TextCodec::Encoding::Windows1252;
-    // Decoded, a key or a value (with its NUL) is never longer than its line: the blocks are
-    // made once, and only the pages written take memory.
-    m_keys = QString(file.size(), Qt::Uninitialized);
-    m_values = QString(file.size(), Qt::Uninitialized);
-    m_keysUsed = m_valuesUsed = 0;
-    m_entries.reserve(size_t(file.size() / 32 + 16));
-    QByteArray piece(kPiece, Qt::Uninitialized);
-    qsizetype filled = 0;
-    bool start = true, atEnd = false;
-    while (!atEnd) {
-        if (filled == piece.size())
-            piece.resize(piece.size() * 2);  // one line longer than the piece
-        const qint64 got = file.read(piece.data() + filled, piece.size() - filled);
-        atEnd = got <= 0;
-        filled += std::max<qint64>(got, 0);
-        const char* p = piece.constData();
-        qsizetype from = 0;
-        if (start && utf8 && filled >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
-            from = 3;
-        // Whole lines only, until the file ends: a line break never splits a character.
-        qsizetype upTo = filled;
-        if (!atEnd) {
-            while (upTo > from && p[upTo - 1] != '\n' && p[upTo - 1] != '\r')
-                --upTo;
-            if (upTo == from)
-                continue;
-        }
-        start = false;
-        if (utf8 && !TextCodec::IsValidUtf8(p + from, upTo - from))
-            return false;
-        for (qsizetype line = from; line < upTo && m_place != Place::After;) {
-            const qsizetype end = lineEnd(p, line, upTo);
-            takeLine(p, line, end, encoding);
-            line = end + 1;
-        }
-        std::memmove(piece.data(), p + upTo, size_t(filled - upTo));
-        filled -= upTo;
+    // Decoded, a key is never longer than its line: the block is made once, and only the pages
+    // written take memory.
+    m_keys = QString(bytes.size(), Qt::Uninitialized);
+    m_keysUsed = 0;
+    m_entries.reserve(size_t(bytes.size() / 32 + 16));
+    const char* p = bytes.constData();
+    for (qsizetype line = from; line < bytes.size() && m_place != Place::After;) {
+        const qsizetype end = lineEnd(p, line, bytes.size());
+        takeLine(p, line, end, encoding);
+        line = end + 1;
     }
     m_keys.truncate(m_keysUsed);
-    m_values.truncate(m_valuesUsed);
-    return true;
 }
 
 void DescriptionTable::takeLine(const char* p, qsizetype start, qsizetype end,
@@ -192,8 +132,6 @@ void DescriptionTable::takeLine(const char* p, qsizetype start, qsizetype end,
         return;
     const char* eq = findByte(p, line.start, line.end, '=');
     const ByteRange key = trimmed(p, {line.start, eq ? eq - p : line.end});
-    // Decoded, a key or a value with its NUL is never longer than its line: the blocks made
-    // as long as the file hold them all.
     Entry entry;
     entry.keyStart = quint32(m_keysUsed);
     entry.keyLength = quint32(decode(p + key.start, key.size(), encoding, m_keys.data() + m_keysUsed));
@@ -203,15 +141,9 @@ void DescriptionTable::takeLine(const char* p, qsizetype start, qsizetype end,
         if (value.size() >= 2 && (p[value.start] == '"' || p[value.start] == '\'') &&
             p[value.end - 1] == p[value.start])
             value = {value.start + 1, value.end - 1};
-        QChar* out = m_values.data() + m_valuesUsed;
-        qsizetype units = decode(p + value.start, value.size(), encoding, out);
-        if (units > kValueLimit)
-            units = out[kValueLimit - 1].isHighSurrogate() ? kValueLimit - 1 : kValueLimit;
-        out[units] = QChar(0);
-        entry.valueStart = quint32(m_valuesUsed);
-        entry.valueLength = quint32(units);
-        entry.reference = units > 0 && out[0] == u'#';
-        m_valuesUsed += units + 1;
+        entry.valueStart = quint32(value.start);
+        entry.valueLength = quint32(cutBytes(p + value.start, value.size(), encoding));
+        entry.reference = value.size() > 0 && p[value.start] == '#';
     }
     m_entries.push_back(entry);
 }
@@ -250,9 +182,9 @@ std::optional<qsizetype> DescriptionTable::lookup(QStringView key) const
     return found;
 }
 
-QString DescriptionTable::valueOf(const Entry& e) const
+SearchText DescriptionTable::valueOf(const Entry& e) const
 {
-    return SharedText::Part(m_values, e.valueStart, e.valueLength);
+    return SearchText(m_bytes, e.valueStart, e.valueLength, m_encoding);
 }
 
 qsizetype DescriptionTable::entryOf(QStringView key) const
@@ -265,11 +197,11 @@ qsizetype DescriptionTable::entryOf(QStringView key) const
     if (!e.reference)
         return *entry;
     // A reference: the entry it names, even if that is a reference again.
-    const QStringView value = QStringView(m_values).mid(e.valueStart, e.valueLength);
-    return lookup(value.mid(1).trimmed()).value_or(-1);
+    const QString value = valueOf(e).toString();
+    return lookup(QStringView(value).mid(1).trimmed()).value_or(-1);
 }
 
-QString DescriptionTable::text(qsizetype entry) const
+SearchText DescriptionTable::text(qsizetype entry) const
 {
-    return entry < 0 ? QString() : valueOf(m_entries[size_t(entry)]);
+    return entry < 0 ? SearchText() : valueOf(m_entries[size_t(entry)]);
 }

@@ -1,16 +1,15 @@
 #pragma once
 // The "Info" section of a description file as the first search needs it: the file's bytes
-// read once, in pieces, and each value decoded once into one block that the search records
-// share. Lookups follow the profile rules of IniOps::Reader (first section of the name, first
+// read once and kept; the search records point into them, and a value is decoded only when
+// it is read. Lookups follow the profile rules of IniOps::Reader (first section of the name, first
 // key, letter case and blanks around names ignored, values trimmed, unquoted and cut to 2047
 // characters).
 #include "modules/FoldedIndex.h"
 #include "modules/TextCodec.h"
+#include "modules/search/SearchText.h"
 
 #include <QString>
 #include <vector>
-
-class QFile;
 
 class DescriptionTable
 {
@@ -22,36 +21,37 @@ public:
 
     // The description of key as the search takes it: a value that refers to another entry
     // with "#" gives that entry's (one level only). Empty when there is none. The text shares
-    // the table's block.
-    QString find(QStringView key) const { return text(entryOf(key)); }
+    // the file's bytes.
+    QString find(QStringView key) const { return text(entryOf(key)).toString(); }
 
     // The same in two steps: the entry whose text is the description, -1 for none; its text.
     qsizetype entryOf(QStringView key) const;
-    QString text(qsizetype entry) const;
+    SearchText text(qsizetype entry) const;
 
 private:
     // Twenty bytes an entry: a description file is far below 4 GB.
     struct Entry
     {
-        quint32 valueStart = 0;  // in m_values
+        quint32 valueStart = 0;  // bytes in m_bytes, cut to what a read hands over
         quint32 valueLength = 0;
         quint32 keyStart = 0;    // in m_keys
         quint32 keyLength = 0;
         bool first = false;      // the entry a lookup of its key finds
         bool reference = false;  // the value begins with "#"
     };
-    // Reads the file as encoding; false when it turns out not to be UTF-8 after all.
-    bool read(QFile& file, TextCodec::Encoding encoding);
+    // Takes every line of the bytes as encoding.
+    void read(const QByteArray& bytes, qsizetype from, TextCodec::Encoding encoding);
     // Takes one line of the file (without its line break).
     void takeLine(const char* p, qsizetype start, qsizetype end, TextCodec::Encoding encoding);
     void buildIndex();
     std::optional<qsizetype> lookup(QStringView key) const;
     QStringView keyOf(const Entry& e) const { return QStringView(m_keys).mid(e.keyStart, e.keyLength); }
-    QString valueOf(const Entry& e) const;
+    SearchText valueOf(const Entry& e) const;
 
-    QString m_keys;    // every key of the section, decoded, one after the other
-    QString m_values;  // every value, decoded and cut, each followed by a NUL
-    qsizetype m_keysUsed = 0, m_valuesUsed = 0;  // while reading
+    std::shared_ptr<const QByteArray> m_bytes;  // the whole file
+    SearchText::Encoding m_encoding = SearchText::Encoding::Utf8;
+    QString m_keys;  // every key of the section, decoded, one after the other
+    qsizetype m_keysUsed = 0;  // while reading
     std::vector<Entry> m_entries;
     FoldedIndex m_index;  // key -> entry
     enum class Place { Before, Inside, After } m_place = Place::Before;

@@ -184,6 +184,7 @@ void ResultIndex::build(const QList<SearchRecord>& records, LanguageState& langu
     if (!german)
         m_shown.reserve(qsizetype(count));
     std::string folded;
+    QString decoded;  // one buffer for every description read
     for (size_t e = 0; e < count; ++e) {
         const SearchRecord& r = records[m_first[e]];
         // Each text is followed by a NUL, which no term holds: a scan over a whole pool never
@@ -212,7 +213,7 @@ void ResultIndex::build(const QList<SearchRecord>& records, LanguageState& langu
             }
         }
         m_letters[e] = lettersOf(name(m_german[e])) | lettersOf(name(m_local[e]));
-        m_description[e] = add(m_descriptions, r.description);
+        m_description[e] = add(m_descriptions, r.description.read(decoded));
     }
     m_names.shrink_to_fit();
     m_descriptions.shrink_to_fit();

@@ -76,7 +76,7 @@ bool NameBeginsWith(const QString& name, const Term& term)
 }
 
 // The description lower-cased contains the term lower-cased.
-bool DescriptionContains(const QString& description, const Term& term)
+bool DescriptionContains(QStringView description, const Term& term)
 {
     if (description.isEmpty())
         return false;  // an empty text contains nothing
@@ -103,7 +103,7 @@ bool DescriptionContains(const QString& description, const Term& term)
         if (!other)
             return false;
     }
-    return StringOps::Contains(description.toLower(), term.lower);
+    return StringOps::Contains(description.toString().toLower(), term.lower);
 }
 
 bool Localizes(const LanguageState& language, Search::NameForm form)
@@ -285,9 +285,10 @@ bool Search::MatchesName(LanguageState& language, const QString& name, const QSt
     return NameMatches(language, name, Term(term), LanguageReader(language, Localizes(language, form)));
 }
 
-bool Search::MatchesDescription(const QString& description, const QString& term)
+bool Search::MatchesDescription(const SearchText& description, const QString& term)
 {
-    return DescriptionContains(description, Term(term));
+    QString decoded;
+    return DescriptionContains(description.read(decoded), Term(term));
 }
 
 int Search::FindMatch(LanguageState& language, SearchState& state, int from, const QString& term,
@@ -313,10 +314,11 @@ int Search::FindMatch(LanguageState& state, const QList<SearchRecord>& records, 
     const Term t(term);
     const std::optional<IniOps::Reader> language =
         LanguageReader(state, mode == 0 && Localizes(state, form));
+    QString decoded;  // one buffer for every description read
     for (int i = std::max(from, 0); i < records.size(); ++i) {
         const SearchRecord& record = records[i];
         const bool match = mode == 0 ? NameMatches(state, record.name, t, language)
-                                     : DescriptionContains(record.description, t);
+                                     : DescriptionContains(record.description.read(decoded), t);
         if (match)
             return i;
     }

@@ -3,6 +3,7 @@
 // program-wide search state, and the matching rules shared by the find dialog and find again.
 #include "modules/EntityId.h"
 #include "modules/search/NameStarts.h"
+#include "modules/search/SearchText.h"
 
 struct LanguageState;
 
@@ -17,13 +18,14 @@ struct SearchRecord
     QString picture;      // full path of that map's picture
     QString category;     // section name with every "[" and "]" removed
     QString name;         // the German key, or its translation when the interface is not German
-    QString description;  // empty when the entity has none
+    SearchText description;  // empty when the entity has none
     qint16 x = 0;         // pixel position on the 1024 x 768 reference picture
     qint16 y = 0;
     EntityId entity;      // the map of the picture and the German key
 };
 
-// Records hold implicitly shared strings only: growing the cache may move them as bytes.
+// Records hold implicitly shared strings and shared pointers only: growing the cache may move
+// them as bytes.
 Q_DECLARE_TYPEINFO(SearchRecord, Q_RELOCATABLE_TYPE);
 
 // Lives until the program ends; the dump reports it as "search".
@@ -89,7 +91,7 @@ enum class NameForm { LocalizeAgain, AsStored };
 bool MatchesName(LanguageState& language, const QString& name, const QString& term,
                  NameForm form);
 // The description contains term anywhere, letter case ignored.
-bool MatchesDescription(const QString& description, const QString& term);
+bool MatchesDescription(const SearchText& description, const QString& term);
 
 // Position of the first record from `from` on that matches term in mode (0 names,
 // 1 descriptions); -1 when none does.

@@ -24,7 +24,7 @@ void SearchDisplay::Show(MainDisplay& d, LanguageState& language, const SearchRe
                                                     : LOCAL::LocalizeName(language, record.name);
     d.ITEM.desc = label;
     d.SetCaption(d.lblCaption, label, LabelKind::Name);
-    d.lblCaption.toolTip = record.description;
+    d.lblCaption.toolTip = record.description.toString();
     d.ITEM.visible = true;
     d.lblCaption.visible = true;
 

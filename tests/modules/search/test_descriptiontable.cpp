@@ -10,7 +10,8 @@ namespace {
 
 // Keys in other letter cases, blanks, quotes, a repeated key and a repeated section, a comment,
 // an entry without "=", references one and two levels deep, a line break of each kind, and a
-// value beyond the 2047 characters a read hands over.
+// value beyond the 2047 characters a read hands over (of one byte, of two, and one that would
+// end half-way into a character beyond 16 bits).
 QByteArray tricky(const QByteArray& umlaut)
 {
     return "; Beschreibungen\r\n"
@@ -25,6 +26,8 @@ QByteArray tricky(const QByteArray& umlaut)
            "link=#  Wolf \r\n"
            "twice=#link\r\n"
            "long=" + QByteArray(3000, 'x') + "\r\n"
+           "wide=" + QByteArray(1500, 'x') + QByteArray(1000, '\xC3').replace("\xC3", "\xC3\xA4") + "\r\n"
+           "paw=" + QByteArray(2046, 'x') + "\xF0\x9F\x90\xBA" + "yyy\r\n"
            "[info]\r\nlate=from the repeated section\r\n"
            "[next]\r\nafter=not this either\r\n";
 }
@@ -55,7 +58,7 @@ private slots:
         const qsizetype info = reader.FindSection(u"Info");
         const DescriptionTable table(install.file("info.data"));
         const QStringList keys = {"wolf",  "WOLF ", "höhle", "bär", "Bär", "bare line", "",
-                                  "link",  "twice", "long", "late", "after", "missing"};
+                                  "link",  "twice", "long", "wide", "paw", "late", "after", "missing"};
         for (const QString& key : keys) {
             // The search's rule: a "#" value names the entry whose text is used, one level.
             QStringView expected = reader.Value(info, key);
@@ -67,6 +70,7 @@ private slots:
             QCOMPARE(table.find(u"wolf"), QString("Ein grauer Wolf."));
             QCOMPARE(table.find(u"link"), QString("Ein grauer Wolf."));
             QCOMPARE(table.find(u"long").size(), 2047);
+            QCOMPARE(table.find(u"wide").size(), 2047);
         }
     }
 
@@ -76,24 +80,27 @@ private slots:
         QCOMPARE(table.find(u"wolf"), QString());
     }
 
-    // The texts handed out share one block; each still reads and changes as a string of its
-    // own.
-    void textsShareTheirBlockSafely()
+    // A description keeps the file's bytes when the table is gone, and reads the same
+    // whichever way it is decoded, into a buffer that held a longer text before included.
+    void textsOutliveTheirTable()
     {
         TestInstall install;
-        install.writeText("info.data", "[info]\na=Erster Text\nb=Zweiter\n");
-        QString a, b;
+        install.writeBytes("info.data", "[info]\na=Erster Text\nb=Zw\xC3\xB6lf \xF0\x9F\x90\xBA!\n");
+        SearchText a, b;
         {
             const DescriptionTable table(install.file("info.data"));
-            a = table.find(u"a");
-            b = table.find(u"b");
-            QCOMPARE(a.data_ptr().d_ptr(), b.data_ptr().d_ptr());
+            a = table.text(table.entryOf(u"a"));
+            b = table.text(table.entryOf(u"B"));
         }
-        // The table is gone; the texts keep their block.
-        QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t*>(a.utf16())), QString("Erster Text"));
-        a += " mit mehr";
-        QCOMPARE(a, QString("Erster Text mit mehr"));
-        QCOMPARE(b, QString("Zweiter"));
+        QCOMPARE(a.toString(), QString("Erster Text"));
+        const QString wolf = QString("Zwölf ") + QString::fromUcs4(U"\U0001F43A") + "!";
+        QCOMPARE(b.toString(), wolf);
+        QString buffer = "a longer text read before this one";
+        QCOMPARE(b.read(buffer).toString(), wolf);
+        QCOMPARE(a.read(buffer).toString(), QString("Erster Text"));
+        QVERIFY(SearchText().read(buffer).isEmpty());
+        QVERIFY(SearchText(QString()).isEmpty());
+        QCOMPARE(SearchText(wolf).read(buffer).toString(), wolf);
     }
 };
 

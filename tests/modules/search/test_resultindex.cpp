@@ -216,19 +216,20 @@ private slots:
         for (int i = 0; i < 400; ++i) {
             SearchRecord r;
             r.entity = {"caldora", QString("Ding %1 ").arg(i) + QString(i % 23, 'x')};
-            r.description = QString(i % 37, 'y') + QString(" Text %1.").arg(i);
+            QString description = QString(i % 37, 'y') + QString(" Text %1.").arg(i);
             if (i % 7 == 0 || i == 399) {
                 r.entity.name += "Zwerg";
                 names.insert(i);
             } else if (i % 11 == 0 || i == 0) {
-                r.description.insert(i % 31, "zwerg");
+                description.insert(i % 31, "zwerg");
                 texts.insert(i);
             }
             // "zwe" ending one text and "rg" beginning the next never make a hit.
             if (i == 200)
                 r.entity.name += "zwe";
             if (i == 201)
-                r.description = "rg" + r.description;
+                description = "rg" + description;
+            r.description = description;
             r.name = r.entity.name;
             records.append(r);
         }

@@ -112,10 +112,10 @@ private slots:
         install.writeText("info.data", kInfo);
         QVERIFY(!cache(install));
         const auto& records = m_session.search.SearchCache;
-        QCOMPARE(records[0].description, QString("Ein tiefes Bergwerk voller Erz."));
-        QCOMPARE(records[2].description, records[0].description);
+        QCOMPARE(records[0].description.toString(), QString("Ein tiefes Bergwerk voller Erz."));
+        QCOMPARE(records[2].description.toString(), records[0].description.toString());
         // "wolf" points at "höhle", whose own text is a link again: used as it is.
-        QCOMPARE(records[4].description, QString("#Bergwerk"));
+        QCOMPARE(records[4].description.toString(), QString("#Bergwerk"));
     }
 
     void brokenLinkIsReported()
@@ -255,7 +255,7 @@ private slots:
         useEnglish(install, false);
         QCOMPARE(Search::DescriptionSource(m_session.language, install.file("info.data")), install.file("info.data"));
         QVERIFY(!cache(install));
-        QCOMPARE(m_session.search.SearchCache[0].description,
+        QCOMPARE(m_session.search.SearchCache[0].description.toString(),
                  QString("Ein tiefes Bergwerk voller Erz."));
     }
 
@@ -266,7 +266,7 @@ private slots:
         install.writeText("info.data", kInfo);
         useEnglish(install, true);
         QVERIFY(!cache(install));
-        QCOMPARE(m_session.search.SearchCache[0].description, QString("A deep mine."));
+        QCOMPARE(m_session.search.SearchCache[0].description.toString(), QString("A deep mine."));
     }
 
     void emptyLanguageDescriptionsFallBackToGerman()
@@ -277,7 +277,7 @@ private slots:
         useEnglish(install, false);
         install.writeBytes("LANG/English/info.data", QByteArray());
         QVERIFY(!cache(install));
-        QCOMPARE(m_session.search.SearchCache[0].description,
+        QCOMPARE(m_session.search.SearchCache[0].description.toString(),
                  QString("Ein tiefes Bergwerk voller Erz."));
     }
 
@@ -302,7 +302,7 @@ private slots:
         // The data file through the cache; the description file is read by the search itself,
         // once for all its lookups.
         QCOMPARE(IniCache::ParseCount() - before, 1);
-        QCOMPARE(m_session.search.SearchCache[999].description,
+        QCOMPARE(m_session.search.SearchCache[999].description.toString(),
                  QString("Beschreibung 19 49"));
     }
 };
