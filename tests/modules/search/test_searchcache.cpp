@@ -247,6 +247,24 @@ private slots:
         QCOMPARE(Search::FindMatch(m_session.language, records, 0, "bear", 0, Search::NameForm::AsStored), 0);
     }
 
+    // The names of a map share one block: each still ends where it ends, outlives the search
+    // cache and changes as a string of its own.
+    void namesReadAndChangeOnTheirOwn()
+    {
+        TestInstall install;
+        install.writeText("caldora.data", kCaldora);
+        install.writeText("info.data", kInfo);
+        QVERIFY(!cache(install));
+        QString first = m_session.search.SearchCache[0].entity.name;
+        const QString second = m_session.search.SearchCache[1].entity.name;
+        m_session.search.SearchCache.clear();
+        QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t*>(first.utf16())),
+                 QString("Bergwerk"));
+        first += " und mehr";
+        QCOMPARE(first, QString("Bergwerk und mehr"));
+        QCOMPARE(second, QString("Alter Bergmann"));
+    }
+
     void languageWithoutDescriptionsSearchesGermanOnes()
     {
         TestInstall install;
