@@ -236,9 +236,7 @@ void frmMain::Translate_UI()
         const MenuEntry* entry = m_entryByAction.value(action);
         if (!entry || !entry->isCaptioned())
             continue;
-        action->setText(LOCAL::Text(m_session.language, QString::fromLatin1(entry->languageSection()),
-                                     QString::fromLatin1(entry->languageKey()),
-                                     QString::fromUtf8(entry->english)));
+        action->setText(MenuTable::Caption(*entry, m_session.language));
     }
     m_display.ComboBoxPrompt = QStringLiteral("   ")
                                + LOCAL::Text(m_session.language, QStringLiteral("ui"),

@@ -2,6 +2,7 @@
 
 #include "modules/LOCAL.h"
 #include "modules/display/MainDisplay.h"
+#include "modules/menu/MenuTable.h"
 #include "modules/search/ResultSource.h"
 
 #include <QAbstractTableModel>
@@ -67,7 +68,7 @@ public:
         switch (index.column()) {
         case Name: return found.shownName(e);
         case Map: return m_mapTitle(found.mapId(e));
-        case Categories: return found.categories(e).join(QStringLiteral(", "));
+        case Categories: return m_panel.categoryCaptions(e).join(QStringLiteral(", "));
         case Found: return m_panel.isFound(e) ? QStringLiteral("\u2713") : QString();
         }
         return {};
@@ -170,6 +171,21 @@ void ResultPanel::setTerm(const QString& term)
 QString ResultPanel::term() const { return m_term->text(); }
 
 const std::vector<ResultRow>& ResultPanel::rows() const { return m_model->rows(); }
+
+QStringList ResultPanel::categoryCaptions(int entity) const
+{
+    // A player knows the categories by their menu entries, not by the data file's sections.
+    const ResultIndex& index = m_source.index();
+    const QString map = index.mapId(entity);
+    QStringList captions;
+    for (const QString& category : index.categories(entity)) {
+        const MenuEntry* entry = MenuTable::CategoryEntry(map, category);
+        const QString caption = entry ? MenuTable::PlainCaption(*entry, m_language) : category;
+        if (!captions.contains(caption))
+            captions.append(caption);
+    }
+    return captions;
+}
 
 bool ResultPanel::isFound(int entity) const
 {
