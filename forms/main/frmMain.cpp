@@ -223,6 +223,8 @@ void frmMain::RestoreStartImage()
 {
     m_display.ClearPicture();
     m_mapView->setImage(m_startImage.toImage());
+    // The title picture is no map: it shows whole, whatever zoom the last map had.
+    m_mapView->zoomTo(1.0);
 }
 
 int frmMain::ShellExec(const QString& target)
