@@ -61,6 +61,9 @@ public:
         const int e = m_rows[size_t(index.row())].entity;
         if (role == Qt::ToolTipRole && index.column() == Name)
             return found.record(e).description;
+        // The column is narrow; the whole list shows when the pointer rests on it.
+        if (role == Qt::ToolTipRole && index.column() == Categories)
+            return m_panel.categoryCaptions(e).join(QStringLiteral(", "));
         if (role == Qt::TextAlignmentRole && index.column() == Found)
             return int(Qt::AlignCenter);
         if (role != Qt::DisplayRole)

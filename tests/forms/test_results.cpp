@@ -110,6 +110,8 @@ private slots:
         QTest::keyClicks(field(), "wolf");
         QCOMPARE(cell(0, 0), QString("Wolfram der Bandit"));
         QCOMPARE(cell(0, 2), QString("NPCs, Outlaws & thieves"));
+        QAbstractItemModel* model = panel()->list()->model();
+        QCOMPARE(model->data(model->index(0, 2), Qt::ToolTipRole).toString(), cell(0, 2));
         QCOMPARE(cell(1, 2), QString("animals"));
         QCOMPARE(panel()->list()->model()->headerData(2, Qt::Horizontal).toString(),
                  QString("Categories"));
