@@ -35,8 +35,8 @@ bool frmMain::OpenInstallation(const QString& folder)
 {
     const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
     if (const QString missing = Installation(clean).firstMissingFile(); !missing.isEmpty()) {
-        // Not an end here: the installation that is open stays open.
-        // The start-up message would say the program cannot go on; here it does.
+        // Not an end here: the installation that is open stays open, and the message says so
+        // instead of the start-up one's "cannot continue".
         QString caption;
         missingFileMessage(missing, &caption);
         const LanguageState& lang = m_session.language;
