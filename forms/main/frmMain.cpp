@@ -223,6 +223,8 @@ void frmMain::RestoreStartImage()
 {
     m_display.ClearPicture();
     m_mapView->setImage(m_startImage.toImage());
+    // The title picture is no map: it shows whole, whatever zoom the last map had.
+    m_mapView->zoomTo(1.0);
 }
 
 int frmMain::ShellExec(const QString& target)
@@ -236,9 +238,7 @@ void frmMain::Translate_UI()
         const MenuEntry* entry = m_entryByAction.value(action);
         if (!entry || !entry->isCaptioned())
             continue;
-        action->setText(LOCAL::Text(m_session.language, QString::fromLatin1(entry->languageSection()),
-                                     QString::fromLatin1(entry->languageKey()),
-                                     QString::fromUtf8(entry->english)));
+        action->setText(MenuTable::Caption(*entry, m_session.language));
     }
     m_display.ComboBoxPrompt = QStringLiteral("   ")
                                + LOCAL::Text(m_session.language, QStringLiteral("ui"),

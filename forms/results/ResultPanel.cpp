@@ -2,6 +2,7 @@
 
 #include "modules/LOCAL.h"
 #include "modules/display/MainDisplay.h"
+#include "modules/menu/MenuTable.h"
 #include "modules/search/ResultSource.h"
 
 #include <QAbstractTableModel>
@@ -60,6 +61,9 @@ public:
         const int e = m_rows[size_t(index.row())].entity;
         if (role == Qt::ToolTipRole && index.column() == Name)
             return found.record(e).description.toString();
+        // The column is narrow; the whole list shows when the pointer rests on it.
+        if (role == Qt::ToolTipRole && index.column() == Categories)
+            return m_panel.categoryCaptions(e).join(QStringLiteral(", "));
         if (role == Qt::TextAlignmentRole && index.column() == Found)
             return int(Qt::AlignCenter);
         if (role != Qt::DisplayRole)
@@ -67,7 +71,7 @@ public:
         switch (index.column()) {
         case Name: return found.shownName(e);
         case Map: return m_mapTitle(found.mapId(e));
-        case Categories: return found.categories(e).join(QStringLiteral(", "));
+        case Categories: return m_panel.categoryCaptions(e).join(QStringLiteral(", "));
         case Found: return m_panel.isFound(e) ? QStringLiteral("\u2713") : QString();
         }
         return {};
@@ -170,6 +174,21 @@ void ResultPanel::setTerm(const QString& term)
 QString ResultPanel::term() const { return m_term->text(); }
 
 const std::vector<ResultRow>& ResultPanel::rows() const { return m_model->rows(); }
+
+QStringList ResultPanel::categoryCaptions(int entity) const
+{
+    // A player knows the categories by their menu entries, not by the data file's sections.
+    const ResultIndex& index = m_source.index();
+    const QString map = index.mapId(entity);
+    QStringList captions;
+    for (const QString& category : index.categories(entity)) {
+        const MenuEntry* entry = MenuTable::CategoryEntry(map, category);
+        const QString caption = entry ? MenuTable::PlainCaption(*entry, m_language) : category;
+        if (!captions.contains(caption))
+            captions.append(caption);
+    }
+    return captions;
+}
 
 bool ResultPanel::isFound(int entity) const
 {

@@ -39,6 +39,9 @@ public:
     QString term() const;
     const std::vector<ResultRow>& rows() const;
     bool isFound(int entity) const;
+    // The categories that list an entity as the menus name them in the interface language;
+    // a section that no menu entry shows keeps its name.
+    QStringList categoryCaptions(int entity) const;
     ResultSource& source() const { return m_source; }
     // Activates row (0-based) as Enter does; false when there is no such row.
     bool activateRow(int row);

@@ -1,5 +1,7 @@
 #include "modules/menu/MenuTable.h"
 
+#include "modules/LOCAL.h"
+
 #include <cstring>
 
 namespace {
@@ -344,13 +346,13 @@ const MenuEntry kEntries[] = {
     menu("mxView", 0, "&View", "&Ansicht"),
     cmd("mxZoomIn", 1, "Zoom &in", "Ver&größern", "Ctrl++", MenuCommand::ZoomIn),
     cmd("mxZoomOut", 1, "Zoom &out", "Ver&kleinern", "Ctrl+-", MenuCommand::ZoomOut),
-    cmd("mxZoomAll", 1, "&Whole map", "&Ganze Karte", "Ctrl+0", MenuCommand::ZoomAll),
+    cmd("mxZoomAll", 1, "&Whole map", "Ganze Kar&te", "Ctrl+0", MenuCommand::ZoomAll),
     cmd("mxZoomToShown", 1, "Zoom to the &shown markers", "Auf die gezeigten &Markierungen zoomen", nullptr, MenuCommand::ZoomToShown),
-    cmd("mxDeclutter", 1, "Hide &overlapping names", "Überlappende &Namen ausblenden", nullptr, MenuCommand::Declutter),
+    cmd("mxDeclutter", 1, "Hide overlapping &names", "Überlappende &Namen ausblenden", nullptr, MenuCommand::Declutter),
     progress(menu("mxProgress", 0, "&Progress", "Fo&rtschritt")),
     progressCmd("mxHideFound", 1, "&Hide found", "Gefundenes &ausblenden", MenuCommand::HideFound, true),
     progressCmd("mxProfiles", 1, "&Profiles...", "&Profile...", MenuCommand::Profiles),
-    progressCmd("mxHuntList", 1, "Print &hunting list...", "&Suchliste drucken...", MenuCommand::HuntList),
+    progressCmd("mxHuntList", 1, "Print hunting &list...", "&Suchliste drucken...", MenuCommand::HuntList),
     foundCount(),
 
     markerMenu(),
@@ -395,4 +397,38 @@ const MenuEntry* MenuTable::Find(const char* name)
         if (std::strcmp(e.name, name) == 0)
             return &e;
     return nullptr;
+}
+
+const MenuEntry* MenuTable::CategoryEntry(const QString& mapId, const QString& category)
+{
+    bool inMap = false;
+    for (const MenuEntry& e : kEntries) {
+        if (e.level == 0)
+            inMap = e.map && mapId == QLatin1String(e.map);
+        else if (inMap && e.category
+                 && category.compare(QLatin1String(e.category), Qt::CaseInsensitive) == 0)
+            return &e;
+    }
+    return nullptr;
+}
+
+QString MenuTable::Caption(const MenuEntry& entry, const LanguageState& language)
+{
+    if (LOCAL::IsGerman(language))
+        return QString::fromUtf8(entry.german);
+    return LOCAL::Text(language, QString::fromLatin1(entry.languageSection()),
+                       QString::fromLatin1(entry.languageKey()), QString::fromUtf8(entry.english));
+}
+
+QString MenuTable::PlainCaption(const MenuEntry& entry, const LanguageState& language)
+{
+    const QString caption = Caption(entry, language);
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        plain += caption[i];
+    }
+    return plain;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <span>
 
+struct LanguageState;
+
 // What a Command entry does; the window binds each to its handler.
 enum class MenuCommand {
     None,
@@ -83,6 +85,13 @@ const MenuEntry* Find(const char* name);
 const MenuEntry* TopMenuOf(const MenuEntry& entry);
 // The menu bar entry of a map (its id: "caldora", ...); null for any other id.
 const MenuEntry* MapMenu(const QString& mapId);
+// The entry of a map's menu that shows a section of the map's data file (letter case aside);
+// null when none does.
+const MenuEntry* CategoryEntry(const QString& mapId, const QString& category);
+// An entry's caption as the menus show it in the interface language, with its accelerator.
+QString Caption(const MenuEntry& entry, const LanguageState& language);
+// The same caption as plain text: no accelerator "&", "&&" read as "&".
+QString PlainCaption(const MenuEntry& entry, const LanguageState& language);
 // The menu that a right click on a marker, its name or the selection marker opens.
 inline constexpr const char* kMarkerMenu = "mxMarkerMenu";
 

@@ -11,11 +11,16 @@ class TestResultsBatch : public QObject
     Q_OBJECT
 
     TestInstall m_install;
+    // Each case's own per-user folders: marks of one case or one run never reach the next.
+    std::unique_ptr<QTemporaryDir> m_user;
 
     BatchResult run(const QStringList& actions)
     {
+        const QString user = m_user->path();
         return RunKarvenna(QStringList{"--home", m_install.path(), "--batch"} + actions,
-                           {"KARVENNA_REGISTRY=" + m_install.file("registry.ini")});
+                           {"KARVENNA_REGISTRY=" + m_install.file("registry.ini"),
+                            "XDG_CONFIG_HOME=" + user + "/config", "XDG_DATA_HOME=" + user + "/data",
+                            "XDG_STATE_HOME=" + user + "/state"});
     }
 
     static QJsonArray rows(const BatchResult& r) { return r.dump()["results"].toObject()["rows"].toArray(); }
@@ -34,6 +39,8 @@ private slots:
         m_install.writeText("registry.ini",
                             "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
     }
+
+    void init() { m_user = std::make_unique<QTemporaryDir>(); }
 
     void rowsAreMergedRankedAndShown()
     {

@@ -4,6 +4,7 @@
 #include "controls/TwipsGeometry.h"
 #include "controls/clsToolTipDeluxe.h"
 #include "forms/main/MapView.h"
+#include "forms/lang/frmLang.h"
 #include "forms/main/frmMain.h"
 #include "modules/Session.h"
 #include "support/RecordedServices.h"
@@ -11,6 +12,7 @@
 #include "ShownWindow.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
@@ -211,6 +213,16 @@ private slots:
         const QPointF now = imgMap()->view().visibleTwips().center();
         QVERIFY(qAbs(now.x() / imgMap()->view().area().width() - middle.x() / area.width()) < 0.01);
         QVERIFY(qAbs(now.y() / imgMap()->view().area().height() - middle.y() / area.height()) < 0.01);
+
+        // A language switch starts over on the title picture, shown whole.
+        m_services->dialogs->answerNext("frmLang", [](QDialog* dialog) {
+            auto* lang = qobject_cast<frmLang*>(dialog);
+            QVERIFY(lang && lang->selectRowByStem("Deutsch"));
+            lang->btnSelect->click();
+        });
+        main().action("mnuLanguage")->trigger();
+        QVERIFY(d.CurrentMap.isEmpty());
+        QVERIFY(imgMap()->view().isIdentity());
     }
 
     void viewMenuZoomsToTheShownMarkers()

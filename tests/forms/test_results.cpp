@@ -43,10 +43,13 @@ class TestResults : public QObject
     }
 
     // The window as the program starts it, shown, with the result list opened by its keys.
-    void start()
+    void start(const QString& englishFile = QString())
     {
         m_install = std::make_unique<TestInstall>();
-        m_install->writeMinimalInstallation(kCaldora);
+        m_install->writeMinimalInstallation(
+            kCaldora, englishFile.isEmpty() ? QString() : QStringLiteral("[general]\nlanguage=English\n"));
+        if (!englishFile.isEmpty())
+            m_install->writeText("LANG/English/English.lng", englishFile);
         m_install->writeText("frostmere.data", kFrostmere);
         m_install->writeText("info.data", "[info]\nschütze=Trifft jeden Wolf.\n");
         m_install->writeText("registry.ini",
@@ -81,9 +84,10 @@ private slots:
         QTest::keyClicks(field(), "lf");
         QCOMPARE(cell(0, 0), QString("Wolfram der Bandit"));
         QCOMPARE(cell(0, 1), QString("Caldora"));
-        QCOMPARE(cell(0, 2), QString("NPC, bandits"));
+        QCOMPARE(cell(0, 2), QString("NPCs, Banditen"));  // as the menus name them
         QCOMPARE(cell(0, 3), QString());  // not found yet
         QCOMPARE(cell(1, 0), QString("Wolf"));
+        QCOMPARE(cell(1, 2), QString("animals"));  // no menu shows that section
         QCOMPARE(cell(2, 0), QString("She-Wolf"));
         QCOMPARE(cell(3, 0), QString("Schütze"));
         QTest::keyClick(field(), Qt::Key_Backspace);
@@ -96,6 +100,21 @@ private slots:
         field()->clear();
         QTest::keyClicks(field(), "schuetze");
         QCOMPARE(cell(0, 0), QString("Schütze"));
+    }
+
+    void categoriesReadAsTheMenusOfTheInterfaceLanguage()
+    {
+        // The language file's caption without its accelerator ("&&" is a plain "&"), the
+        // English default where the file has none, the section name where no menu shows it.
+        start("[general]\nlanguage=English\n[menus]\nmiCaldoraBandits=Out&laws && thieves\n");
+        QTest::keyClicks(field(), "wolf");
+        QCOMPARE(cell(0, 0), QString("Wolfram der Bandit"));
+        QCOMPARE(cell(0, 2), QString("NPCs, Outlaws & thieves"));
+        QAbstractItemModel* model = panel()->list()->model();
+        QCOMPARE(model->data(model->index(0, 2), Qt::ToolTipRole).toString(), cell(0, 2));
+        QCOMPARE(cell(1, 2), QString("animals"));
+        QCOMPARE(panel()->list()->model()->headerData(2, Qt::Horizontal).toString(),
+                 QString("Categories"));
     }
 
     void enterShowsTheHitAsTheFindDialogDoesAndTheListStays()

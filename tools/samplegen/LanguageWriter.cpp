@@ -155,13 +155,13 @@ QImage Flag(bool english)
     QImage flag(16, 16, QImage::Format_RGB32);
     QPainter p(&flag);
     if (english) {
-        // Our own banner: a navy field, a white diagonal and a red disc.
+        // Our own banner: a navy field with a broad white cross and a red cross on it, in
+        // whole pixels so that it stays crisp at the 16 x 16 the language dialog shows.
         flag.fill(QColor(20, 40, 110));
-        p.setPen(QPen(Qt::white, 3));
-        p.drawLine(0, 16, 16, 0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 30, 40));
-        p.drawEllipse(QRect(5, 5, 6, 6));
+        p.fillRect(0, 5, 16, 6, Qt::white);
+        p.fillRect(5, 0, 6, 16, Qt::white);
+        p.fillRect(0, 6, 16, 4, QColor(200, 30, 40));
+        p.fillRect(6, 0, 4, 16, QColor(200, 30, 40));
     } else {
         p.fillRect(0, 0, 6, 16, QColor(30, 60, 150));
         p.fillRect(6, 0, 5, 16, Qt::white);

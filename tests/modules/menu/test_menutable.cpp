@@ -27,6 +27,20 @@ QHash<QString, Shown> categoryCommands()
     return result;
 }
 
+// The letter after a single "&", or none.
+QChar accelerator(const char* caption)
+{
+    const QString text = QString::fromUtf8(caption);
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
 } // namespace
 
 class TestMenuTable : public QObject
@@ -108,6 +122,38 @@ private slots:
         for (const MenuEntry& e : MenuTable::Entries())
             separators += e.kind == MenuKind::Separator;
         QCOMPARE(separators, 48 + 2 + 2 + 1);  // map menus, file menu, help menu, marker menu
+    }
+
+    // An entry added beside the designed ones must not take a letter a sibling already has:
+    // the key would then only move between them instead of choosing.
+    void addedEntriesHaveAcceleratorsOfTheirOwn()
+    {
+        const auto entries = MenuTable::Entries();
+        std::vector<int> parentAt(8, -1);
+        std::vector<int> parent(entries.size(), -1);
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const int level = entries[i].level;
+            parent[i] = level > 0 ? parentAt[size_t(level - 1)] : -1;
+            parentAt[size_t(level)] = int(i);
+        }
+        QStringList clashes;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const MenuEntry& added = entries[i];
+            if (!QLatin1String(added.name).startsWith(QLatin1String("mx")) || !added.isCaptioned())
+                continue;
+            for (size_t j = 0; j < entries.size(); ++j) {
+                const MenuEntry& other = entries[j];
+                if (j == i || parent[j] != parent[i] || entries[j].level != added.level
+                    || !other.isCaptioned() || (added.level == 0 && other.popup != added.popup))
+                    continue;
+                for (const auto caption : {&MenuEntry::german, &MenuEntry::english}) {
+                    const QChar key = accelerator(added.*caption);
+                    if (!key.isNull() && key == accelerator(other.*caption))
+                        clashes << QStringLiteral("%1/%2: %3").arg(added.name, other.name, key);
+                }
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(", ")));
     }
 
     void captionsAndShortcuts()
