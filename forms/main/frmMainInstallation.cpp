@@ -35,20 +35,10 @@ bool frmMain::OpenInstallation(const QString& folder)
 {
     const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
     if (const QString missing = Installation(clean).firstMissingFile(); !missing.isEmpty()) {
-        // Not an end here: the installation that is open stays open, and the message says so
-        // instead of the start-up one's "cannot continue".
+        // Not an end here: the installation that is open stays open.
         QString caption;
-        missingFileMessage(missing, &caption);
-        const LanguageState& lang = m_session.language;
-        const QString message =
-            LOCAL::IsGerman(lang)
-                ? QStringLiteral("Die folgende Datei fehlt: %s\r\nDieser Ordner ist keine vollständige "
-                                 "Installation; die geöffnete bleibt offen.")
-                : LOCAL::Text(lang, QStringLiteral("ui"), QStringLiteral("mxNotInstallation"),
-                              QStringLiteral("The following file is missing: %s\r\nThis folder is not "
-                                             "a complete installation; the open one stays open."));
-        m_services.messages->show(this, MessageService::Icon::Stop, caption,
-                                  LOCAL::Expand(message, missing));
+        const QString message = missingFileMessage(missing, &caption);
+        m_services.messages->show(this, MessageService::Icon::Stop, caption, message);
         return false;
     }
     m_session.ProgramFolder = clean;

@@ -118,8 +118,7 @@ private slots:
         const QJsonObject message = m_services->record.messages().last().toObject();
         QCOMPARE(message.value("icon").toString(), QString("stop"));
         QCOMPARE(message.value("text").toString(), "Die folgende Datei fehlt: " + incomplete.file("frostmere.data")
-                                                      + "\r\nDieser Ordner ist keine vollständige "
-                                                        "Installation; die geöffnete bleibt offen.");
+                                                      + "\r\nDas Programm kann nicht fortgesetzt werden.");
         QVERIFY(!main->ended());
         QCOMPARE(session.ProgramFolder, QString(KARVENNA_SAMPLE_DIR));
         QCOMPARE(main->display().cboItems.items, shownBefore);
