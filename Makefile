@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DEPS := cmake make g++ pkg-config qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev libbenchmark-dev \
-        libchm-dev xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream
+        libchm-dev xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream xdotool
 # What `make package` needs besides: dpkg-shlibdeps computes the package's Depends.
 PACKAGE_DEPS := dpkg-dev file binutils
 

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kWindowWait = 8000; // ms for a window to come or go
+constexpr int kWindowWait = 20000; // ms for a window to come or go, on a loaded machine too
 const QString kMainTitle = QStringLiteral("^Karvenna .");
 const QString kRegistry = QStringLiteral(
     "[HKEY_CURRENT_USER\\Control Panel\\International]\nsLanguage=deu\n");
