@@ -16,6 +16,26 @@ function(run_checked what)
   set(run_output "${out}${err}" PARENT_SCOPE)
 endfunction()
 
+# The installed program, in batch mode with the further arguments given, shows the installed
+# sample's Caldora. The user has opened nothing before.
+macro(shows_installed_caldora what)
+  file(MAKE_DIRECTORY "${STAGE}/user")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${STAGE}/user
+                          "${root}/bin/karvenna" --batch ${ARGN} --open miCaldoraCaves
+                          --dump "${STAGE}/dump.json"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0 OR NOT EXISTS "${STAGE}/dump.json")
+    fail("karvenna --batch ${what} exits ${rc}:\n${out}")
+  else()
+    file(READ "${STAGE}/dump.json" dump)
+    file(REMOVE "${STAGE}/dump.json")
+    string(JSON picture GET "${dump}" controls imgMap picture)
+    if(NOT picture STREQUAL "${sample_home}/caldora.jpg")
+      fail("${what} the installed program shows '${picture}', not the installed sample's Caldora")
+    endif()
+  endif()
+endmacro()
+
 file(REMOVE_RECURSE "${STAGE}")
 run_checked("cmake --install"
   ${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)
@@ -139,32 +159,9 @@ if(NOT failures)
   if(NOT rc EQUAL 0)
     fail("karvenna --check on the installed sample exits ${rc}:\n${out}")
   endif()
-  execute_process(COMMAND "${root}/bin/karvenna" --batch --home "${sample_home}"
-                          --open miCaldoraCaves --dump "${STAGE}/dump.json"
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT rc EQUAL 0 OR NOT EXISTS "${STAGE}/dump.json")
-    fail("karvenna --batch on the installed sample exits ${rc}:\n${out}")
-  else()
-    file(READ "${STAGE}/dump.json" dump)
-    string(JSON picture GET "${dump}" controls imgMap picture)
-    if(NOT picture STREQUAL "${sample_home}/caldora.jpg")
-      fail("the installed program shows '${picture}' instead of the installed sample's Caldora")
-    endif()
-  endif()
-  # Without --home, and for a user who opened nothing before, the installed sample opens.
-  file(MAKE_DIRECTORY "${STAGE}/user")
-  execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${STAGE}/user
-                          "${root}/bin/karvenna" --batch --open miCaldoraCaves --dump "${STAGE}/default.json"
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT rc EQUAL 0 OR NOT EXISTS "${STAGE}/default.json")
-    fail("karvenna --batch without --home exits ${rc}:\n${out}")
-  else()
-    file(READ "${STAGE}/default.json" dump)
-    string(JSON picture GET "${dump}" controls imgMap picture)
-    if(NOT picture STREQUAL "${sample_home}/caldora.jpg")
-      fail("without --home the installed program shows '${picture}', not the installed sample's")
-    endif()
-  endif()
+  shows_installed_caldora("with --home" --home "${sample_home}")
+  # Without --home the installed sample opens.
+  shows_installed_caldora("without --home")
   execute_process(COMMAND "${root}/bin/karvenna-ini" get "${sample_home}/karvenna.ini" folders pics
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc EQUAL 0 OR out STREQUAL "")

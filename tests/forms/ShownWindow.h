@@ -29,3 +29,13 @@ inline std::unique_ptr<frmMain> StartShownWindow(Session& session, Services& ser
         return nullptr;
     return main;
 }
+
+// Caldora's caves (the test installation's only map), all at once or as a list to pick from.
+inline void ShowCaldoraCaves(frmMain& main, bool asList, bool hideLabels = false)
+{
+    const MapFiles& caldora = main.maps()[0];
+    if (asList)
+        main.Change(caldora.picture, caldora.dataFile, "caves");
+    else
+        main.ChangeMulti(caldora.picture, caldora.dataFile, "caves", "&Caldora: &Höhlen", hideLabels);
+}

@@ -69,12 +69,7 @@ private:
         m_services = RecordingServices();
         m_main = StartShownWindow(m_session, *m_services, *m_install, kCaldora, kInfo);
         QVERIFY(m_main);
-        const MapFiles& caldora = m_main->maps()[0];
-        if (asList)
-            m_main->Change(caldora.picture, caldora.dataFile, "caves");
-        else
-            m_main->ChangeMulti(caldora.picture, caldora.dataFile, "caves", "&Caldora: &Höhlen",
-                                hideLabels);
+        ShowCaldoraCaves(*m_main, asList, hideLabels);
     }
 
     QRect pixelsOf(const ControlState& c)

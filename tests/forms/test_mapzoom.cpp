@@ -48,11 +48,7 @@ class TestMapZoom : public QObject
         m_services = RecordingServices();
         m_main = StartShownWindow(m_session, *m_services, *m_install, kCaldora, kInfo);
         QVERIFY(m_main);
-        const MapFiles& caldora = m_main->maps()[0];
-        if (asList)
-            m_main->Change(caldora.picture, caldora.dataFile, "caves");
-        else
-            m_main->ChangeMulti(caldora.picture, caldora.dataFile, "caves", "&Caldora: &Höhlen", false);
+        ShowCaldoraCaves(*m_main, asList);
     }
 
     // Where a control is drawn now, in the map view's pixels.

@@ -87,8 +87,7 @@ private slots:
         m_main = StartShownWindow(m_session, *m_services, m_install, kCaldora,
                                   QStringLiteral("[info]\nwolfshöhle=Hier wohnen Wölfe.\n"));
         QVERIFY(m_main);
-        const MapFiles& caldora = m_main->maps()[0];
-        m_main->ChangeMulti(caldora.picture, caldora.dataFile, "caves", "&Caldora: &Höhlen", false);
+        ShowCaldoraCaves(*m_main, false);
     }
 
     void markerMenuMarksHidesAndBringsBack()
