@@ -150,7 +150,10 @@ private slots:
         registry.write(kRegistry.toUtf8());
         registry.close();
         // The server picks a free display and names it on the descriptor given.
-        m_xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        // -noreset: the server would otherwise reset when the last program closes, and a
+        // program started in that moment cannot connect.
+        m_xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                              "-noreset"});
         QVERIFY(m_xvfb.waitForStarted());
         QDeadlineTimer deadline(kWindowWait);
         while (!m_xvfb.canReadLine() && !deadline.hasExpired())
