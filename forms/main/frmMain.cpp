@@ -275,8 +275,13 @@ void frmMain::EndProgram()
 
 void frmMain::syncDisplay()
 {
-    m_syncing = true;
     applyProgress();
+    syncWidgets();
+}
+
+void frmMain::syncWidgets()
+{
+    m_syncing = true;
     const MainDisplay& d = m_display;
     m_mapView->setGeometry(TwipsGeometry::ToPixels(d.imgMap.left, d.imgMap.top, d.imgMap.width,
                                                    d.imgMap.height));

@@ -193,6 +193,9 @@ private:
     void showResultsOnMap(const QList<int>& entities);
     void replayResultsOnMap();
     void applyProgress();
+    // syncDisplay() without asking the progress store again: what the pointer changes (a name
+    // shown while its marker is pointed at, a tooltip) marks nothing found.
+    void syncWidgets();
     void reportProgressProblem(const QString& text);
     void showProfiles();
     void showHuntList();

@@ -78,7 +78,7 @@ void frmMain::hoverLabel(LabelState& label)
     text.replace(QStringLiteral("\\n"), QStringLiteral(" "));
     if (!text.trimmed().isEmpty())
         label.toolTip = text.left(80) + QStringLiteral("...");
-    syncDisplay();
+    syncWidgets();
 }
 
 bool frmMain::hoverInfoButton()
@@ -105,7 +105,7 @@ bool frmMain::hover(const LayerHit& control)
             for (LabelState& label : m_display.lblDOT)
                 label.visible = false;
         m_display.lblDOT[i].visible = true;
-        syncDisplay();
+        syncWidgets();
         hoverMarker(control, m_display.lblDOT[i].caption);
         return true;
     }
